@@ -1,0 +1,32 @@
+# Shared by scripts/run and scripts/test: install what is missing, then build into build/.
+# Sourced, not run.
+
+VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VELMORA_BUILD="$VELMORA_ROOT/build"
+
+missing_packages() {
+    local package
+    grep -v -e '^#' -e '^[[:space:]]*$' "$VELMORA_ROOT/scripts/packages.txt" | while read -r package; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            echo "$package"
+    done
+}
+
+install_packages() {
+    local missing
+    missing=$(missing_packages)
+    [ -z "$missing" ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These Debian packages are missing:" $missing >&2
+        echo "Install them as root (sudo apt-get install $(echo $missing)) or run this script as root." >&2
+        exit 1
+    fi
+    echo "Installing:" $missing
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+}
+
+build_velmora() {
+    cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$VELMORA_BUILD" --parallel "$(nproc)"
+}

@@ -1,0 +1,137 @@
+#include "uFunctions.h"
+
+#include <QFile>
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace {
+
+constexpr JDIMENSION kMaxSide = 16384;
+constexpr qint64 kMaxDecodedBytes = 256LL * 1024 * 1024;
+
+// libjpeg's own error handler ends the process; this one jumps back to the decoder, and any
+// warning (premature end, corrupt data) counts as a failure too.
+struct DecodeErrors {
+    jpeg_error_mgr manager;
+    std::jmp_buf failed;
+};
+
+[[noreturn]] void JumpOnError(j_common_ptr cinfo)
+{
+    std::longjmp(reinterpret_cast<DecodeErrors*>(cinfo->err)->failed, 1);
+}
+
+void FailOnWarning(j_common_ptr cinfo, int level)
+{
+    if (level < 0)
+        JumpOnError(cinfo);
+}
+
+bool SensibleSize(const jpeg_decompress_struct& cinfo)
+{
+    return cinfo.image_width > 0 && cinfo.image_height > 0 && cinfo.image_width <= kMaxSide &&
+           cinfo.image_height <= kMaxSide &&
+           qint64(cinfo.image_width) * cinfo.image_height * 4 <= kMaxDecodedBytes;
+}
+
+// Adobe writes CMYK inverted; the picture is shown as the RGB it stands for.
+void CmykRowToRgb32(const JSAMPLE* cmyk, QRgb* out, JDIMENSION width, bool inverted)
+{
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4) {
+        int c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+        if (!inverted) {
+            c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+        }
+        out[x] = qRgb(c * k / 255, m * k / 255, y * k / 255);
+    }
+}
+
+// Decodes into image; false on any error. Kept free of objects with destructors, since an
+// error leaves it by longjmp.
+bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image)
+{
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    if (!SensibleSize(cinfo))
+        return false;
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
+    jpeg_start_decompress(&cinfo);
+    image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    if (image.isNull())
+        return false;
+    JSAMPLE* cmykRow = cmyk ? static_cast<JSAMPLE*>((*cinfo.mem->alloc_small)(
+                                  reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                  size_t(cinfo.output_width) * 4))
+                            : nullptr;
+    while (cinfo.output_scanline < cinfo.output_height) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(cinfo.output_scanline)));
+        JSAMPROW row = cmyk ? cmykRow : reinterpret_cast<JSAMPROW>(line);
+        jpeg_read_scanlines(&cinfo, &row, 1);
+        if (cmyk)
+            CmykRowToRgb32(cmykRow, line, cinfo.output_width, cinfo.saw_Adobe_marker);
+    }
+    jpeg_finish_decompress(&cinfo);
+    return true;
+}
+
+} // namespace
+
+void LoadJpegBitmap(const QString& path, QImage& bitmap)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray data = file.readAll();
+    if (data.isEmpty())
+        return;
+
+    jpeg_decompress_struct cinfo;
+    DecodeErrors errors;
+    cinfo.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = JumpOnError;
+    errors.manager.emit_message = FailOnWarning;
+    QImage decoded;
+    bool ok = false;
+    jpeg_create_decompress(&cinfo);
+    if (setjmp(errors.failed) == 0)
+        ok = Decode(data, cinfo, decoded);
+    jpeg_destroy_decompress(&cinfo);
+    if (ok)
+        bitmap = decoded;
+}
+
+bool PointInRect(QPoint point, const TRect& rect, bool inclusive)
+{
+    if (inclusive)
+        return rect.Left <= point.x() && point.x() <= rect.Right && rect.Top <= point.y() &&
+               point.y() <= rect.Bottom;
+    return rect.Left < point.x() && point.x() < rect.Right && rect.Top < point.y() &&
+           point.y() < rect.Bottom;
+}
+
+bool PointInPolygon(const TPointArray& points, QPoint point)
+{
+    const size_t count = points.size();
+    if (count < 4)
+        return false;
+    const size_t ringSize = count - 1;
+    bool inside = false;
+    for (size_t k = 0; k < ringSize; ++k) {
+        const QPoint a = points[k];
+        const QPoint b = points[(k + 1) % ringSize];
+        const bool crossed = (a.y() <= point.y() && point.y() < b.y()) ||
+                             (b.y() <= point.y() && point.y() < a.y());
+        if (!crossed)
+            continue;
+        const double t = double(point.y() - a.y()) / double(b.y() - a.y());
+        const double xc = a.x() + double(b.x() - a.x()) * t;
+        if (point.x() < xc)
+            inside = !inside;
+    }
+    return inside;
+}

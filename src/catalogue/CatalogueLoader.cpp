@@ -1,0 +1,80 @@
+#include "CatalogueLoader.h"
+
+#include "ContentPath.h"
+#include "ProfileFile.h"
+#include "Win1251.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+std::shared_ptr<TStringList> ReadTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileOpenError(QStringLiteral("Cannot open file \"%1\". %2")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString())
+                                 .toStdString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EFileOpenError(QStringLiteral("Cannot read file \"%1\". %2")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString())
+                                 .toStdString());
+    return std::make_shared<TStringList>(
+        SplitLines(std::string_view(bytes.constData(), size_t(bytes.size()))));
+}
+
+TVelmoraData ReadWork(const ProfileFile& index, const std::string& section)
+{
+    const auto read = [&](std::string_view key) { return index.ReadString(section, key, "-"); };
+    TVelmoraData work;
+    work.Name = read("name");
+    work.Time = ParseInteger(read("time")).value_or(0);
+    work.Complicate = read("complicate");
+    work.Materials = read("materials");
+    work.Temper = read("temper");
+    work.Color = read("color");
+    work.Theme = read("theme");
+    return work;
+}
+
+} // namespace
+
+TStringList SplitLines(std::string_view text)
+{
+    TStringList lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(pos));
+            break;
+        }
+        lines.emplace_back(text.substr(pos, end - pos));
+        pos = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    }
+    return lines;
+}
+
+void LoadAuthorWorks(const QString& contentDir, std::string_view id, std::string_view authorName,
+                     TVelmoraDataArray& works)
+{
+    const ProfileFile index(ContentPath::Join(contentDir, u"\\velmora.ini"));
+    const int count = index.ReadInteger("settings", std::string(id) + "count", 0);
+    for (int n = 1; n <= count; ++n) {
+        const std::string stem = std::string(id) + "-" + std::to_string(n);
+        TVelmoraData& work = works.emplace_back(ReadWork(index, stem));
+        work.Author = authorName;
+        work.FileName = stem;
+        work.Text = std::make_shared<const TStringList>();
+        work.Text = ReadTextFile(ContentPath::Join(
+            contentDir, Win1251::ToUnicode("\\html\\" + stem + ".htm.txt")));
+    }
+}
+
+void LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works)
+{
+    for (const TAuthor& author : kAuthors)
+        LoadAuthorWorks(contentDir, author.Id, author.Name, works);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The content (pictures, pages, INI files) lives beside the executable, never in the
+// current directory.
+namespace ContentPath {
+
+// The executable's folder, without a trailing separator.
+QString ExecutableDir();
+
+// Joins the content folder with a relative path written with backslashes, with or without a
+// leading one ("\html\about.htm", "buttons.ini", "design\buttons\close.jpg"). The one place
+// that knows the platform's separator.
+QString Join(const QString& contentDir, QStringView relative);
+
+} // namespace ContentPath

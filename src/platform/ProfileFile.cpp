@@ -1,0 +1,187 @@
+#include "ProfileFile.h"
+
+#include "Win1251.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string_view Trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string Folded(std::string_view name)
+{
+    std::string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(), Win1251::AsciiUpper);
+    return folded;
+}
+
+// A value written between a pair of quotes reads without them, as profile files do.
+std::string_view Unquoted(std::string_view value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(QString path) : path_(std::move(path))
+{
+    QFile file(path_);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray content = file.readAll();
+        unreadable_ = file.error() != QFileDevice::NoError;
+        bytes_.assign(content.constData(), size_t(content.size()));
+    } else {
+        unreadable_ = file.exists();
+    }
+    Parse();
+}
+
+void ProfileFile::Parse()
+{
+    sections_.clear();
+    firstSection_.clear();
+    size_t pos = bytes_.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
+    while (pos < bytes_.size()) {
+        const size_t lf = bytes_.find('\n', pos);
+        const size_t lineEnd = lf == std::string::npos ? bytes_.size() : lf + 1;
+        std::string_view line(bytes_.data() + pos, lineEnd - pos);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+            line.remove_suffix(1);
+        const std::string_view content = Trimmed(line);
+
+        if (content.starts_with('[')) {
+            const size_t close = content.find(']');
+            const std::string_view name =
+                Trimmed(content.substr(1, close == std::string_view::npos ? close : close - 1));
+            firstSection_.try_emplace(Folded(name), sections_.size());
+            sections_.push_back(Section{{}, lineEnd});
+        } else if (const size_t eq = content.find('='); eq != std::string_view::npos &&
+                                                         !sections_.empty()) {
+            const std::string_view name = Trimmed(content.substr(0, eq));
+            std::string_view value = Trimmed(content.substr(eq + 1));
+            if (!name.empty()) {
+                const size_t valueBegin = size_t(value.data() - bytes_.data());
+                sections_.back().keys.push_back(
+                    Key{name, valueBegin, valueBegin + value.size(), lineEnd});
+                sections_.back().lastLineEnd = lineEnd;
+            }
+        }
+        pos = lineEnd;
+    }
+}
+
+const ProfileFile::Key* ProfileFile::FindKey(std::string_view section, std::string_view key) const
+{
+    const auto found = firstSection_.find(Folded(Trimmed(section)));
+    if (found == firstSection_.end())
+        return nullptr;
+    const std::string_view wanted = Trimmed(key);
+    for (const Key& candidate : sections_[found->second].keys) {
+        if (Win1251::SameAsciiNoCase(candidate.name, wanted))
+            return &candidate;
+    }
+    return nullptr;
+}
+
+std::optional<std::string_view> ProfileFile::Value(std::string_view section,
+                                                   std::string_view key) const
+{
+    const Key* found = FindKey(section, key);
+    if (!found)
+        return std::nullopt;
+    return Unquoted(
+        std::string_view(bytes_).substr(found->valueBegin, found->valueEnd - found->valueBegin));
+}
+
+std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const
+{
+    return std::string(Value(section, key).value_or(defaultValue));
+}
+
+int ProfileFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue,
+                             IntegerForm form) const
+{
+    const auto value = Value(section, key);
+    return value ? ParseInteger(*value, form).value_or(defaultValue) : defaultValue;
+}
+
+std::string_view ProfileFile::LineBreak() const
+{
+    const size_t lf = bytes_.find('\n');
+    if (lf != std::string::npos && (lf == 0 || bytes_[lf - 1] != '\r'))
+        return "\n";
+    return "\r\n";
+}
+
+std::string ProfileFile::Edited(std::string_view section, std::string_view key,
+                                std::string_view value) const
+{
+    std::string edited = bytes_;
+    if (const Key* found = FindKey(section, key)) {
+        edited.replace(found->valueBegin, found->valueEnd - found->valueBegin, value);
+        return edited;
+    }
+
+    const std::string_view lineBreak = LineBreak();
+    std::string keyLine = std::string(Trimmed(key)) + "=" + std::string(value);
+    keyLine += lineBreak;
+    const auto found = firstSection_.find(Folded(Trimmed(section)));
+    const size_t insertAt =
+        found == firstSection_.end() ? edited.size() : sections_[found->second].lastLineEnd;
+    // A last line without its line end gets one before anything follows it.
+    std::string insertion = (insertAt > 0 && edited[insertAt - 1] != '\n')
+                                ? std::string(lineBreak)
+                                : std::string();
+    if (found == firstSection_.end())
+        insertion += "[" + std::string(Trimmed(section)) + "]" + std::string(lineBreak);
+    insertion += keyLine;
+    edited.insert(insertAt, insertion);
+    return edited;
+}
+
+bool ProfileFile::Replace(std::string bytes)
+{
+    if (unreadable_) {
+        lastError_ = QStringLiteral("Cannot read %1; it is left as it is").arg(path_);
+        return false;
+    }
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
+        !file.commit()) {
+        lastError_ = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        return false;
+    }
+    bytes_ = std::move(bytes);
+    Parse();
+    lastError_.clear();
+    return true;
+}
+
+bool ProfileFile::WriteString(std::string_view section, std::string_view key,
+                              std::string_view value)
+{
+    return Replace(Edited(section, key, value));
+}
+
+bool ProfileFile::WriteInteger(std::string_view section, std::string_view key, int value)
+{
+    return WriteString(section, key, std::to_string(value));
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "IntegerText.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// One open of an INI profile file. The constructor reads and parses the file once; reads
+// answer from that parse. Section and key names match without regard to ASCII case, the first
+// match wins, blanks around names and values are trimmed, values stay bytes as written.
+// A write changes only what it must, replaces the file atomically at once and updates the
+// parse. Nothing is kept between opens.
+class ProfileFile {
+public:
+    explicit ProfileFile(QString path);
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue,
+                    IntegerForm form = IntegerForm::Decimal) const;
+
+    // False when the file could not be replaced; the file then stays as it was and
+    // LastError() says why.
+    [[nodiscard]] bool WriteString(std::string_view section, std::string_view key,
+                                   std::string_view value);
+    [[nodiscard]] bool WriteInteger(std::string_view section, std::string_view key, int value);
+
+    QString LastError() const { return lastError_; }
+
+private:
+    struct Key {
+        std::string_view name;
+        size_t valueBegin; // byte offsets of the trimmed value
+        size_t valueEnd;
+        size_t lineEnd; // offset just past the line and its line end
+    };
+    struct Section {
+        std::vector<Key> keys;
+        size_t lastLineEnd; // where a new key of this section goes
+    };
+
+    void Parse();
+    const Key* FindKey(std::string_view section, std::string_view key) const;
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
+    std::string Edited(std::string_view section, std::string_view key,
+                       std::string_view value) const;
+    std::string_view LineBreak() const;
+    bool Replace(std::string bytes);
+
+    QString path_;
+    bool unreadable_ = false; // exists but could not be read: never overwrite it
+    std::string bytes_;
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, size_t> firstSection_; // upper-cased name -> section
+    QString lastError_;
+};
