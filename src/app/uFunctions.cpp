@@ -1,13 +1,12 @@
 #include "uFunctions.h"
 
 #include <QFile>
-
 #include <csetjmp>
 #include <cstdio>
-
 #include <jpeglib.h>
 
-namespace {
+namespace
+{
 
 constexpr JDIMENSION kMaxSide = 16384;
 constexpr qint64 kMaxDecodedBytes = 256LL * 1024 * 1024;
@@ -124,8 +123,8 @@ bool PointInPolygon(const TPointArray& points, QPoint point)
     for (size_t k = 0; k < ringSize; ++k) {
         const QPoint a = points[k];
         const QPoint b = points[(k + 1) % ringSize];
-        const bool crossed = (a.y() <= point.y() && point.y() < b.y()) ||
-                             (b.y() <= point.y() && point.y() < a.y());
+        const bool crossed =
+            (a.y() <= point.y() && point.y() < b.y()) || (b.y() <= point.y() && point.y() < a.y());
         if (!crossed)
             continue;
         const double t = double(point.y() - a.y()) / double(b.y() - a.y());

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
-
 #include <vector>
 
 // Polygonal hit areas of image buttons, in window pixels.

@@ -7,7 +7,8 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
+namespace
+{
 
 std::shared_ptr<TStringList> ReadTextFile(const QString& path)
 {
@@ -68,8 +69,8 @@ void LoadAuthorWorks(const QString& contentDir, std::string_view id, std::string
         work.Author = authorName;
         work.FileName = stem;
         work.Text = std::make_shared<const TStringList>();
-        work.Text = ReadTextFile(ContentPath::Join(
-            contentDir, Win1251::ToUnicode("\\html\\" + stem + ".htm.txt")));
+        work.Text = ReadTextFile(
+            ContentPath::Join(contentDir, Win1251::ToUnicode("\\html\\" + stem + ".htm.txt")));
     }
 }
 

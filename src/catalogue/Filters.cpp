@@ -6,14 +6,15 @@
 #include <functional>
 #include <string_view>
 
-namespace {
+namespace
+{
 
 // The filters' vocabulary, as the content writes it (converted to Windows-1251 once).
 constexpr std::array<std::string_view, 3> kComplexityWords = {"низкая", "средняя", "высокая"};
 constexpr std::array<std::string_view, 18> kColorWords = {
-    "красный",    "зеленый",    "голубой",     "розовый",   "золотой",  "белый",
-    "бордовый",   "желтый",     "бирюза",      "фиолетовый", "серебряный", "серый",
-    "коричневый", "оранжевый",  "синий",       "сиреневый", "металлик", "черный",
+    "красный",    "зеленый",   "голубой", "розовый",    "золотой",    "белый",
+    "бордовый",   "желтый",    "бирюза",  "фиолетовый", "серебряный", "серый",
+    "коричневый", "оранжевый", "синий",   "сиреневый",  "металлик",   "черный",
 };
 constexpr std::array<std::string_view, 3> kThemeWords = {"абстракция", "узоры", "цветы"};
 constexpr std::array<std::string_view, 10> kMaterialWords = {
@@ -25,7 +26,8 @@ struct TTimeBand {
     int From;
     int To;
 };
-constexpr std::array<TTimeBand, 5> kTimeBands = {{{10, 40}, {41, 70}, {71, 100}, {101, 150}, {151, 250}}};
+constexpr std::array<TTimeBand, 5> kTimeBands = {
+    {{10, 40}, {41, 70}, {71, 100}, {101, 150}, {151, 250}}};
 
 static_assert(kComplexityWords.size() == kFilterFlagCounts[1]);
 static_assert(kTimeBands.size() == kFilterFlagCounts[2]);

@@ -2,7 +2,8 @@
 
 #include <QCoreApplication>
 
-namespace ContentPath {
+namespace ContentPath
+{
 
 QString ExecutableDir()
 {

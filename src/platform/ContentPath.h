@@ -5,7 +5,8 @@
 
 // The content (pictures, pages, INI files) lives beside the executable, never in the
 // current directory.
-namespace ContentPath {
+namespace ContentPath
+{
 
 // The executable's folder, without a trailing separator.
 QString ExecutableDir();

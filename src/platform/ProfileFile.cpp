@@ -4,10 +4,10 @@
 
 #include <QFile>
 #include <QSaveFile>
-
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -71,8 +71,8 @@ void ProfileFile::Parse()
                 Trimmed(content.substr(1, close == std::string_view::npos ? close : close - 1));
             firstSection_.try_emplace(Folded(name), sections_.size());
             sections_.push_back(Section{{}, lineEnd});
-        } else if (const size_t eq = content.find('='); eq != std::string_view::npos &&
-                                                         !sections_.empty()) {
+        } else if (const size_t eq = content.find('=');
+                   eq != std::string_view::npos && !sections_.empty()) {
             const std::string_view name = Trimmed(content.substr(0, eq));
             std::string_view value = Trimmed(content.substr(eq + 1));
             if (!name.empty()) {
@@ -146,9 +146,8 @@ std::string ProfileFile::Edited(std::string_view section, std::string_view key,
     const size_t insertAt =
         found == firstSection_.end() ? edited.size() : sections_[found->second].lastLineEnd;
     // A last line without its line end gets one before anything follows it.
-    std::string insertion = (insertAt > 0 && edited[insertAt - 1] != '\n')
-                                ? std::string(lineBreak)
-                                : std::string();
+    std::string insertion =
+        (insertAt > 0 && edited[insertAt - 1] != '\n') ? std::string(lineBreak) : std::string();
     if (found == firstSection_.end())
         insertion += "[" + std::string(Trimmed(section)) + "]" + std::string(lineBreak);
     insertion += keyLine;
@@ -163,9 +162,9 @@ bool ProfileFile::Replace(std::string bytes)
         return false;
     }
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
-        !file.commit()) {
+    // Unbuffered, so a short write (disk full) shows at once instead of vanishing in a flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit()) {
         lastError_ = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
         return false;
     }

@@ -3,7 +3,6 @@
 #include "IntegerText.h"
 
 #include <QString>
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +14,9 @@
 // match wins, blanks around names and values are trimmed, values stay bytes as written.
 // A write changes only what it must, replaces the file atomically at once and updates the
 // parse. Nothing is kept between opens.
-class ProfileFile {
-public:
+class ProfileFile
+{
+  public:
     explicit ProfileFile(QString path);
 
     std::string ReadString(std::string_view section, std::string_view key,
@@ -32,7 +32,7 @@ public:
 
     QString LastError() const { return lastError_; }
 
-private:
+  private:
     struct Key {
         std::string_view name;
         size_t valueBegin; // byte offsets of the trimmed value
