@@ -78,6 +78,20 @@ bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image
     return true;
 }
 
+// Sets up the error handling around Decode; libjpeg's state is released on every path.
+bool DecodeGuarded(const QByteArray& data, QImage& image)
+{
+    jpeg_decompress_struct cinfo;
+    DecodeErrors errors;
+    cinfo.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = JumpOnError;
+    errors.manager.emit_message = FailOnWarning;
+    jpeg_create_decompress(&cinfo);
+    const bool decoded = setjmp(errors.failed) == 0 && Decode(data, cinfo, image);
+    jpeg_destroy_decompress(&cinfo);
+    return decoded;
+}
+
 } // namespace
 
 void LoadJpegBitmap(const QString& path, QImage& bitmap)
@@ -86,21 +100,8 @@ void LoadJpegBitmap(const QString& path, QImage& bitmap)
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QByteArray data = file.readAll();
-    if (data.isEmpty())
-        return;
-
-    jpeg_decompress_struct cinfo;
-    DecodeErrors errors;
-    cinfo.err = jpeg_std_error(&errors.manager);
-    errors.manager.error_exit = JumpOnError;
-    errors.manager.emit_message = FailOnWarning;
     QImage decoded;
-    bool ok = false;
-    jpeg_create_decompress(&cinfo);
-    if (setjmp(errors.failed) == 0)
-        ok = Decode(data, cinfo, decoded);
-    jpeg_destroy_decompress(&cinfo);
-    if (ok)
+    if (!data.isEmpty() && DecodeGuarded(data, decoded))
         bitmap = decoded;
 }
 
