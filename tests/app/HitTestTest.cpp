@@ -1,0 +1,125 @@
+#include "uFunctions.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct RectCase {
+    QPoint point;
+    bool inclusive;
+    bool inside;
+};
+
+class PointInRectCases : public testing::TestWithParam<RectCase>
+{
+};
+
+TEST_P(PointInRectCases, EdgesBelongOnlyToTheInclusiveForm)
+{
+    const TRect rect{0, 0, 10, 10};
+    EXPECT_EQ(PointInRect(GetParam().point, rect, GetParam().inclusive), GetParam().inside);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PointInRectCases,
+    testing::Values(RectCase{{10, 10}, true, true}, RectCase{{10, 10}, false, false},
+                    RectCase{{0, 0}, true, true}, RectCase{{0, 0}, false, false},
+                    RectCase{{5, 5}, true, true}, RectCase{{5, 5}, false, true},
+                    RectCase{{11, 5}, true, false}, RectCase{{5, -1}, true, false},
+                    RectCase{{10, 5}, false, false}));
+
+const TPointArray kSquare = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
+
+struct PolygonCase {
+    QPoint point;
+    bool inside;
+};
+
+class SquareRing : public testing::TestWithParam<PolygonCase>
+{
+};
+
+TEST_P(SquareRing, CountsLeftAndTopEdgesOnly)
+{
+    EXPECT_EQ(PointInPolygon(kSquare, GetParam().point), GetParam().inside);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SquareRing,
+                         testing::Values(PolygonCase{{5, 5}, true}, PolygonCase{{15, 5}, false},
+                                         PolygonCase{{0, 5}, true}, PolygonCase{{10, 5}, false},
+                                         PolygonCase{{5, 0}, true}, PolygonCase{{5, 10}, false},
+                                         PolygonCase{{-1, 5}, false}, PolygonCase{{5, 11}, false}));
+
+TEST(PointInPolygon, FewerThanFourEntriesContainNothing)
+{
+    EXPECT_FALSE(PointInPolygon({}, {0, 0}));
+    EXPECT_FALSE(PointInPolygon({{0, 0}, {10, 0}, {0, 10}}, {1, 1}));
+    EXPECT_TRUE(PointInPolygon({{0, 0}, {10, 0}, {0, 10}, {0, 0}}, {1, 1}));
+}
+
+TEST(PointInPolygon, TheLastEntryIsNeverRead)
+{
+    // The ring closes from the second-last point back to the first, whatever the last says.
+    const TPointArray ring = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {500, 500}};
+    EXPECT_TRUE(PointInPolygon(ring, {5, 5}));
+    EXPECT_FALSE(PointInPolygon(ring, {100, 100}));
+}
+
+// The hit areas of the main window's seven catalogue signs.
+struct SignCase {
+    const char* name;
+    TPointArray polygon;
+    QPoint inside;
+    QPoint outsideInBoundingBox;
+};
+
+const SignCase kSigns[] = {
+    {"AllWorks",
+     {{452, 115}, {617, 100}, {643, 270}, {467, 295}, {462, 272}, {530, 200}, {455, 119}},
+     {600, 150},
+     {470, 200}},
+    {"Complexity",
+     {{683, 388}, {866, 349}, {903, 527}, {724, 560}, {683, 388}},
+     {790, 450},
+     {690, 550}},
+    {"Time", {{401, 67}, {523, 201}, {396, 327}, {267, 109}, {401, 67}}, {400, 200}, {500, 300}},
+    {"Colour",
+     {{109, 356}, {147, 533}, {327, 492}, {290, 317}, {109, 356}},
+     {220, 430},
+     {115, 520}},
+    {"Theme",
+     {{154, 640}, {175, 528}, {339, 492}, {371, 497}, {336, 678}, {154, 640}},
+     {260, 600},
+     {160, 500}},
+    {"Materials",
+     {{686, 109}, {872, 120}, {861, 302}, {674, 291}, {686, 109}},
+     {770, 200},
+     {870, 300}},
+    {"Mood",
+     {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}},
+     {720, 620},
+     {830, 500}},
+};
+
+TEST(PointInPolygon, SignsReactInsideTheirShapeOnly)
+{
+    for (const SignCase& sign : kSigns) {
+        EXPECT_TRUE(PointInPolygon(sign.polygon, sign.inside)) << sign.name;
+        EXPECT_FALSE(PointInPolygon(sign.polygon, sign.outsideInBoundingBox)) << sign.name;
+    }
+}
+
+TEST(PointInPolygon, NoPointBelongsToTwoSigns)
+{
+    for (int y = 60; y <= 710; y += 3) {
+        for (int x = 100; x <= 910; x += 3) {
+            int hits = 0;
+            for (const SignCase& sign : kSigns)
+                hits += PointInPolygon(sign.polygon, {x, y});
+            ASSERT_LE(hits, 1) << "(" << x << ", " << y << ")";
+        }
+    }
+}
+
+} // namespace

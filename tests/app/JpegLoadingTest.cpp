@@ -1,0 +1,133 @@
+#include "TestFiles.h"
+#include "uFunctions.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace
+{
+
+std::string EncodeJpeg(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "JPG", 95));
+    return std::string(bytes.constData(), size_t(bytes.size()));
+}
+
+QImage Filled(int width, int height, QColor color, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(width, height, format);
+    image.fill(color);
+    return image;
+}
+
+// Rewrites the frame size of the first start-of-frame marker.
+std::string WithDeclaredSize(std::string jpeg, int width, int height)
+{
+    const size_t sof = jpeg.find("\xFF\xC0");
+    EXPECT_NE(sof, std::string::npos);
+    jpeg[sof + 5] = char(height >> 8), jpeg[sof + 6] = char(height & 0xFF);
+    jpeg[sof + 7] = char(width >> 8), jpeg[sof + 8] = char(width & 0xFF);
+    return jpeg;
+}
+
+bool Near(QRgb actual, QColor expected)
+{
+    return std::abs(qRed(actual) - expected.red()) <= 3 &&
+           std::abs(qGreen(actual) - expected.green()) <= 3 &&
+           std::abs(qBlue(actual) - expected.blue()) <= 3;
+}
+
+class JpegLoading : public testing::Test
+{
+  protected:
+    QString Given(std::string_view bytes)
+    {
+        const QString path = dir_.filePath("picture.jpg");
+        TestFiles::Write(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(JpegLoading, DecodesAtFullSize)
+{
+    const QColor rose(200, 60, 110);
+    QImage bitmap;
+    LoadJpegBitmap(Given(EncodeJpeg(Filled(37, 21, rose))), bitmap);
+    ASSERT_EQ(bitmap.size(), QSize(37, 21));
+    EXPECT_TRUE(Near(bitmap.pixel(0, 0), rose));
+    EXPECT_TRUE(Near(bitmap.pixel(36, 20), rose));
+}
+
+TEST_F(JpegLoading, DecodesGreyscalePicturesAsGrey)
+{
+    QImage bitmap;
+    LoadJpegBitmap(
+        Given(EncodeJpeg(Filled(8, 8, QColor(128, 128, 128), QImage::Format_Grayscale8))), bitmap);
+    ASSERT_EQ(bitmap.size(), QSize(8, 8));
+    EXPECT_TRUE(Near(bitmap.pixel(4, 4), QColor(128, 128, 128)));
+}
+
+TEST_F(JpegLoading, ReplacesWhateverTheBitmapHeld)
+{
+    QImage bitmap = Filled(100, 100, Qt::black);
+    LoadJpegBitmap(Given(EncodeJpeg(Filled(3, 4, Qt::white))), bitmap);
+    EXPECT_EQ(bitmap.size(), QSize(3, 4));
+}
+
+struct BadFile {
+    const char* name;
+    std::function<std::string(const std::string& validJpeg)> bytes;
+};
+
+class UnusableFiles : public JpegLoading, public testing::WithParamInterface<BadFile>
+{
+};
+
+TEST_P(UnusableFiles, LeaveTheBitmapUnchanged)
+{
+    const std::string valid = EncodeJpeg(Filled(64, 48, Qt::blue));
+    const QImage before = Filled(5, 5, Qt::green);
+    QImage bitmap = before;
+    LoadJpegBitmap(Given(GetParam().bytes(valid)), bitmap);
+    EXPECT_EQ(bitmap, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnusableFiles,
+    testing::Values(
+        BadFile{"Empty", [](const std::string&) { return std::string(); }},
+        BadFile{"NotAJpeg", [](const std::string&) { return std::string("<html>page</html>"); }},
+        BadFile{"HeaderOnly", [](const std::string& jpeg) { return jpeg.substr(0, 20); }},
+        BadFile{"Truncated",
+                [](const std::string& jpeg) { return jpeg.substr(0, jpeg.size() / 2); }},
+        BadFile{"RandomBytes",
+                [](const std::string&) {
+                    std::mt19937 random(1251);
+                    std::string bytes(4096, '\0');
+                    for (char& byte : bytes)
+                        byte = char(random());
+                    return "\xFF\xD8" + bytes;
+                }},
+        BadFile{"SideOverLimit",
+                [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 20000, 16); }},
+        BadFile{"DecodedSizeOverLimit",
+                [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 16000, 16000); }},
+        BadFile{"ZeroHeight",
+                [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 64, 0); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(JpegLoading, MissingFileLeavesTheBitmapEmpty)
+{
+    QImage bitmap;
+    LoadJpegBitmap(dir_.filePath("absent.jpg"), bitmap);
+    EXPECT_TRUE(bitmap.isNull());
+}
+
+} // namespace
