@@ -1,0 +1,171 @@
+#include "CatalogueLoader.h"
+
+#include "TestFiles.h"
+#include "WorkBuilder.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using Names = std::vector<std::string>;
+
+class CatalogueLoading : public testing::Test
+{
+  protected:
+    void GivenIndex(std::string_view utf8)
+    {
+        TestFiles::Write(Path("velmora.ini"), Win1251::FromUtf8(utf8));
+    }
+    void GivenText(std::string_view stem, std::string_view bytes)
+    {
+        TestFiles::Write(Path("html/" + std::string(stem) + ".htm.txt"), bytes);
+    }
+    QString Path(const std::string& relative) const
+    {
+        return dir_.filePath(QString::fromStdString(relative));
+    }
+    TVelmoraDataArray LoadAuthor(std::string_view id)
+    {
+        TVelmoraDataArray works;
+        LoadAuthorWorks(dir_.path(), id, "Author", works);
+        return works;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(CatalogueLoading, ReadsEveryFieldOfAWork)
+{
+    GivenIndex("[settings]\r\nmiracount=1\r\n[mira-1]\r\nname=Лунный сад\r\ntime=45\r\n"
+               "complicate=средняя\r\nmaterials=стразы, глиттер\r\ntemper=нежный\r\n"
+               "color=светло-голубой, белый\r\ntheme=цветы\r\n");
+    GivenText("mira-1", "first\r\nsecond\r\n");
+    TVelmoraDataArray works;
+    LoadAuthorWorks(dir_.path(), "mira", "Mira Tallis", works);
+    ASSERT_EQ(works.size(), 1u);
+    const TVelmoraData& work = works[0];
+    EXPECT_EQ(work.Author, "Mira Tallis");
+    EXPECT_EQ(work.FileName, "mira-1");
+    EXPECT_EQ(work.Name, Win1251::FromUtf8("Лунный сад"));
+    EXPECT_EQ(work.Time, 45);
+    EXPECT_EQ(work.Complicate, Win1251::FromUtf8("средняя"));
+    EXPECT_EQ(work.Materials, Win1251::FromUtf8("стразы, глиттер"));
+    EXPECT_EQ(work.Temper, Win1251::FromUtf8("нежный"));
+    EXPECT_EQ(work.Color, Win1251::FromUtf8("светло-голубой, белый"));
+    EXPECT_EQ(work.Theme, Win1251::FromUtf8("цветы"));
+    EXPECT_EQ(*work.Text, (TStringList{"first", "second"}));
+}
+
+TEST_F(CatalogueLoading, MissingKeysReadAsHyphenAndBadTimeAsZero)
+{
+    GivenIndex(
+        "[settings]\r\nvesnacount=2\r\n[vesna-1]\r\ntime=soon\r\n[VESNA-2]\r\nName=Second\r\n");
+    GivenText("vesna-1", "");
+    GivenText("vesna-2", "");
+    const TVelmoraDataArray works = LoadAuthor("vesna");
+    ASSERT_EQ(works.size(), 2u);
+    EXPECT_EQ(works[0].Name, "-");
+    EXPECT_EQ(works[0].Time, 0);
+    EXPECT_EQ(works[0].Color, "-");
+    EXPECT_EQ(works[0].Theme, "-");
+    EXPECT_EQ(works[1].Name, "Second") << "section and key names ignore case";
+    EXPECT_EQ(works[1].Time, 0) << "a missing time reads as \"-\", which is no number";
+}
+
+struct CountCase {
+    const char* name;
+    const char* settings;
+    size_t expected;
+};
+
+class AuthorCounts : public CatalogueLoading, public testing::WithParamInterface<CountCase>
+{
+};
+
+TEST_P(AuthorCounts, OnlyAPositiveCountLoadsWorks)
+{
+    GivenIndex(std::string("[settings]\r\n") + GetParam().settings + "[ilna-1]\r\nname=x\r\n");
+    GivenText("ilna-1", "text");
+    EXPECT_EQ(LoadAuthor("ilna").size(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AuthorCounts,
+                         testing::Values(CountCase{"Missing", "", 0},
+                                         CountCase{"Zero", "ilnacount=0\r\n", 0},
+                                         CountCase{"Negative", "ilnacount=-3\r\n", 0},
+                                         CountCase{"NotANumber", "ilnacount=one\r\n", 0},
+                                         CountCase{"One", "ilnacount=1\r\n", 1},
+                                         CountCase{"OtherCase", "ILNACount=1\r\n", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CatalogueLoading, MissingIndexLoadsNothing)
+{
+    TVelmoraDataArray works;
+    LoadCatalogue(dir_.path(), works);
+    EXPECT_TRUE(works.empty());
+}
+
+struct LinesCase {
+    const char* name;
+    const char* bytes;
+    TStringList lines;
+};
+
+class TextLines : public testing::TestWithParam<LinesCase>
+{
+};
+
+TEST_P(TextLines, EndAtCrLfLfOrCr)
+{
+    EXPECT_EQ(SplitLines(GetParam().bytes), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TextLines,
+                         testing::Values(LinesCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+                                         LinesCase{"Lf", "a\nb\n", {"a", "b"}},
+                                         LinesCase{"Cr", "a\rb\r", {"a", "b"}},
+                                         LinesCase{"Mixed", "a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+                                         LinesCase{"LfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
+                                         LinesCase{"EmptyLinesKept", "a\r\n\r\nb", {"a", "", "b"}},
+                                         LinesCase{"NoFinalEnd", "only", {"only"}},
+                                         LinesCase{"Empty", "", {}},
+                                         LinesCase{"JustAnEnd", "\r\n", {""}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CatalogueLoading, AMissingTextFileStopsTheLoadAfterItsRecord)
+{
+    GivenIndex("[settings]\r\nmiracount=3\r\nvesnacount=1\r\n"
+               "[mira-1]\r\nname=One\r\n[mira-2]\r\nname=Two\r\n[mira-3]\r\nname=Three\r\n"
+               "[vesna-1]\r\nname=Four\r\n");
+    GivenText("mira-1", "one");
+    GivenText("mira-3", "three");
+    GivenText("vesna-1", "four");
+    TVelmoraDataArray works;
+    try {
+        LoadCatalogue(dir_.path(), works);
+        FAIL() << "the missing text file must be reported";
+    } catch (const EFileOpenError& error) {
+        EXPECT_NE(std::string(error.what()).find("mira-2.htm.txt"), std::string::npos)
+            << error.what();
+    }
+    ASSERT_EQ(FileNames(works), (Names{"mira-1", "mira-2"}));
+    ASSERT_NE(works[1].Text, nullptr);
+    EXPECT_TRUE(works[1].Text->empty());
+}
+
+TEST_F(CatalogueLoading, AuthorsLoadInTableOrderAndCopiesShareTheirText)
+{
+    GivenIndex("[settings]\r\ntovacount=1\r\nmiracount=2\r\n[tova-1]\r\n[mira-1]\r\n[mira-2]\r\n");
+    for (const char* stem : {"tova-1", "mira-1", "mira-2"})
+        GivenText(stem, stem);
+    TVelmoraDataArray works;
+    LoadCatalogue(dir_.path(), works);
+    EXPECT_EQ(FileNames(works), (Names{"mira-1", "mira-2", "tova-1"}));
+    EXPECT_EQ(works[2].Author, "Tova Renquist");
+    const TVelmoraDataArray copy = works;
+    EXPECT_EQ(copy[0].Text.get(), works[0].Text.get());
+}
+
+} // namespace
