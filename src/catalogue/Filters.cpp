@@ -3,7 +3,6 @@
 #include "NameOrder.h"
 #include "Win1251.h"
 
-#include <functional>
 #include <string_view>
 
 namespace
@@ -56,19 +55,24 @@ std::vector<size_t> ChosenValues(const TFilterFlags& flags, size_t tableSize)
     return chosen;
 }
 
-using TCondition = std::function<bool(const TVelmoraData&, size_t value)>;
-
+// meets(work, value) tells whether a work meets the condition of one value of the table.
+template <typename TCondition>
 TVelmoraDataArray Select(const TVelmoraDataArray& works, const TFilterFlags& flags,
-                         size_t tableSize, const TCondition& meets)
+                         size_t tableSize, TCondition meets)
 {
     const std::vector<size_t> chosen = ChosenValues(flags, tableSize);
-    TVelmoraDataArray passing;
-    for (const TVelmoraData& work : works) {
+    std::vector<size_t> passing;
+    for (size_t position = 0; position < works.size(); ++position) {
         if (std::any_of(chosen.begin(), chosen.end(),
-                        [&](size_t value) { return meets(work, value); }))
-            passing.push_back(work);
+                        [&](size_t value) { return meets(works[position], value); }))
+            passing.push_back(position);
     }
-    return SortByName(std::move(passing));
+    // Each passing record is copied once, straight into its place in name order.
+    TVelmoraDataArray selection;
+    selection.reserve(passing.size());
+    for (const size_t position : NameOrder(works, std::move(passing)))
+        selection.push_back(works[position]);
+    return selection;
 }
 
 template <size_t N>
