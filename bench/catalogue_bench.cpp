@@ -15,8 +15,7 @@
 #include <map>
 #include <random>
 
-namespace
-{
+namespace {
 
 constexpr int kWorkCount = 100000;
 
@@ -207,8 +206,7 @@ BENCHMARK(BM_PlainStableSort)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterGroup)->DenseRange(0, kFilterGroupCount - 1)->Unit(benchmark::kMillisecond);
 
 // Keeps each run's time so the figures can be set side by side at the end.
-class SummaryReporter : public benchmark::ConsoleReporter
-{
+class SummaryReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override
     {

@@ -7,8 +7,7 @@
 #include <QDir>
 #include <QFile>
 
-namespace
-{
+namespace {
 
 std::shared_ptr<TStringList> ReadTextFile(const QString& path)
 {

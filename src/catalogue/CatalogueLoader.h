@@ -6,8 +6,7 @@
 #include <stdexcept>
 
 // A work's text file that is missing or unreadable stops the loading.
-class EFileOpenError : public std::runtime_error
-{
+class EFileOpenError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };

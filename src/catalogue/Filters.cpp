@@ -5,8 +5,7 @@
 
 #include <string_view>
 
-namespace
-{
+namespace {
 
 // The filters' vocabulary, as the content writes it (converted to Windows-1251 once).
 constexpr std::array<std::string_view, 3> kComplexityWords = {"низкая", "средняя", "высокая"};

@@ -2,11 +2,20 @@
 
 #include <QCoreApplication>
 
-namespace ContentPath
+namespace ContentPath {
+namespace {
+QString overriddenDir;
+} // namespace
+
+void OverrideExecutableDirForTests(const QString& dir)
 {
+    overriddenDir = dir;
+}
 
 QString ExecutableDir()
 {
+    if (!overriddenDir.isEmpty())
+        return overriddenDir;
     // applicationDirPath() never ends in a separator, except for the root folder itself.
     QString dir = QCoreApplication::applicationDirPath();
     if (dir.endsWith(u'/'))

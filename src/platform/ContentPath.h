@@ -5,11 +5,13 @@
 
 // The content (pictures, pages, INI files) lives beside the executable, never in the
 // current directory.
-namespace ContentPath
-{
+namespace ContentPath {
 
 // The executable's folder, without a trailing separator.
 QString ExecutableDir();
+
+// Window tests run the windows on a content folder of their own.
+void OverrideExecutableDirForTests(const QString& dir);
 
 // Joins the content folder with a relative path written with backslashes, with or without a
 // leading one ("\html\about.htm", "buttons.ini", "design\buttons\close.jpg"). The one place

@@ -3,8 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-namespace
-{
+namespace {
 
 std::optional<std::uint32_t> ParseHexDigits(std::string_view digits)
 {

@@ -6,8 +6,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 

@@ -14,8 +14,7 @@
 // match wins, blanks around names and values are trimmed, values stay bytes as written.
 // A write changes only what it must, replaces the file atomically at once and updates the
 // parse. Nothing is kept between opens.
-class ProfileFile
-{
+class ProfileFile {
   public:
     explicit ProfileFile(QString path);
 

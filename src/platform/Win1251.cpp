@@ -3,10 +3,8 @@
 #include <array>
 #include <unordered_map>
 
-namespace Win1251
-{
-namespace
-{
+namespace Win1251 {
+namespace {
 
 // Unicode of the bytes 0x80 to 0xBF; 0xC0 to 0xFF are U+0410 to U+044F in order.
 // 0x98 is unassigned in the code page.

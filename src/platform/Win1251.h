@@ -8,8 +8,7 @@
 // The catalogue, the INI files and the generated pages are single-byte Windows-1251 text,
 // kept as bytes; these helpers convert at the edges (drawing, the search edit, file names)
 // and give the two case rules the catalogue and the search rely on.
-namespace Win1251
-{
+namespace Win1251 {
 
 QString ToUnicode(std::string_view bytes);
 

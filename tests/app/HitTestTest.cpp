@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct RectCase {
     QPoint point;
@@ -11,9 +10,7 @@ struct RectCase {
     bool inside;
 };
 
-class PointInRectCases : public testing::TestWithParam<RectCase>
-{
-};
+class PointInRectCases : public testing::TestWithParam<RectCase> {};
 
 TEST_P(PointInRectCases, EdgesBelongOnlyToTheInclusiveForm)
 {
@@ -36,9 +33,7 @@ struct PolygonCase {
     bool inside;
 };
 
-class SquareRing : public testing::TestWithParam<PolygonCase>
-{
-};
+class SquareRing : public testing::TestWithParam<PolygonCase> {};
 
 TEST_P(SquareRing, CountsLeftAndTopEdgesOnly)
 {

@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
-namespace
-{
+namespace {
 
 std::string EncodeJpeg(const QImage& image)
 {
@@ -42,8 +41,7 @@ bool Near(QRgb actual, QColor expected)
            std::abs(qBlue(actual) - expected.blue()) <= 3;
 }
 
-class JpegLoading : public testing::Test
-{
+class JpegLoading : public testing::Test {
   protected:
     QString Given(std::string_view bytes)
     {
@@ -86,9 +84,7 @@ struct BadFile {
     std::function<std::string(const std::string& validJpeg)> bytes;
 };
 
-class UnusableFiles : public JpegLoading, public testing::WithParamInterface<BadFile>
-{
-};
+class UnusableFiles : public JpegLoading, public testing::WithParamInterface<BadFile> {};
 
 TEST_P(UnusableFiles, LeaveTheBitmapUnchanged)
 {

@@ -6,13 +6,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 using Names = std::vector<std::string>;
 
-class CatalogueLoading : public testing::Test
-{
+class CatalogueLoading : public testing::Test {
   protected:
     void GivenIndex(std::string_view utf8)
     {
@@ -80,9 +78,7 @@ struct CountCase {
     size_t expected;
 };
 
-class AuthorCounts : public CatalogueLoading, public testing::WithParamInterface<CountCase>
-{
-};
+class AuthorCounts : public CatalogueLoading, public testing::WithParamInterface<CountCase> {};
 
 TEST_P(AuthorCounts, OnlyAPositiveCountLoadsWorks)
 {
@@ -113,9 +109,7 @@ struct LinesCase {
     TStringList lines;
 };
 
-class TextLines : public testing::TestWithParam<LinesCase>
-{
-};
+class TextLines : public testing::TestWithParam<LinesCase> {};
 
 TEST_P(TextLines, EndAtCrLfLfOrCr)
 {

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 using Names = std::vector<std::string>;
 
@@ -36,9 +35,7 @@ struct TimeCase {
     std::vector<size_t> bands; // 1-based, as the filter's flags
 };
 
-class TimeBands : public testing::TestWithParam<TimeCase>
-{
-};
+class TimeBands : public testing::TestWithParam<TimeCase> {};
 
 TEST_P(TimeBands, BothEndsBelongToTheBand)
 {
@@ -69,9 +66,7 @@ struct WordCase {
     std::vector<size_t> passingFlags; // 1-based
 };
 
-class WordFilters : public testing::TestWithParam<WordCase>
-{
-};
+class WordFilters : public testing::TestWithParam<WordCase> {};
 
 TEST_P(WordFilters, PassExactlyTheFlagsWhoseWordMatches)
 {

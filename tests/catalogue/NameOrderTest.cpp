@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
-namespace
-{
+namespace {
 
 using Names = std::vector<std::string>;
 
@@ -16,9 +15,7 @@ struct OrderCase {
     Names expectedFileNames;
 };
 
-class SortByNameCases : public testing::TestWithParam<OrderCase>
-{
-};
+class SortByNameCases : public testing::TestWithParam<OrderCase> {};
 
 TEST_P(SortByNameCases, OrdersByFoldedBytes)
 {

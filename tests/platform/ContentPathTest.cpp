@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct JoinCase {
     const char* relative;
     const char* expected;
 };
 
-class ContentPathJoin : public testing::TestWithParam<JoinCase>
-{
-};
+class ContentPathJoin : public testing::TestWithParam<JoinCase> {};
 
 TEST_P(ContentPathJoin, JoinsWithOneSeparatorAndForwardSlashes)
 {

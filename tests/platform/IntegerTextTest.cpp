@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct IntegerCase {
     const char* text;
@@ -11,9 +10,7 @@ struct IntegerCase {
     std::optional<int> expected;
 };
 
-class ParseIntegerCases : public testing::TestWithParam<IntegerCase>
-{
-};
+class ParseIntegerCases : public testing::TestWithParam<IntegerCase> {};
 
 TEST_P(ParseIntegerCases, ReadsOnlyWholeNumbersOfItsForm)
 {

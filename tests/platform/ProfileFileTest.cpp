@@ -8,11 +8,9 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-namespace
-{
+namespace {
 
-class ProfileFileTest : public testing::Test
-{
+class ProfileFileTest : public testing::Test {
   protected:
     QString PathOf(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
     QString Given(std::string_view bytes)
@@ -33,9 +31,7 @@ struct ReadCase {
     const char* expected;
 };
 
-class ProfileFileReading : public ProfileFileTest, public testing::WithParamInterface<ReadCase>
-{
-};
+class ProfileFileReading : public ProfileFileTest, public testing::WithParamInterface<ReadCase> {};
 
 TEST_P(ProfileFileReading, ReadsWhatProfileFilesMean)
 {
@@ -99,9 +95,7 @@ struct WriteCase {
     const char* after;
 };
 
-class ProfileFileWriting : public ProfileFileTest, public testing::WithParamInterface<WriteCase>
-{
-};
+class ProfileFileWriting : public ProfileFileTest, public testing::WithParamInterface<WriteCase> {};
 
 TEST_P(ProfileFileWriting, ChangesOnlyWhatItMust)
 {
@@ -162,8 +156,7 @@ TEST_F(ProfileFileTest, NothingIsKeptBetweenOpens)
 }
 
 // Tests run as root, where permissions stop nothing: a file size limit makes the disk "full".
-class FileSizeLimit
-{
+class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes)
     {

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
-namespace
-{
+namespace {
 
 constexpr unsigned char kUnassigned = 0x98;
 
@@ -74,9 +73,7 @@ struct CompareCase {
     int sign;
 };
 
-class AsciiNoCaseOrder : public testing::TestWithParam<CompareCase>
-{
-};
+class AsciiNoCaseOrder : public testing::TestWithParam<CompareCase> {};
 
 TEST_P(AsciiNoCaseOrder, FoldsOnlyAsciiLetters)
 {

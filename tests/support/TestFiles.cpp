@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <stdexcept>
 
-namespace TestFiles
-{
+namespace TestFiles {
 
 void Write(const QString& path, std::string_view bytes)
 {

@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace TestFiles
-{
+namespace TestFiles {
 
 // Writes bytes exactly as given, creating the folders on the way.
 void Write(const QString& path, std::string_view bytes);
