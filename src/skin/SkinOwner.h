@@ -6,9 +6,8 @@
 
 // What a button group or a scroll bar needs of the window it lives on. Every skinned window
 // implements it once in its base, so the controls stay plain objects that tests can drive.
-class TSkinOwner
-{
-  public:
+class TSkinOwner {
+public:
     virtual ~TSkinOwner() = default;
 
     virtual void SetPointer(Qt::CursorShape shape) = 0;

@@ -7,8 +7,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // Names no file, so the picture stays empty.
 constexpr std::string_view kNoName = "error";
@@ -39,8 +38,7 @@ TBounds ReadBounds(const ProfileFile& file, std::string_view section)
 
 } // namespace
 
-namespace SkinSection
-{
+namespace SkinSection {
 
 TButtonSection ReadButton(const QString& contentDir, const QString& fileName,
                           std::string_view section)

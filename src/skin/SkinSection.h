@@ -34,8 +34,7 @@ struct TScrollSection {
 
 // Readers of the skin description files. Each read opens the file once, reads the section and
 // lets it go; a missing file, section or key gives the key's default, never an error.
-namespace SkinSection
-{
+namespace SkinSection {
 
 TButtonSection ReadButton(const QString& contentDir, const QString& fileName,
                           std::string_view section);

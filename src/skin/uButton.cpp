@@ -2,8 +2,7 @@
 
 #include <QPainter>
 
-namespace
-{
+namespace {
 
 // The size the windows' own text drawing expects on the canvas after the buttons.
 constexpr int kCanvasFontSize = 12;

@@ -16,9 +16,8 @@ class QPainter;
 // A picture button on a skinned window: a hit area, five pictures, a kind and a state. It
 // neither receives events nor paints by itself; its group forwards the window's mouse events
 // and asks it to draw onto the picture the window composes.
-class TButtonEx
-{
-  public:
+class TButtonEx {
+public:
     TButtonEx(ButtonState state, bool isOn, ButtonKind kind);
 
     // Pictures, title and bounds from a section of fileName in the content folder.
@@ -50,7 +49,7 @@ class TButtonEx
     void Press();
     void Click();
 
-  private:
+private:
     bool Disabled() const { return state_ == ButtonState::Disabled; }
     ButtonState RestingState() const { return isOn_ ? ButtonState::Active : ButtonState::Up; }
 

@@ -16,9 +16,8 @@ using TButtonArray = std::vector<TButtonEx>;
 // The image buttons of one window, driven as a unit: it forwards the window's mouse events to
 // them, shows the hand pointer and the hint of the button under the mouse, raises the window's
 // Tag on a press, and draws them in the order they were added.
-class TMainMenuEx
-{
-  public:
+class TMainMenuEx {
+public:
     // The buttons' skin files are read from contentDir.
     TMainMenuEx(TSkinOwner& owner, QString contentDir);
 
@@ -43,7 +42,7 @@ class TMainMenuEx
     std::span<TButtonEx> Buttons() { return buttons_; }
     std::span<const TButtonEx> Buttons() const { return buttons_; }
 
-  private:
+private:
     // Hands each button under point to onHit, in list order, and lets every other one go.
     template <typename OnHit> void VisitButtons(QPoint point, OnHit onHit);
 

@@ -6,9 +6,8 @@ class TSkinWindow;
 
 // Drags a borderless window by its surface: a press outside the window's buttons starts a
 // drag, moves follow the mouse, and the window stays inside the bounds window (or the screen).
-class TMoveForm
-{
-  public:
+class TMoveForm {
+public:
     // bounds may be null for the screen; gate is the window whose Tag vetoes a drag and whose
     // size is kept inside the bounds (every window passes itself as target and gate).
     TMoveForm(TSkinWindow& target, QPoint startPos, const TSkinWindow* bounds,
@@ -21,7 +20,7 @@ class TMoveForm
     void MouseMove(QPoint point);
     void MouseUp(QPoint point);
 
-  private:
+private:
     TSkinWindow& target_;
     const TSkinWindow* bounds_;
     const TSkinWindow& gate_;

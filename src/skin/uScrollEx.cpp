@@ -6,8 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 constexpr TScrollGeometry kStandardGeometry{
     .ArrowLeft = 0,

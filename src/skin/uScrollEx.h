@@ -33,9 +33,8 @@ struct TScrollGeometry {
 // A vertical scroll bar drawn from skin pictures: a track, two arrows and a thumb, held in one
 // button group. It knows nothing of the page: it keeps a range and a position, and the window
 // reads the area under a press and the position while the thumb is dragged.
-class TScrollExBase
-{
-  public:
+class TScrollExBase {
+public:
     // Shows the bar and lets its buttons take the mouse, or hides and stops them for n <= 0.
     void SetMax(int n);
     // Moves the thumb to match p. Does nothing while the range is 0 or less.
@@ -58,14 +57,14 @@ class TScrollExBase
     // Index 0 the up arrow, 1 the down arrow, 2 the thumb.
     const TMainMenuEx& Group() const { return group_; }
 
-  protected:
+protected:
     TScrollExBase(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
                   std::string_view section, const TScrollGeometry& geometry);
     ~TScrollExBase() = default;
 
     void DrawBar(QPainter& canvas) const;
 
-  private:
+private:
     TButtonEx& Thumb();
     const TButtonEx& Thumb() const;
     void PlaceButtons();
@@ -88,9 +87,8 @@ class TScrollExBase
 };
 
 // The standard bar of every browser window.
-class TScrollEx : public TScrollExBase
-{
-  public:
+class TScrollEx : public TScrollExBase {
+public:
     TScrollEx(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
               std::string_view section);
 
@@ -99,9 +97,8 @@ class TScrollEx : public TScrollExBase
 };
 
 // The compact bar beside the search history; it is never drawn.
-class TScrollEx1 : public TScrollExBase
-{
-  public:
+class TScrollEx1 : public TScrollExBase {
+public:
     TScrollEx1(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
                std::string_view section);
 };
