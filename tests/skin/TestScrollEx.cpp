@@ -335,6 +335,8 @@ INSTANTIATE_TEST_SUITE_P(
                     AreaCase{"TrackBesideTheThumbAbove", 0, {114, 83}, ScrollArea::TrackAbove},
                     AreaCase{"TrackOnTheCentreLine", 0, {114, 84}, ScrollArea::None},
                     AreaCase{"TrackBesideTheThumbBelow", 0, {114, 85}, ScrollArea::TrackBelow},
+                    // Position 6 puts the thumb at 63: its centre line Round(85.5) is 86.
+                    AreaCase{"CentreLineRoundsHalfToEven", 6, {114, 85}, ScrollArea::TrackAbove},
                     AreaCase{"BottomRightCornerOfTheBar", 0, {116, 450}, ScrollArea::TrackBelow}),
     [](const testing::TestParamInfo<AreaCase>& info) { return info.param.name; });
 
