@@ -1,0 +1,89 @@
+#include "uButton.h"
+
+#include <QPainter>
+
+namespace {
+
+// The size the windows' own text drawing expects on the canvas after the buttons.
+constexpr int kCanvasFontSize = 12;
+
+void SetCanvasFontSize(QPainter& canvas)
+{
+    if (canvas.font().pointSize() == kCanvasFontSize)
+        return;
+    QFont font = canvas.font();
+    font.setPointSize(kCanvasFontSize);
+    canvas.setFont(font);
+}
+
+} // namespace
+
+TButtonEx::TButtonEx(ButtonState state, bool isOn, ButtonKind kind)
+    : kind_(kind), state_(state), isOn_(isOn)
+{
+}
+
+void TButtonEx::LoadFromSection(const QString& contentDir, const QString& fileName,
+                                std::string_view section)
+{
+    TButtonSection read = SkinSection::ReadButton(contentDir, fileName, section);
+    pictures_ = std::move(read.Pictures);
+    title_ = std::move(read.Title);
+    bounds_ = read.Bounds;
+}
+
+void TButtonEx::Draw(QPainter& canvas) const
+{
+    if (!visible_)
+        return;
+    SetCanvasFontSize(canvas);
+    const int index = int(state_);
+    if (index < 0 || index >= kButtonStateCount || pictures_[index].isNull())
+        return;
+    canvas.drawImage(bounds_.Left, bounds_.Top, pictures_[index]);
+}
+
+bool TButtonEx::HitTest(QPoint point) const
+{
+    if (hitDisabled_)
+        return false;
+    if (polygon_)
+        return PointInPolygon(*polygon_, point);
+    const TRect rect{bounds_.Left, bounds_.Top, bounds_.Left + bounds_.Width,
+                     bounds_.Top + bounds_.Height};
+    return PointInRect(point, rect, true);
+}
+
+void TButtonEx::SetBounds(int left, int top, int width, int height)
+{
+    bounds_ = {left, top, width, height};
+}
+
+void TButtonEx::MouseEnter()
+{
+    if (Disabled() || state_ == ButtonState::Down)
+        return;
+    state_ = ButtonState::Over;
+}
+
+void TButtonEx::MouseLeave()
+{
+    if (Disabled())
+        return;
+    state_ = RestingState();
+}
+
+void TButtonEx::Press()
+{
+    if (Disabled())
+        return;
+    state_ = ButtonState::Down;
+}
+
+void TButtonEx::Click()
+{
+    if (Disabled())
+        return;
+    isOn_ = kind_ == ButtonKind::Toggle && !isOn_;
+    state_ = RestingState();
+}

@@ -1,0 +1,76 @@
+#include "uMainMenu.h"
+
+#include "SkinOwner.h"
+
+TMainMenuEx::TMainMenuEx(TSkinOwner& owner, QString contentDir)
+    : owner_(owner), contentDir_(std::move(contentDir))
+{
+}
+
+void TMainMenuEx::AddButton(const QString& fileName, std::string_view section, ButtonState state,
+                            bool isOn, ButtonKind kind)
+{
+    TButtonEx& button = buttons_.emplace_back(state, isOn, kind);
+    button.LoadFromSection(contentDir_, fileName, section);
+    button.SetState(ButtonState::Up);
+}
+
+template <typename OnHit> void TMainMenuEx::VisitButtons(QPoint point, OnHit onHit)
+{
+    if (!enabled_)
+        return;
+    for (TButtonEx& button : buttons_) {
+        if (button.HitTest(point))
+            onHit(button);
+        else
+            button.MouseLeave();
+    }
+}
+
+int TMainMenuEx::FindButtonAt(QPoint point) const
+{
+    if (!enabled_)
+        return -1;
+    for (size_t index = 0; index < buttons_.size(); ++index) {
+        if (buttons_[index].HitTest(point))
+            return int(index);
+    }
+    return -1;
+}
+
+void TMainMenuEx::MouseMove(QPoint point)
+{
+    VisitButtons(point, [this](TButtonEx& button) {
+        owner_.SetPointer(Qt::PointingHandCursor);
+        owner_.SetHintText(button.GetTitle());
+        owner_.SetHintsOn(true);
+        if (!button.GetOn())
+            button.MouseEnter();
+    });
+}
+
+void TMainMenuEx::MouseDown(QPoint point)
+{
+    VisitButtons(point, [this](TButtonEx& button) {
+        if (!button.GetOn())
+            button.Press();
+        owner_.SetTag(1);
+    });
+}
+
+void TMainMenuEx::MouseUp(QPoint point)
+{
+    VisitButtons(point, [](TButtonEx& button) {
+        // An on button rests up after the release, even one whose state said disabled.
+        const bool wasOn = button.GetOn();
+        button.Click();
+        if (wasOn)
+            button.SetState(ButtonState::Up);
+    });
+}
+
+void TMainMenuEx::Draw(QPainter& canvas) const
+{
+    for (const TButtonEx& button : buttons_)
+        button.Draw(canvas);
+}
