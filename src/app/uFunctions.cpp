@@ -5,8 +5,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 
-namespace
-{
+namespace {
 
 constexpr JDIMENSION kMaxSide = 16384;
 constexpr qint64 kMaxDecodedBytes = 256LL * 1024 * 1024;
