@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+
 #include <array>
 #include <string>
 #include <string_view>

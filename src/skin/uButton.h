@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+
 #include <array>
 #include <optional>
 #include <string_view>

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+
 #include <span>
 #include <string_view>
 #include <vector>

@@ -4,6 +4,7 @@
 #include "SkinOwner.h"
 
 #include <QPainter>
+
 #include <algorithm>
 
 namespace {

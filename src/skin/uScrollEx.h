@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+
 #include <string_view>
 
 class QPainter;

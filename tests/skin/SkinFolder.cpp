@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
 #include <cstdlib>
+
 #include <gtest/gtest.h>
 
 SkinFolder::SkinFolder() : dirPath_(dir_.path())

@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+
 #include <gtest/gtest.h>
 
 // Drawing sets the canvas font, which needs the application's font database.
