@@ -4,7 +4,6 @@
 #include "uMain.h"
 
 #include <QApplication>
-
 #include <memory>
 #include <unistd.h>
 

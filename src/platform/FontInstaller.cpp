@@ -9,7 +9,7 @@
 
 void InstallFont(const QString& contentDir, const QString& fileName)
 {
-    const QString source = ContentPath::Join(contentDir, u"\\fonts\\" + fileName);
+    const QString source = ContentPath::Join(contentDir, QStringLiteral("\\fonts\\") + fileName);
     const QString fontsDir = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
     if (!fontsDir.isEmpty() && QDir().mkpath(fontsDir)) {
         const QString target = QDir(fontsDir).filePath(fileName);

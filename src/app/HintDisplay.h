@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+class QWidget;
+
+// The hint of a skinned window: handlers set its text and switch it on or off while they run;
+// afterwards Apply shows the text near the pointer after a short rest, or takes it away.
+class THintDisplay {
+  public:
+    explicit THintDisplay(QWidget& window);
+
+    void SetText(const QString& text) { text_ = text; }
+    void SetOn(bool on) { on_ = on; }
+    const QString& Text() const { return text_; }
+    bool IsOn() const { return on_; }
+
+    void Apply();
+
+  private:
+    QWidget& window_;
+    QString text_;
+    bool on_ = false;
+    QString shown_;
+    QTimer rest_;
+};

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "HintDisplay.h"
+#include "SkinWindow.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+#include <exception>
+
+// The plumbing every skinned window shares, over the widget kind it is (a plain widget, or a
+// dialog for the modal question): the owner services its skin controls use (pointer, hint,
+// Tag, screen), the composed paint and the mouse handlers by name. An error escaping a
+// handler is shown in the standard error box and the program goes on.
+template <typename TWidget> class TSkinnedWindowOf : public TWidget, public TSkinWindow {
+  public:
+    explicit TSkinnedWindowOf(QWidget* parent = nullptr) : TWidget(parent), hint_(*this)
+    {
+        this->setMouseTracking(true);
+        // Every paint covers the whole window with its composition.
+        this->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    int Tag = 0;
+
+    void SetPointer(Qt::CursorShape shape) override { this->setCursor(shape); }
+    void SetHintText(const QString& text) override { hint_.SetText(text); }
+    void SetHintsOn(bool on) override { hint_.SetOn(on); }
+    int GetTag() const override { return Tag; }
+    void SetTag(int tag) override { Tag = tag; }
+    QPoint ClientToScreen(QPoint client) const override { return this->mapToGlobal(client); }
+
+    int Left() const override { return this->x(); }
+    int Top() const override { return this->y(); }
+    int Width() const override { return this->width(); }
+    int Height() const override { return this->height(); }
+    void MoveTo(int left, int top) override { this->move(left, top); }
+    QSize ScreenSize() const override
+    {
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        return screen->geometry().size();
+    }
+
+    const THintDisplay& Hint() const { return hint_; }
+
+  protected:
+    // Composes the whole window and draws it onto canvas in one operation.
+    virtual void FormPaint(QPainter& canvas) = 0;
+    virtual void FormMouseDown(Qt::MouseButton, QPoint) {}
+    virtual void FormMouseMove(QPoint) {}
+    virtual void FormMouseUp(Qt::MouseButton, QPoint) {}
+
+    // Runs a handler; what it throws goes to the error box, and the rest of it is skipped.
+    template <typename THandler> void Guarded(THandler handler)
+    {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            Dialogs().ShowError(this, QString::fromLocal8Bit(error.what()));
+        }
+        hint_.Apply();
+    }
+
+    // Repaints without erasing: the paint covers everything.
+    void Invalidate() { this->update(); }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter canvas(this);
+        Guarded([&] { FormPaint(canvas); });
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        Guarded([&] { FormMouseDown(event->button(), event->position().toPoint()); });
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        Guarded([&] { FormMouseMove(event->position().toPoint()); });
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        Guarded([&] { FormMouseUp(event->button(), event->position().toPoint()); });
+    }
+    // A double click is a press to the handlers, as a second click is.
+    void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
+
+  private:
+    THintDisplay hint_;
+};
+
+using TSkinnedWindow = TSkinnedWindowOf<QWidget>;

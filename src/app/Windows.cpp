@@ -1,0 +1,5 @@
+#include "Windows.h"
+
+TfMain* fMain = nullptr;
+TfChMessage* fChMessage = nullptr;
+TfLoader* fLoader = nullptr;

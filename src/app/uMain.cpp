@@ -1,0 +1,199 @@
+#include "uMain.h"
+
+#include "CatalogueLoader.h"
+#include "ContentPath.h"
+#include "FontInstaller.h"
+#include "Windows.h"
+#include "uChMessage.h"
+#include "uFunctions.h"
+
+#include <QCloseEvent>
+
+namespace {
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+
+// The frame strip's buttons, by index.
+enum TFrameButton { ZoomButton = 0, MinimizeButton = 1, CloseButton = 2, QuestButton = 3 };
+constexpr std::array<std::string_view, 4> kFrameSections = {"zoom", "minimize", "close", "quest"};
+
+// The catalogue signs: a sign's index is the catalogue's filter group it opens.
+struct TSign {
+    std::string_view Section;
+    TPointArray HitArea;
+};
+const std::array<TSign, 7> kSigns = {{
+    {"sign_1_4",
+     {{452, 115}, {617, 100}, {643, 270}, {467, 295}, {462, 272}, {530, 200}, {455, 119}}},
+    {"sign_1_6", {{683, 388}, {866, 349}, {903, 527}, {724, 560}, {683, 388}}},
+    {"sign_1_3", {{401, 67}, {523, 201}, {396, 327}, {267, 109}, {401, 67}}},
+    {"sign_1_2", {{109, 356}, {147, 533}, {327, 492}, {290, 317}, {109, 356}}},
+    {"sign_1_1", {{154, 640}, {175, 528}, {339, 492}, {371, 497}, {336, 678}, {154, 640}}},
+    {"sign_1_5", {{686, 109}, {872, 120}, {861, 302}, {674, 291}, {686, 109}}},
+    {"sign_1_7",
+     {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}}},
+}};
+
+TBackgroundPair LoadBackground(const QString& contentDir, QStringView relativePath)
+{
+    TBackgroundPair pair;
+    LoadJpegBitmap(ContentPath::Join(contentDir, relativePath), pair.Picture);
+    pair.Composition = pair.Picture.copy();
+    return pair;
+}
+
+} // namespace
+
+TfMain::TfMain()
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Velmora"));
+    Timer1.setInterval(10);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+    Timer1.start();
+    Guarded([this] { FormCreate(); });
+}
+
+void TfMain::FormCreate()
+{
+    setFixedSize(kWidth, kHeight);
+    PlaceOnDesktop();
+    ContentDir = ContentPath::ExecutableDir();
+    frameStrip_.emplace(*this, ContentDir);
+    for (const std::string_view section : kFrameSections)
+        frameStrip_->AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
+    signStrip_.emplace(*this, ContentDir);
+    for (const TSign& sign : kSigns)
+        signStrip_->AddButton("buttons.ini", sign.Section, ButtonState::Up, false,
+                              ButtonKind::Push);
+    for (size_t i = 0; i < kSigns.size(); ++i)
+        signStrip_->Buttons()[i].SetPolygon(kSigns[i].HitArea);
+    LoadBackgrounds();
+    Works.clear();
+    Selection.clear();
+    InstallFont(ContentDir, QStringLiteral("WarnockPro-Regular.otf"));
+    InstallFont(ContentDir, QStringLiteral("WarnockPro-Bold.otf"));
+    LoadCatalogue(ContentDir, Works);
+}
+
+void TfMain::LoadBackgrounds()
+{
+    MainBackground = LoadBackground(ContentDir, u"\\design\\windows\\main\\fon.jpg");
+    CatalogueBackground = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_2.jpg");
+    SearchBackground = LoadBackground(ContentDir, u"\\design\\windows\\search\\fon_search.jpg");
+    WorkPicture12Background = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_1_2.jpg");
+    WorkPage21Background = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_2_1.jpg");
+    AboutBackground = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_about.jpg");
+}
+
+// Centred on the desktop, never off its top-left corner.
+void TfMain::PlaceOnDesktop()
+{
+    const QSize desktop = ScreenSize();
+    move(std::max(0, (desktop.width() - kWidth) / 2),
+         std::max(0, (desktop.height() - kHeight) / 2));
+}
+
+void TfMain::HideBrowserWindows() {}
+
+// The button states the picture shows; the repaint clock repaints only when they changed.
+std::vector<int> TfMain::DrawnStates() const
+{
+    std::vector<int> states;
+    for (const auto& strip : {std::cref(frameStrip_), std::cref(signStrip_)}) {
+        if (strip.get()) {
+            for (const TButtonEx& button : strip.get()->Buttons())
+                states.push_back(int(button.GetState()));
+        }
+    }
+    return states;
+}
+
+void TfMain::Timer1Timer()
+{
+    // Repainting an unchanged picture every 10 ms would only burn processor time.
+    if (DrawnStates() != paintedStates_)
+        Invalidate();
+}
+
+void TfMain::FormPaint(QPainter& canvas)
+{
+    QImage& composition = MainBackground.Composition;
+    if (composition.isNull())
+        composition = QImage(size(), QImage::Format_RGB32);
+    QPainter composer(&composition);
+    if (MainBackground.Picture.isNull())
+        composer.fillRect(composition.rect(), Qt::black); // no background picture: an empty area
+    else
+        composer.drawImage(0, 0, MainBackground.Picture);
+    if (frameStrip_)
+        frameStrip_->Draw(composer);
+    if (signStrip_)
+        signStrip_->Draw(composer);
+    composer.end();
+    canvas.drawImage(0, 0, composition);
+    paintedStates_ = DrawnStates();
+}
+
+void TfMain::FormMouseDown(Qt::MouseButton, QPoint point)
+{
+    if (signStrip_ && frameStrip_) {
+        signStrip_->MouseDown(point);
+        frameStrip_->MouseDown(point);
+    }
+    Invalidate();
+}
+
+void TfMain::FormMouseMove(QPoint point)
+{
+    Tag = 0;
+    SetPointer(Qt::ArrowCursor);
+    SetHintsOn(false);
+    SetHintText(QString());
+    if (signStrip_ && frameStrip_) {
+        frameStrip_->MouseMove(point);
+        signStrip_->MouseMove(point);
+    }
+    Invalidate();
+}
+
+void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
+{
+    if (signStrip_ && frameStrip_) {
+        frameStrip_->MouseUp(point);
+        signStrip_->MouseUp(point);
+        switch (frameStrip_->FindButtonAt(point)) {
+        case MinimizeButton:
+            showMinimized();
+            break;
+        case CloseButton:
+            close();
+            break;
+        default:
+            break;
+        }
+    }
+    Invalidate();
+}
+
+void TfMain::closeEvent(QCloseEvent* event)
+{
+    bool proceed = true;
+    Guarded([&] { proceed = FormClose(); });
+    if (proceed)
+        event->accept();
+    else
+        event->ignore();
+}
+
+// Asks the closing question unless it is switched off; false keeps the program running.
+bool TfMain::FormClose()
+{
+    if (!fChMessage)
+        return true;
+    int remembered = 1;
+    if (fChMessage->Prepare(TfChMessage::CloseMessage, remembered) == 0)
+        return true;
+    return fChMessage->exec() == TfChMessage::Yes;
+}

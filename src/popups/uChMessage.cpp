@@ -1,0 +1,121 @@
+#include "uChMessage.h"
+
+#include "ContentPath.h"
+#include "SettingsFile.h"
+#include "Windows.h"
+#include "uFunctions.h"
+#include "uMain.h"
+
+namespace {
+
+constexpr int kWidth = 500;
+constexpr int kHeight = 260;
+constexpr std::string_view kSection = "MESSAGES";
+
+// What each question reads and writes, by kind.
+struct TQuestion {
+    const char16_t* Picture;
+    std::string_view AskKey;
+    std::string_view AnswerKey;
+};
+constexpr TQuestion kQuestions[] = {
+    {u"\\design\\windows\\Exit_Link\\fon_exit.jpg", "showclosemessage", "ShowCloseMessage_yn"},
+    {u"\\design\\windows\\Exit_Link\\fon_link.jpg", "showwebmessage", "ShowWebMessage_yn"},
+};
+
+enum TButtonIndex { NoButton = 0, YesButton = 1 };
+
+} // namespace
+
+TfChMessage::TfChMessage() : TSkinnedWindowOf<QDialog>(nullptr)
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Velmora"));
+    setModal(true);
+    Guarded([this] { FormCreate(); });
+}
+
+void TfChMessage::FormCreate()
+{
+    contentDir_ = fMain ? fMain->ContentDir : ContentPath::ExecutableDir();
+    setFixedSize(kWidth, kHeight);
+    const QSize screen = ScreenSize();
+    move(std::max(0, (screen.width() - kWidth) / 2), std::max(0, (screen.height() - kHeight) / 2));
+    Mover.emplace(*this, pos(), nullptr, *this);
+    LoadBackground(QString::fromUtf16(kQuestions[CloseMessage].Picture));
+    ButtonGroup.emplace(*this, contentDir_);
+    ButtonGroup->AddButton("buttons.ini", "no", ButtonState::Up, false, ButtonKind::Push);
+    ButtonGroup->AddButton("buttons.ini", "yes", ButtonState::Up, false, ButtonKind::Push);
+}
+
+void TfChMessage::LoadBackground(const QString& relativePath)
+{
+    Background = QImage();
+    LoadJpegBitmap(ContentPath::Join(contentDir_, relativePath), Background);
+    Surface = Background;
+}
+
+int TfChMessage::Prepare(int kind, int& remembered)
+{
+    MessageKind = kind == WebMessage ? WebMessage : CloseMessage;
+    const TQuestion& question = kQuestions[MessageKind];
+    const ProfileFile settings = OpenSettings(contentDir_);
+    AskFlag = settings.ReadInteger(kSection, question.AskKey, 1);
+    remembered = settings.ReadInteger(kSection, question.AnswerKey, 1);
+    LoadBackground(QString::fromUtf16(question.Picture));
+    Invalidate();
+    return AskFlag;
+}
+
+void TfChMessage::FormPaint(QPainter& canvas)
+{
+    Surface = Background.isNull() ? QImage(size(), QImage::Format_RGB32) : Background.copy();
+    if (Background.isNull())
+        Surface.fill(Qt::black); // no picture: only the buttons on an empty surface
+    QPainter composer(&Surface);
+    if (ButtonGroup)
+        ButtonGroup->Draw(composer);
+    composer.end();
+    canvas.drawImage(0, 0, Surface);
+}
+
+void TfChMessage::FormMouseDown(Qt::MouseButton, QPoint point)
+{
+    ButtonGroup->MouseDown(point);
+    if (ButtonGroup->FindButtonAt(point) == -1)
+        Mover->MouseDown(point);
+    Invalidate();
+}
+
+void TfChMessage::FormMouseMove(QPoint point)
+{
+    Tag = 0;
+    SetPointer(Qt::ArrowCursor);
+    ButtonGroup->MouseMove(point);
+    if (Mover->IsMoving()) {
+        Mover->MouseMove(point);
+        return;
+    }
+    // No button hint is ever shown on the question.
+    SetHintsOn(false);
+    Invalidate();
+}
+
+void TfChMessage::FormMouseUp(Qt::MouseButton, QPoint point)
+{
+    Mover->MouseUp(point);
+    ButtonGroup->MouseUp(point);
+    ProfileFile settings = OpenSettings(contentDir_);
+    switch (ButtonGroup->FindButtonAt(point)) {
+    case NoButton:
+        done(No);
+        break;
+    case YesButton:
+        done(Yes);
+        WriteSetting(settings, kSection, kQuestions[MessageKind].AnswerKey, 0);
+        break;
+    default:
+        break;
+    }
+    Invalidate();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "SkinnedWindow.h"
+#include "uMainMenu.h"
+#include "uMoveForm.h"
+
+#include <QDialog>
+#include <QImage>
+#include <optional>
+
+// The one modal question of the program, asked in its own picture with "no" and "yes":
+// leaving the program (kind 0) or letting a page open a new browser window (kind 1). The user
+// may drag it around the screen. exec() answers 1 for "yes" and 2 for "no".
+class TfChMessage : public TSkinnedWindowOf<QDialog> {
+  public:
+    enum TMessageKind { CloseMessage = 0, WebMessage = 1 };
+    enum TAnswer { Yes = 1, No = 2 };
+
+    TfChMessage();
+
+    // Loads the question's picture and settings. Returns whether to ask at all; remembered
+    // gets the stored answer (0 once "yes" was given).
+    int Prepare(int kind, int& remembered);
+
+  protected:
+    void FormPaint(QPainter& canvas) override;
+    void FormMouseDown(Qt::MouseButton button, QPoint point) override;
+    void FormMouseMove(QPoint point) override;
+    void FormMouseUp(Qt::MouseButton button, QPoint point) override;
+
+  private:
+    void FormCreate();
+    void LoadBackground(const QString& relativePath);
+
+    QString contentDir_;
+    QImage Background;
+    QImage Surface;
+    std::optional<TMainMenuEx> ButtonGroup;
+    std::optional<TMoveForm> Mover;
+    int MessageKind = CloseMessage;
+    int AskFlag = 1;
+};
