@@ -1,6 +1,7 @@
 #include "uChLoader.h"
 
 #include "ContentPath.h"
+#include "Placement.h"
 #include "uFunctions.h"
 
 #include <QPainter>
@@ -50,7 +51,7 @@ void TfLoader::FormCreate()
     started_ = false;
     setFixedSize(kWidth, kHeight);
     duration_ = kDurationUnits;
-    PlaceOnDesktop();
+    move(CentredOnDesktop(screen()->geometry().size(), size()));
 }
 
 int TfLoader::BarWidth(double elapsedUnits)
@@ -92,12 +93,4 @@ void TfLoader::paintEvent(QPaintEvent*)
 {
     QPainter canvas(this);
     FormPaint(canvas);
-}
-
-// Centred on the desktop, never off its top-left corner.
-void TfLoader::PlaceOnDesktop()
-{
-    const QSize desktop = screen()->geometry().size();
-    move(std::max(0, (desktop.width() - kWidth) / 2),
-         std::max(0, (desktop.height() - kHeight) / 2));
 }

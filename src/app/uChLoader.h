@@ -32,7 +32,6 @@ class TfLoader : public QWidget {
   private:
     void FormCreate();
     void FormPaint(QPainter& canvas);
-    void PlaceOnDesktop();
 
     QTimer Timer2;
     TClock clock_;

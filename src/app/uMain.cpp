@@ -3,6 +3,7 @@
 #include "CatalogueLoader.h"
 #include "ContentPath.h"
 #include "FontInstaller.h"
+#include "Placement.h"
 #include "Windows.h"
 #include "uChMessage.h"
 #include "uFunctions.h"
@@ -58,7 +59,7 @@ TfMain::TfMain()
 void TfMain::FormCreate()
 {
     setFixedSize(kWidth, kHeight);
-    PlaceOnDesktop();
+    move(CentredOnDesktop(ScreenSize(), size()));
     ContentDir = ContentPath::ExecutableDir();
     frameStrip_.emplace(*this, ContentDir);
     for (const std::string_view section : kFrameSections)
@@ -85,14 +86,6 @@ void TfMain::LoadBackgrounds()
     WorkPicture12Background = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_1_2.jpg");
     WorkPage21Background = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_2_1.jpg");
     AboutBackground = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_about.jpg");
-}
-
-// Centred on the desktop, never off its top-left corner.
-void TfMain::PlaceOnDesktop()
-{
-    const QSize desktop = ScreenSize();
-    move(std::max(0, (desktop.width() - kWidth) / 2),
-         std::max(0, (desktop.height() - kHeight) / 2));
 }
 
 void TfMain::HideBrowserWindows() {}

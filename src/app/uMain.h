@@ -49,7 +49,6 @@ class TfMain : public TSkinnedWindow {
     void Timer1Timer();
     bool FormClose();
     void LoadBackgrounds();
-    void PlaceOnDesktop();
     std::vector<int> DrawnStates() const;
 
     std::optional<TMainMenuEx> signStrip_;

@@ -1,6 +1,7 @@
 #include "uChMessage.h"
 
 #include "ContentPath.h"
+#include "Placement.h"
 #include "SettingsFile.h"
 #include "Windows.h"
 #include "uFunctions.h"
@@ -39,8 +40,7 @@ void TfChMessage::FormCreate()
 {
     contentDir_ = fMain ? fMain->ContentDir : ContentPath::ExecutableDir();
     setFixedSize(kWidth, kHeight);
-    const QSize screen = ScreenSize();
-    move(std::max(0, (screen.width() - kWidth) / 2), std::max(0, (screen.height() - kHeight) / 2));
+    move(CentredOnDesktop(ScreenSize(), size()));
     Mover.emplace(*this, pos(), nullptr, *this);
     LoadBackground(QString::fromUtf16(kQuestions[CloseMessage].Picture));
     ButtonGroup.emplace(*this, contentDir_);

@@ -1,0 +1,105 @@
+# Helpers for tests that drive the built viewer as a person would: a private X server, a copy of
+# the built program with its content, xdotool for the mouse, ImageMagick for screenshots.
+# Sourced by the test scripts.
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d)
+E2E_SHOTS=${E2E_SHOTS:-$E2E_TMP/shots}
+mkdir -p "$E2E_SHOTS"
+XVFB_PID=
+VELMORA_PID=
+
+e2e_cleanup() {
+    [ -n "$VELMORA_PID" ] && kill "$VELMORA_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# start_xserver WIDTHxHEIGHT: a private X server; exports DISPLAY.
+start_xserver() {
+    local fifo="$E2E_TMP/displayfd"
+    mkfifo "$fifo"
+    Xvfb -screen 0 "$1x24" -nolisten tcp -displayfd 3 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local display
+    read -r -t 10 display <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=":$display"
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+}
+
+# install_copy BUILT_DIR: a private copy of the program and its content, so its writes stay here.
+install_copy() {
+    APP="$E2E_TMP/app"
+    cp -r "$1" "$APP"
+    rm -f "$APP/settings.ini"
+}
+
+launch() {
+    XDG_RUNTIME_DIR="$E2E_TMP" "$APP/velmora" >"$E2E_TMP/velmora.log" 2>&1 &
+    VELMORA_PID=$!
+}
+
+# The visible windows of the viewer, one "id width height x y" line each.
+visible_windows() {
+    local id geometry
+    for id in $(xdotool search --onlyvisible --pid "$VELMORA_PID" 2>/dev/null); do
+        # A window may go between the search and this look at it.
+        geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+        local WIDTH= HEIGHT= X= Y=
+        eval "$geometry"
+        echo "$id $WIDTH $HEIGHT $X $Y"
+    done
+}
+
+# wait_for_window WIDTH HEIGHT SECONDS: prints "id x y" of a visible window of that size.
+wait_for_window() {
+    local deadline=$((SECONDS + $3)) line
+    while [ $SECONDS -le $deadline ]; do
+        line=$(visible_windows | awk -v w="$1" -v h="$2" '$2 == w && $3 == h {print $1, $4, $5; exit}')
+        [ -n "$line" ] && { echo "$line"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
+
+# ini_value FILE SECTION KEY: a value of an INI file, names matched without regard to case.
+ini_value() {
+    awk -v section="$2" -v key="$3" '
+        { sub(/\r$/, "") }
+        /^[ \t]*\[/ { name = $0; gsub(/^[ \t]*\[|\][ \t]*$/, "", name); inside = tolower(name) == tolower(section); next }
+        inside && index($0, "=") {
+            k = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", k)
+            if (tolower(k) == tolower(key)) { v = substr($0, index($0, "=") + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
+        }' "$1"
+}
+
+# click_button WINDOW_X WINDOW_Y SECTION [MOUSE_BUTTON]: clicks the middle of a skin button.
+click_button() {
+    local ini="$APP/buttons.ini"
+    local x=$(( $1 + $(ini_value "$ini" "$3" bnd_x) + $(ini_value "$ini" "$3" bnd_w) / 2 ))
+    local y=$(( $2 + $(ini_value "$ini" "$3" bnd_y) + $(ini_value "$ini" "$3" bnd_h) / 2 ))
+    xdotool mousemove "$x" "$y"
+    sleep 0.1
+    xdotool click "${4:-1}"
+}
+
+screenshot() {
+    import -window root "$E2E_SHOTS/$1.png"
+}
+
+# wait_for_exit SECONDS: the viewer has ended.
+wait_for_exit() {
+    local deadline=$((SECONDS + $1))
+    while kill -0 "$VELMORA_PID" 2>/dev/null; do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.05
+    done
+    VELMORA_PID=
+}

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The first thing a user sees: the splash alone, then the main window; closing it through the
+# question, and closing at once when the question is switched off.
+source "$(dirname "$0")/e2e.sh"
+start_xserver 1280x1024
+install_copy "$1"
+
+launch
+splash=$(wait_for_window 500 407 5) || fail "no splash appeared"
+[ "$(visible_windows | wc -l)" -eq 1 ] || fail "the splash is not alone: $(visible_windows)"
+read -r _ x y <<<"$splash"
+[ "$x $y" = "390 308" ] || fail "the splash is not centred: $x $y"
+screenshot splash
+
+main=$(wait_for_window 1024 768 10) || fail "no main window appeared"
+[ "$(visible_windows | wc -l)" -eq 1 ] || fail "the splash did not go: $(visible_windows)"
+read -r _ mainX mainY <<<"$main"
+[ "$mainX $mainY" = "128 128" ] || fail "the main window is not centred: $mainX $mainY"
+sleep 0.3
+screenshot main
+
+click_button "$mainX" "$mainY" close
+question=$(wait_for_window 500 260 5) || fail "closing asked no question"
+read -r _ qx qy <<<"$question"
+sleep 0.3
+screenshot question
+click_button "$qx" "$qy" yes
+wait_for_exit 5 || fail "\"yes\" did not end the program"
+[ "$(ini_value "$APP/settings.ini" MESSAGES ShowCloseMessage_yn)" = 0 ] ||
+    fail "\"yes\" was not remembered: $(cat "$APP/settings.ini")"
+
+printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
+launch
+main=$(wait_for_window 1024 768 10) || fail "no main window on the second start"
+read -r _ mainX mainY <<<"$main"
+click_button "$mainX" "$mainY" close
+wait_for_exit 3 || fail "with the question off, close did not end the program at once"

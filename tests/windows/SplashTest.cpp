@@ -1,0 +1,71 @@
+#include "WindowTestContent.h"
+#include "uChLoader.h"
+#include "uFunctions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct WidthCase {
+    double elapsedUnits;
+    int width;
+};
+
+class SplashBarWidth : public testing::TestWithParam<WidthCase> {};
+
+TEST_P(SplashBarWidth, FollowsElapsedTimeRoundingHalvesToEven)
+{
+    EXPECT_EQ(TfLoader::BarWidth(GetParam().elapsedUnits), GetParam().width);
+}
+
+// 2000 units give 245.5, 6000 give 736.5, 1000 give 122.75.
+INSTANTIATE_TEST_SUITE_P(Table, SplashBarWidth,
+                         testing::Values(WidthCase{0, 0}, WidthCase{1000, 123},
+                                         WidthCase{2000, 246}, WidthCase{4000, 491},
+                                         WidthCase{4008, 492}, WidthCase{6000, 736},
+                                         WidthCase{-8, -1}));
+
+class SplashTest : public testing::Test {
+  protected:
+    TWindowTestContent content_;
+    double now_ = 1000;
+    TfLoader splash_{[this] { return now_; }};
+};
+
+TEST_F(SplashTest, TimesItselfFromTheFirstTick)
+{
+    EXPECT_EQ(splash_.size(), QSize(500, 407));
+    EXPECT_TRUE(splash_.IsTiming());
+    splash_.Timer2Timer();
+    EXPECT_EQ(splash_.CurrentBarWidth(), 0);
+    now_ += 2000;
+    splash_.Timer2Timer();
+    EXPECT_EQ(splash_.CurrentBarWidth(), 246);
+    now_ += 2000;
+    splash_.Timer2Timer();
+    EXPECT_TRUE(splash_.IsTiming()) << "not beyond the duration yet";
+    now_ += 1;
+    splash_.Timer2Timer();
+    EXPECT_FALSE(splash_.IsTiming());
+    EXPECT_EQ(splash_.CurrentBarWidth(), 491);
+}
+
+TEST_F(SplashTest, DrawsTheBarOverTheBackgroundUpToItsWidth)
+{
+    QImage background, progress;
+    LoadJpegBitmap(content_.Path("design/loader/loading_bg.jpg"), background);
+    LoadJpegBitmap(content_.Path("design/loader/loading_pr.jpg"), progress);
+    splash_.Timer2Timer();
+    now_ += 1000; // 123 pixels
+    splash_.Timer2Timer();
+    const QImage shown = splash_.grab().toImage();
+    EXPECT_EQ(shown.pixel(20 + 60, 319), progress.pixel(60, 0))
+        << "inside the bar, unscaled across";
+    EXPECT_EQ(shown.pixel(20 + 130, 319 + 19), background.pixel(20 + 130, 319 + 19))
+        << "past the bar";
+    EXPECT_EQ(shown.pixel(20 + 60, 318), background.pixel(20 + 60, 318)) << "above the bar";
+    EXPECT_EQ(shown.pixel(20 + 60, 358), background.pixel(20 + 60, 358))
+        << "below the bar's 39 rows";
+}
+
+} // namespace

@@ -1,0 +1,75 @@
+#include "WindowTestContent.h"
+
+#include "ContentPath.h"
+#include "ProfileFile.h"
+#include "TestFiles.h"
+#include "Win1251.h"
+#include "uFunctions.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <stdexcept>
+
+namespace {
+
+void CopyFolder(const QString& from, const QString& to)
+{
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(source, target))
+            throw std::runtime_error("cannot copy " + source.toStdString());
+    }
+}
+
+} // namespace
+
+TWindowTestContent::TWindowTestContent()
+{
+    CopyFolder(QStringLiteral(VELMORA_SAMPLE_CONTENT_DIR), dir_.path());
+    QFile::remove(Path("settings.ini"));
+    ContentPath::OverrideExecutableDirForTests(dir_.path());
+    SetDialogs(&Dialogs);
+}
+
+TWindowTestContent::~TWindowTestContent()
+{
+    SetDialogs(nullptr);
+    ContentPath::OverrideExecutableDirForTests(QString());
+}
+
+QString TWindowTestContent::Path(const QString& relative) const
+{
+    return ContentPath::Join(dir_.path(), relative);
+}
+
+bool TWindowTestContent::Remove(const QString& relative) const
+{
+    return QFile::remove(Path(relative));
+}
+
+void TWindowTestContent::WriteSettings(std::string_view bytes) const
+{
+    TestFiles::Write(Path("settings.ini"), bytes);
+}
+
+QRect TWindowTestContent::ButtonBounds(std::string_view section) const
+{
+    const ProfileFile buttons(Path("buttons.ini"));
+    const auto read = [&](std::string_view key) {
+        return buttons.ReadInteger(section, key, -1, IntegerForm::DecimalOrHex);
+    };
+    return {read("bnd_x"), read("bnd_y"), read("bnd_w"), read("bnd_h")};
+}
+
+QImage TWindowTestContent::ButtonPicture(std::string_view section, std::string_view stateKey) const
+{
+    const ProfileFile buttons(Path("buttons.ini"));
+    QImage picture;
+    LoadJpegBitmap(Path(Win1251::ToUnicode(buttons.ReadString(section, stateKey, "error"))),
+                   picture);
+    return picture;
+}

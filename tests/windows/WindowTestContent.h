@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QImage>
+#include <QRect>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <string_view>
+
+// Error boxes answered by the test: it keeps what they said.
+class TRecordingDialogs : public TDialogs {
+  public:
+    void ShowError(QWidget*, const QString& message) override { Errors << message; }
+
+    QStringList Errors;
+};
+
+// A private copy of the sample content that the windows read and write, with the program's
+// standard boxes replaced for the test's lifetime.
+class TWindowTestContent {
+  public:
+    TWindowTestContent();
+    ~TWindowTestContent();
+
+    QString Path(const QString& relative) const;
+    bool Remove(const QString& relative) const;
+    void WriteSettings(std::string_view bytes) const;
+
+    // A skin button's hit rectangle and its picture of one state key ("state_up"...).
+    QRect ButtonBounds(std::string_view section) const;
+    QImage ButtonPicture(std::string_view section, std::string_view stateKey) const;
+
+    TRecordingDialogs Dialogs;
+
+  private:
+    QTemporaryDir dir_;
+};
