@@ -1,3 +1,4 @@
+#include "EngineEnvironment.h"
 #include "Windows.h"
 #include "uChLoader.h"
 #include "uChMessage.h"
@@ -5,16 +6,8 @@
 
 #include <QApplication>
 #include <memory>
-#include <unistd.h>
 
 namespace {
-
-// Chromium refuses to start its sandbox as root (as on a build machine); any other user keeps it.
-void SwitchOffEngineSandboxForRoot()
-{
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-}
 
 // Holds the user on the splash until its own timer has run out.
 void ShowSplash()
@@ -33,7 +26,7 @@ void ShowSplash()
 
 int main(int argc, char* argv[])
 {
-    SwitchOffEngineSandboxForRoot();
+    PrepareEngineEnvironment();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));

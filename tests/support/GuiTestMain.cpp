@@ -1,3 +1,5 @@
+#include "EngineEnvironment.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareEngineEnvironment();
     QApplication app(argc, argv);
     // A window a test closes must not end the tests' own event loops.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <string_view>
 
 // Error boxes answered by the test: it keeps what they said.

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QUrl>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QWebEngineView;
+class QWidget;
+
+// The page's scroll state as a window's skinned bar needs it.
+struct TPageScroll {
+    bool RootScrolls = true; // the page scrolls on its root element, not on its body
+    int Position = 0;        // the scrolling element's scrollTop, rounded
+    int Range = 0; // its scrollHeight - clientHeight, rounded; 0 or less: nothing to scroll
+};
+
+// How a page-source save ended.
+enum class TSaveResult {
+    Saved,
+    CannotCreate, // the file could not be created; nothing was written
+    Failed,       // writing failed; a file that was there before is left as it was
+};
+
+// The embedded browser of a skinned window: one engine view as a child of the window, with no
+// scroll bars, borders or menus of its own. The document is reached asynchronously: each
+// document operation answers in a callback on the UI thread, never after the adapter is gone.
+class TEmbeddedWB : public QObject {
+  public:
+    // The view is created hidden, as a child of parent at geometry.
+    TEmbeddedWB(QWidget& parent, QRect geometry);
+    ~TEmbeddedWB() override;
+
+    // Before every navigation, our own loads and link clicks alike, with the requested address;
+    // answering true cancels it and the page stays.
+    std::function<bool(const QUrl& url)> BeforeNavigate;
+    // A page asks for a new browser window; answering true refuses it. Otherwise the address is
+    // handed on (the window opens it outside the program).
+    std::function<bool(const QUrl& url)> NewWindow;
+    // Once per completed page load.
+    std::function<void(const QUrl& url)> DocumentComplete;
+    // Instead of the engine's own context menu, at this screen point.
+    std::function<void(QPoint screenPoint)> ShowContextMenu;
+
+    // Loads a local HTML file.
+    void Navigate(const QString& filePath);
+    // Whether a document exists: false until the first load has committed.
+    bool HasDocument() const;
+    QUrl Url() const;
+
+    // Replaces the current document's content at once with a Windows-1251 page text; the text
+    // is also what SaveSource writes until the next navigation.
+    void WritePage(const std::string& pageText, std::function<void(bool ok)> done = {});
+
+    // The root-or-body probe: root mode when the root's scrollTop was above 0, or reads back 1
+    // after 1 is written to it (a page at the top stays at the top), then the scrolling
+    // element's position and range.
+    void GetScroll(std::function<void(TPageScroll)> done);
+    // The probe, then the scrolling element's scrollTop := position (the page stops at its end).
+    void SetScroll(int position, std::function<void()> done = {});
+    // One step, "up", "down", "pageup" or "pagedown", on the root element or on the body, then
+    // the state after it as GetScroll answers.
+    void ScrollStep(const QString& step, bool rootScrolls, std::function<void(TPageScroll)> done);
+
+    // The print dialog, then the page printed portrait with margins of 19.05 mm, the window
+    // title left and "Page p of P" right at the top of every page, the address left and the
+    // date right at the bottom. Cancelling the dialog prints nothing.
+    void Print(QWidget* dialogParent, const QString& title);
+    // Copies the page's selection to the clipboard.
+    void Copy();
+    // Writes the page source: the bytes of the file behind the page as loaded, or the written
+    // page text. A file that exists is replaced only by a complete new one.
+    TSaveResult SaveSource(const QString& fileName) const;
+
+    void Show();
+    void Hide();
+    bool IsVisible() const;
+    void SetWidth(int width);
+    QWebEngineView& View() const;
+
+  private:
+    class TPage;
+    struct TState;
+    std::unique_ptr<TState> state_;
+};
