@@ -1,0 +1,20 @@
+#include "ContentGenerator.h"
+
+#include "CatalogueWriter.h"
+#include "ContentFolder.h"
+#include "SkinWriter.h"
+#include "WorkPictureWriter.h"
+
+namespace ContentGenerator
+{
+
+QString Generate(const QString& folder)
+{
+    ContentFolder content(folder);
+    CatalogueWriter::Write(content);
+    WorkPictureWriter::Write(content);
+    SkinWriter::Write(content);
+    return content.Failures();
+}
+
+} // namespace ContentGenerator
