@@ -164,7 +164,11 @@ void PaintThumb(QPainter& p, const QRectF& box, size_t state)
 {
     const TFace face = LightFace(state);
     QLinearGradient fill(box.topLeft(), box.topRight());
-    const QColor base = state == kUp ? kRose : state == kOver ? kRose.lighter(115) : face.Bottom;
+    const QColor base = state == kUp       ? kRose
+                        : state == kOver   ? kRose.lighter(115)
+                        : state == kDown   ? kWine.lighter(110)
+                        : state == kActive ? kGold
+                                           : face.Bottom;
     fill.setColorAt(0, base.lighter(112));
     fill.setColorAt(1, base.darker(108));
     p.setPen(QPen(state == kDisabled ? face.Border : kWine.lighter(130), 1));

@@ -2,6 +2,7 @@
 
 #include "CatalogueWriter.h"
 #include "ContentFolder.h"
+#include "PageWriter.h"
 #include "SkinWriter.h"
 #include "WorkPictureWriter.h"
 
@@ -14,6 +15,8 @@ QString Generate(const QString& folder)
     CatalogueWriter::Write(content);
     WorkPictureWriter::Write(content);
     SkinWriter::Write(content);
+    PageWriter::Write(content);
+    content.MakeFolder(u"fonts");
     return content.Failures();
 }
 

@@ -1,5 +1,7 @@
 #include "SampleCatalogue.h"
 
+#include "TVelmoraData.h"
+
 #include <array>
 
 namespace SampleCatalogue
@@ -171,11 +173,13 @@ constexpr std::array<TSampleWork, 13> kTova = {{
 }};
 
 constexpr std::array<TSampleAuthor, 4> kAuthorsData = {{
-    {"mira", "flowers painted by hand, from peonies to sakura", kMira},
-    {"vesna", "calm patterns: checks, stripes, lace and ornament", kVesna},
-    {"ilna", "bold abstraction: marble, lava, galaxies and splashes", kIlna},
-    {"tova", "festive designs with glitter, foil and rhinestones", kTova},
+    {kAuthors[0].Id, kAuthors[0].Name, "flowers painted by hand, from peonies to sakura", kMira},
+    {kAuthors[1].Id, kAuthors[1].Name, "calm patterns: checks, stripes, lace and ornament", kVesna},
+    {kAuthors[2].Id, kAuthors[2].Name, "bold abstraction: marble, lava, galaxies and splashes",
+     kIlna},
+    {kAuthors[3].Id, kAuthors[3].Name, "festive designs with glitter, foil and rhinestones", kTova},
 }};
+static_assert(kAuthorsData.size() == kAuthors.size());
 
 } // namespace
 

@@ -51,6 +51,7 @@ struct TSampleWork {
 
 struct TSampleAuthor {
     std::string_view Id;         // as in the viewer's author table
+    std::string_view Name;       // display name, from the same table
     std::string_view Speciality; // one English line for the about page
     std::span<const TSampleWork> Works;
 };
