@@ -140,17 +140,9 @@ TFingerPlace PlaceOf(int index, int count)
     return kPlaces[size_t(std::clamp(count, 2, 4) - 2)][size_t(index)];
 }
 
-} // namespace
-
-QImage Paint(const TSampleWork& work, QSize size, int fingers, uint64_t seed)
+void PaintHand(QPainter& p, const TSampleWork& work, const TDesignPalette& palette, QSize size,
+               int fingers, uint64_t seed)
 {
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    SeededRandom backdropRandom(seed ^ 0xBACC);
-    PaintBackdrop(p, size, backdropRandom);
-
-    const TDesignPalette palette = DesignPalette::FromColorText(work.Color);
     const TNailShape shape = ShapeOf(work.Temper);
     const double spacing = double(size.width()) / fingers;
     const double fingerWidth = spacing * 0.84;
@@ -181,6 +173,56 @@ QImage Paint(const TSampleWork& work, QSize size, int fingers, uint64_t seed)
         p.setClipping(false);
         p.restore();
     }
+}
+
+// A card below the hand with a glossy drop of each lacquer used, as on a salon's colour chart.
+void PaintSwatches(QPainter& p, const TDesignPalette& palette, const QRect& strip)
+{
+    QLinearGradient card(strip.topLeft(), strip.bottomLeft());
+    card.setColorAt(0, SampleStyle::kCream);
+    card.setColorAt(1, SampleStyle::kSand);
+    p.fillRect(strip, card);
+    p.fillRect(QRect(strip.left(), strip.top(), strip.width(), 1), SampleStyle::kGold);
+    const double radius = std::min(strip.height() * 0.26, strip.width() / 10.0);
+    const double step = strip.width() / double(palette.Colors.size() + 1);
+    for (size_t k = 0; k < palette.Colors.size(); ++k) {
+        const QPointF center(strip.left() + step * double(k + 1), strip.center().y());
+        const QColor& color = palette.Colors[k];
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x6E, 0x3A, 0x3A, 40));
+        p.drawEllipse(center + QPointF(1, 2), radius, radius);
+        QRadialGradient drop(center - QPointF(radius * 0.35, radius * 0.35), radius * 1.4);
+        drop.setColorAt(0, color.lighter(135));
+        drop.setColorAt(0.5, color);
+        drop.setColorAt(1, color.darker(125));
+        p.setBrush(drop);
+        p.setPen(QPen(color.darker(140), 0.8));
+        p.drawEllipse(center, radius, radius);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 150));
+        p.drawEllipse(center - QPointF(radius * 0.35, radius * 0.4), radius * 0.22, radius * 0.14);
+    }
+}
+
+} // namespace
+
+QImage Paint(const TSampleWork& work, const TPictureLayout& layout, uint64_t seed)
+{
+    QImage image(layout.Size, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    SeededRandom backdropRandom(seed ^ 0xBACC);
+    PaintBackdrop(p, layout.Size, backdropRandom);
+
+    const TDesignPalette palette = DesignPalette::FromColorText(work.Color);
+    const int stripHeight = layout.Swatches ? layout.Size.height() / 5 : 0;
+    const QSize hand(layout.Size.width(), layout.Size.height() - stripHeight);
+    p.save();
+    p.setClipRect(QRect(QPoint(0, 0), hand));
+    PaintHand(p, work, palette, hand, layout.Fingers, seed);
+    p.restore();
+    if (layout.Swatches)
+        PaintSwatches(p, palette, QRect(0, hand.height(), hand.width(), stripHeight));
     return image;
 }
 

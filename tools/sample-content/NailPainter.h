@@ -11,7 +11,13 @@
 namespace NailPainter
 {
 
+struct TPictureLayout {
+    QSize Size;
+    int Fingers;   // 2 to 4
+    bool Swatches; // a colour chart of the work's lacquers below the hand
+};
+
 // The same seed draws the same design at every size.
-QImage Paint(const TSampleWork& work, QSize size, int fingers, uint64_t seed);
+QImage Paint(const TSampleWork& work, const TPictureLayout& layout, uint64_t seed);
 
 } // namespace NailPainter

@@ -29,7 +29,7 @@ h2 {
 p { margin: 0 0 9px 0; }
 a { color: #9B3047; }
 a:hover { color: #C76B7E; }
-a img { border: 0; border-radius: 6px; }
+a img { border: 0; border-radius: 6px; margin-bottom: 6px; }
 .name { font-size: 15px; font-weight: bold; color: #6E1A2B; }
 .pics { font-size: 12px; color: #8A7478; font-family: "DejaVu Sans", Arial, sans-serif; }
 .author { font-style: italic; color: #8A7478; margin: 0 0 14px 0; }

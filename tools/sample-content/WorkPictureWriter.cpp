@@ -14,14 +14,13 @@ namespace
 
 struct TPictureFormat {
     const char16_t* Folder;
-    QSize Size;
-    int Fingers;
+    NailPainter::TPictureLayout Layout;
 };
 
 constexpr std::array<TPictureFormat, 3> kFormats = {{
-    {u"images\\small\\", kSmall, 3},
-    {u"images\\middle\\", kMiddle, 2},
-    {u"images\\big\\", kBig, 4},
+    {u"images\\small\\", {kSmall, 3, false}},
+    {u"images\\middle\\", {kMiddle, 2, true}},
+    {u"images\\big\\", {kBig, 4, false}},
 }};
 
 } // namespace
@@ -33,10 +32,9 @@ void Write(ContentFolder& folder)
             const std::string stem = CatalogueWriter::StemOf(author, i);
             const uint64_t seed = SeededRandom::SeedOf(stem);
             for (const TPictureFormat& format : kFormats) {
-                folder.WriteJpeg(
-                    QString::fromUtf16(format.Folder) + QString::fromStdString(stem) +
-                        QStringLiteral(".jpg"),
-                    NailPainter::Paint(author.Works[i], format.Size, format.Fingers, seed));
+                folder.WriteJpeg(QString::fromUtf16(format.Folder) + QString::fromStdString(stem) +
+                                     QStringLiteral(".jpg"),
+                                 NailPainter::Paint(author.Works[i], format.Layout, seed));
             }
         }
     }
