@@ -1,6 +1,7 @@
 #include "CatalogueWriter.h"
 
 #include "ContentFolder.h"
+#include "IniText.h"
 
 namespace CatalogueWriter
 {

@@ -52,25 +52,3 @@ void ContentFolder::Fail(QStringView relative)
 {
     failures_ += relative.toString() + u'\n';
 }
-
-void IniText::Section(std::string_view name)
-{
-    if (!text_.empty())
-        text_ += "\r\n";
-    text_ += '[';
-    text_ += name;
-    text_ += "]\r\n";
-}
-
-void IniText::Key(std::string_view name, std::string_view value)
-{
-    text_ += name;
-    text_ += '=';
-    text_ += value;
-    text_ += "\r\n";
-}
-
-void IniText::Key(std::string_view name, int value)
-{
-    Key(name, std::to_string(value));
-}

@@ -14,7 +14,6 @@ class ContentFolder
   public:
     explicit ContentFolder(QString root);
 
-    const QString& Root() const { return root_; }
     QString PathOf(QStringView relative) const;
 
     void WriteBytes(QStringView relative, std::string_view bytes);
@@ -23,7 +22,6 @@ class ContentFolder
     void WriteJpeg(QStringView relative, const QImage& image);
     void MakeFolder(QStringView relative);
 
-    bool Ok() const { return failures_.isEmpty(); }
     const QString& Failures() const { return failures_; }
 
   private:
@@ -31,18 +29,4 @@ class ContentFolder
 
     QString root_;
     QString failures_;
-};
-
-// Builds the text of an INI file in order, with CR LF line ends. Values are UTF-8 here and
-// Windows-1251 in the file.
-class IniText
-{
-  public:
-    void Section(std::string_view name);
-    void Key(std::string_view name, std::string_view value);
-    void Key(std::string_view name, int value);
-    const std::string& Utf8() const { return text_; }
-
-  private:
-    std::string text_;
 };

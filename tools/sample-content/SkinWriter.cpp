@@ -4,6 +4,7 @@
 #include "ContentFolder.h"
 #include "DecorPainter.h"
 #include "FramePainter.h"
+#include "IniText.h"
 #include "MainWindowPainter.h"
 #include "SkinLayout.h"
 
