@@ -144,7 +144,8 @@ void PaintToggle(QPainter& p, const TButtonSpec& button, const QRectF& box, size
                      button.Swatch != 0 && qGray(button.Swatch) > 140 ? kWineDark
                                                                       : QColor(255, 255, 255));
     left += lamp + 5;
-    p.setFont(Sans(box.height() < 26 ? 10 : 12));
+    // Half-width switches take the small type, so their longest words fit.
+    p.setFont(Sans(box.width() < 100 ? 10 : 12));
     p.setPen(face.Ink);
     p.drawText(
         QRectF(left, box.top() + (state == kDown ? 1 : 0), box.right() - left - 4, box.height()),
