@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2) {
-        err << "usage: velmora_sample_content <output folder>\n";
+        err << "usage: velmora_sample_content_gen <output folder>\n";
         return 2;
     }
     QElapsedTimer clock;
