@@ -3,13 +3,13 @@
 #include "ContentPath.h"
 #include "Filters.h"
 #include "ProfileFile.h"
+#include "TestApplication.h"
 #include "Win1251.h"
 #include "uFunctions.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPolygon>
 #include <QRect>
@@ -109,17 +109,6 @@ const std::vector<std::pair<std::string, QPolygon>>& SignPolygons()
 
 const std::vector<std::string_view> kStateKeys = {"state_disable", "state_up", "state_down",
                                                   "state_over", "state_active"};
-
-// Drawing text needs an application object. It lives until the process ends: destroyed among
-// the other statics at exit it would outlive the font database it registered with.
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "velmora_sample_content_test";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr)
-        new QGuiApplication(argc, argv);
-}
 
 class SampleContent : public testing::Test
 {

@@ -1,0 +1,4 @@
+#pragma once
+
+// Drawing text needs an application object; tests that paint call this first.
+void EnsureApplication();
