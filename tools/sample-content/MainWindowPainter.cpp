@@ -101,6 +101,59 @@ void PaintFooter(QPainter& p)
                               "Tova Renquist"));
 }
 
+// A gold sprig with rose buds, the line art that fills the window's quiet corners.
+void PaintSprig(QPainter& p, QPointF root, double angle, double length)
+{
+    p.save();
+    p.translate(root);
+    p.rotate(angle);
+    QPainterPath stem;
+    stem.moveTo(0, 0);
+    stem.cubicTo(length * 0.3, -length * 0.12, length * 0.65, length * 0.1, length, -length * 0.05);
+    QColor gold = kGold;
+    gold.setAlpha(150);
+    p.setPen(QPen(gold, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stem);
+    for (int k = 1; k <= 6; ++k) {
+        const double at = k / 7.0;
+        const QPointF point = stem.pointAtPercent(at);
+        const double side = k % 2 ? -1 : 1;
+        p.save();
+        p.translate(point);
+        p.rotate(side * 50 - stem.angleAtPercent(at));
+        QPainterPath leaf;
+        const double size = length * (0.11 - at * 0.05);
+        leaf.moveTo(0, 0);
+        leaf.quadTo(size * 0.5, -size * 0.35, size, 0);
+        leaf.quadTo(size * 0.5, size * 0.35, 0, 0);
+        p.drawPath(leaf);
+        p.restore();
+    }
+    QColor bud = kRose;
+    bud.setAlpha(120);
+    p.setPen(Qt::NoPen);
+    p.setBrush(bud);
+    for (double at : {0.45, 1.0}) {
+        const QPointF point = stem.pointAtPercent(at);
+        for (int k = 0; k < 5; ++k) {
+            p.save();
+            p.translate(point);
+            p.rotate(k * 72);
+            p.drawEllipse(QRectF(-2.5, -8, 5, 7));
+            p.restore();
+        }
+    }
+    p.restore();
+}
+
+void PaintCorners(QPainter& p)
+{
+    PaintSprig(p, QPointF(26, 290), -62, 220);
+    PaintSprig(p, QPointF(1000, 560), 118, 190);
+    PaintSprig(p, QPointF(20, 750), -20, 120);
+}
+
 void PaintShadows(QPainter& p)
 {
     p.setPen(Qt::NoPen);
@@ -206,6 +259,7 @@ QImage PaintBackground()
         for (int x = (y / 16) % 2 * 8; x < image.width(); x += 16)
             p.drawEllipse(QPointF(x, y), 1.1, 1.1);
     PaintBand(p);
+    PaintCorners(p);
     PaintMedallion(p);
     PaintFooter(p);
     PaintShadows(p);
