@@ -1,0 +1,54 @@
+#include "ContentFolder.h"
+
+#include "ContentPath.h"
+#include "JpegWriter.h"
+#include "Win1251.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+ContentFolder::ContentFolder(QString root) : root_(std::move(root)) {}
+
+QString ContentFolder::PathOf(QStringView relative) const
+{
+    return ContentPath::Join(root_, relative);
+}
+
+void ContentFolder::MakeFolder(QStringView relative)
+{
+    if (!QDir().mkpath(PathOf(relative)))
+        Fail(relative);
+}
+
+void ContentFolder::WriteBytes(QStringView relative, std::string_view bytes)
+{
+    const QString path = PathOf(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        Fail(relative);
+        return;
+    }
+    file.write(bytes.data(), qint64(bytes.size()));
+    if (!file.commit())
+        Fail(relative);
+}
+
+void ContentFolder::WriteText(QStringView relative, std::string_view utf8)
+{
+    WriteBytes(relative, Win1251::FromUtf8(utf8));
+}
+
+void ContentFolder::WriteJpeg(QStringView relative, const QImage& image)
+{
+    const QString path = PathOf(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    if (!JpegWriter::Write(image, path))
+        Fail(relative);
+}
+
+void ContentFolder::Fail(QStringView relative)
+{
+    failures_ += relative.toString() + u'\n';
+}

@@ -1,0 +1,266 @@
+#include "DecorPainter.h"
+
+#include "Glyphs.h"
+#include "SampleStyle.h"
+#include "SkinLayout.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <array>
+#include <cmath>
+
+namespace DecorPainter {
+namespace {
+
+using namespace SampleStyle;
+
+QImage Blank(QSize size, const QColor& color)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+void Begin(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+}
+
+// A fan of three nails, the catalogue's emblem.
+void PaintEmblem(QPainter& p, QPointF base, double scale, const QColor& ink)
+{
+    p.save();
+    p.translate(base);
+    p.scale(scale, scale);
+    const std::array<QColor, 3> lacquer = {kRose, kWine.lighter(140), kGold};
+    for (int k = -1; k <= 1; ++k) {
+        p.save();
+        p.translate(k * 15, k == 0 ? -4 : 0);
+        p.rotate(k * 14);
+        QPainterPath nail;
+        nail.moveTo(-9, 0);
+        nail.lineTo(-9, -26);
+        nail.cubicTo(-9, -40, 9, -40, 9, -26);
+        nail.lineTo(9, 0);
+        nail.cubicTo(9, 5, -9, 5, -9, 0);
+        p.setPen(QPen(ink, 1.4));
+        p.setBrush(lacquer[size_t(k + 1)]);
+        p.drawPath(nail.translated(0, -6));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 120));
+        p.drawRoundedRect(QRectF(-6, -34, 3, 18), 1.5, 1.5);
+        p.restore();
+    }
+    p.restore();
+}
+
+void PaintCardFrame(QPainter& p, const QRect& rect, bool withBand)
+{
+    QLinearGradient paper(0, 0, 0, rect.height());
+    paper.setColorAt(0, kCream);
+    paper.setColorAt(1, kSand);
+    p.fillRect(rect, paper);
+    if (withBand) {
+        QLinearGradient band(0, 0, 0, 34);
+        band.setColorAt(0, kWine.lighter(112));
+        band.setColorAt(1, kWineDark);
+        p.fillRect(QRect(0, 0, rect.width(), 34), band);
+        p.fillRect(QRect(0, 34, rect.width(), 1), kGold);
+    }
+    p.setPen(QPen(kWineDark, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect.adjusted(0, 0, -1, -1));
+    p.setPen(QPen(kGold, 1));
+    p.drawRect(rect.adjusted(3, withBand ? 38 : 3, -4, -4));
+}
+
+} // namespace
+
+QImage SplashBackground()
+{
+    QImage image(SkinLayout::kSplashSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    Begin(p);
+    QRadialGradient wash(QPointF(250, 160), 360);
+    wash.setColorAt(0, kWine.lighter(135));
+    wash.setColorAt(1, kWineDark.darker(120));
+    p.fillRect(image.rect(), wash);
+    p.setPen(QPen(kGold, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(8, 8, 483, 390));
+    PaintEmblem(p, QPointF(250, 140), 2.0, kWineDark);
+    p.setFont(Serif(46));
+    p.setPen(kGold.lighter(125));
+    p.drawText(QRect(0, 156, 500, 60), Qt::AlignCenter, QStringLiteral("Velmora"));
+    p.setFont(Serif(15, false, true));
+    p.setPen(kBlush);
+    p.drawText(QRect(0, 214, 500, 24), Qt::AlignCenter,
+               QStringLiteral("a catalogue of nail art by four artists"));
+    p.setFont(Sans(12));
+    p.setPen(kBlush.darker(115));
+    p.drawText(QRect(20, 292, 300, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Opening the catalogue\u2026"));
+    // The bar's groove runs from its left end out past the window's right edge, as the bar does.
+    const QRect groove = SkinLayout::kSplashBar;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawRoundedRect(QRectF(groove).adjusted(-2, -2, 2, 2), 8, 8);
+    p.setBrush(QColor(255, 255, 255, 24));
+    p.drawRoundedRect(QRectF(groove), 7, 7);
+    return image;
+}
+
+QImage SplashBar()
+{
+    const QSize size(SkinLayout::kSplashBar.width(), 38);
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    Begin(p);
+    QLinearGradient ribbon(0, 0, size.width(), 0);
+    ribbon.setColorAt(0, kRose);
+    ribbon.setColorAt(0.6, kGold);
+    ribbon.setColorAt(1, kGold.lighter(125));
+    p.fillRect(image.rect(), ribbon);
+    QLinearGradient shine(0, 0, 0, size.height());
+    shine.setColorAt(0, QColor(255, 255, 255, 120));
+    shine.setColorAt(0.45, QColor(255, 255, 255, 20));
+    shine.setColorAt(1, QColor(0, 0, 0, 50));
+    p.fillRect(image.rect(), shine);
+    p.setPen(QPen(QColor(255, 255, 255, 60), 2));
+    for (int x = -40; x < size.width(); x += 18)
+        p.drawLine(QPointF(x, size.height()), QPointF(x + 24, 0));
+    return image;
+}
+
+QImage Question(const QString& question, const QString& detail)
+{
+    QImage image(SkinLayout::kMessageSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    Begin(p);
+    PaintCardFrame(p, image.rect(), true);
+    p.setFont(Serif(16));
+    p.setPen(kCream);
+    p.drawText(QRect(16, 0, 468, 34), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Velmora"));
+    PaintEmblem(p, QPointF(70, 130), 1.2, kWineDark);
+    p.setFont(Serif(21));
+    p.setPen(kWine);
+    p.drawText(QRect(130, 48, 350, 64), Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+               question);
+    p.setFont(Serif(13, false, true));
+    p.setPen(kMuted);
+    p.drawText(QRect(130, 124, 350, 50), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, detail);
+    return image;
+}
+
+QImage ContextBackground()
+{
+    QImage image(SkinLayout::kContextSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    Begin(p);
+    PaintCardFrame(p, image.rect(), false);
+    return image;
+}
+
+QImage FilterPanel()
+{
+    QImage image(SkinLayout::kFilterPanelSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    Begin(p);
+    QLinearGradient paper(0, 0, 0, image.height());
+    paper.setColorAt(0, QColor(0xFF, 0xFB, 0xF8));
+    paper.setColorAt(1, kBlush.lighter(104));
+    p.fillRect(image.rect(), paper);
+    p.setPen(QPen(kRose.lighter(125), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    p.setFont(Serif(14, false, true));
+    p.setPen(kWine);
+    p.drawText(QRect(0, 4, image.width(), 20), Qt::AlignCenter, QStringLiteral("Filters"));
+    p.setPen(QPen(kGold, 1));
+    p.drawLine(QPointF(24, 24.5), QPointF(image.width() - 24, 24.5));
+    return image;
+}
+
+QImage SearchHeading(const QImage& bandUnderneath, const QString& text)
+{
+    QImage image = bandUnderneath.convertToFormat(QImage::Format_RGB32);
+    QPainter p(&image);
+    Begin(p);
+    Glyphs::Draw(p, TGlyph::Search, QRectF(6, 6, 18, 18), kGold.lighter(120));
+    p.setFont(Serif(17));
+    p.setPen(kCream);
+    p.drawText(QRect(30, 0, image.width() - 30, image.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               text);
+    return image;
+}
+
+QImage Track(QSize size)
+{
+    QImage image = Blank(size, kCream);
+    QPainter p(&image);
+    Begin(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRose.lighter(150));
+    p.drawRoundedRect(QRectF(0.5, 0, size.width() - 1, size.height()), size.width() / 2.0,
+                      size.width() / 2.0);
+    p.setPen(QPen(kRose.lighter(125), 1));
+    p.drawLine(QPointF(size.width() / 2.0, 14), QPointF(size.width() / 2.0, size.height() - 14));
+    return image;
+}
+
+QImage ResultPageBackground()
+{
+    QImage image(SkinLayout::kSearchBrowser.size(), QImage::Format_RGB32);
+    QPainter p(&image);
+    Begin(p);
+    image.fill(kCream);
+    // A quiet flourish in the lower right corner, behind the results.
+    p.setOpacity(0.18);
+    PaintEmblem(p, QPointF(image.width() - 70, image.height() - 30), 2.2, kRose);
+    return image;
+}
+
+QImage HistoryPageBackground()
+{
+    QImage image(SkinLayout::kHistoryBrowser.size(), QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient wash(0, 0, 0, image.height());
+    wash.setColorAt(0, kWineDark);
+    wash.setColorAt(1, kWine);
+    p.fillRect(image.rect(), wash);
+    return image;
+}
+
+QImage ComplexityIcon(int level)
+{
+    QImage image = Blank(QSize(24, 16), kCream);
+    QPainter p(&image);
+    Begin(p);
+    for (int k = 0; k < 3; ++k) {
+        QPainterPath nail;
+        const double x = 3 + k * 7;
+        nail.moveTo(x, 14);
+        nail.lineTo(x, 7);
+        nail.cubicTo(x, 2, x + 5, 2, x + 5, 7);
+        nail.lineTo(x + 5, 14);
+        nail.closeSubpath();
+        p.setPen(QPen(kRose, 1));
+        p.setBrush(k < level ? kWine.lighter(125) : QColor(255, 255, 255));
+        p.drawPath(nail);
+    }
+    return image;
+}
+
+QImage TimeIcon()
+{
+    QImage image = Blank(QSize(16, 16), kCream);
+    QPainter p(&image);
+    Begin(p);
+    Glyphs::Draw(p, TGlyph::Clock, QRectF(0, 0, 16, 16), kWine.lighter(125));
+    return image;
+}
+
+} // namespace DecorPainter

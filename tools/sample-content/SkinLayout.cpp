@@ -1,0 +1,319 @@
+#include "SkinLayout.h"
+
+#include <initializer_list>
+
+namespace SkinLayout {
+namespace {
+
+using enum TSurface;
+using enum TLook;
+using enum TGlyph;
+
+// ---- the main window's signs, in strip order ----------------------------------------
+
+constexpr std::array<QPoint, 7> kAllWorks = {
+    {{452, 115}, {617, 100}, {643, 270}, {467, 295}, {462, 272}, {530, 200}, {455, 119}}};
+constexpr std::array<QPoint, 5> kComplexity = {
+    {{683, 388}, {866, 349}, {903, 527}, {724, 560}, {683, 388}}};
+constexpr std::array<QPoint, 5> kTime = {
+    {{401, 67}, {523, 201}, {396, 327}, {267, 109}, {401, 67}}};
+constexpr std::array<QPoint, 5> kColour = {
+    {{109, 356}, {147, 533}, {327, 492}, {290, 317}, {109, 356}}};
+constexpr std::array<QPoint, 6> kTheme = {
+    {{154, 640}, {175, 528}, {339, 492}, {371, 497}, {336, 678}, {154, 640}}};
+constexpr std::array<QPoint, 5> kMaterials = {
+    {{686, 109}, {872, 120}, {861, 302}, {674, 291}, {686, 109}}};
+constexpr std::array<QPoint, 7> kMood = {
+    {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}}};
+
+const std::array<TSignSpec, 7> kSigns = {{
+    {"sign_1_4",
+     kAllWorks,
+     "All designs",
+     "Every work of the catalogue, by name",
+     0xF3C6CF,
+     AllWorks,
+     -5,
+     {584, 190}},
+    {"sign_1_6",
+     kComplexity,
+     "Complexity",
+     "Works by complexity",
+     0xE4D2EE,
+     Complexity,
+     -12,
+     {800, 424}},
+    {"sign_1_3", kTime, "Time", "Works by time of work", 0xF6DCC4, Clock, 0, {398, 196}},
+    {"sign_1_2", kColour, "Colour", "Works by colour", 0xCFE3EC, Palette, -12, {216, 418}},
+    {"sign_1_1", kTheme, "Theme", "Works by theme", 0xD7E9D6, Flower, -10, {262, 584}},
+    {"sign_1_5", kMaterials, "Materials", "Works by material", 0xF1E4C3, Gem, 3, {770, 205}},
+    {"sign_1_7", kMood, "Mood", "Works by mood", 0xF4CFD9, Heart, 8, {738, 606}},
+}};
+
+// ---- filter switches ---------------------------------------------------------------
+
+struct TFilterLabel {
+    std::string_view Label;
+    std::string_view Title;
+    QRgb Swatch;
+};
+
+struct TFilterGroupLayout {
+    std::span<const TFilterLabel> Labels;
+    int Columns;
+    int RowPitch;
+    int Height;
+};
+
+constexpr std::array<TFilterLabel, 3> kComplexityFilters = {
+    {{"Low", "Simple works", 0},
+     {"Medium", "Works of medium complexity", 0},
+     {"High", "Demanding works", 0}}};
+constexpr std::array<TFilterLabel, 5> kTimeFilters = {{{"10-40 min", "Up to 40 minutes", 0},
+                                                       {"41-70 min", "41 to 70 minutes", 0},
+                                                       {"71-100 min", "71 to 100 minutes", 0},
+                                                       {"101-150 min", "101 to 150 minutes", 0},
+                                                       {"151-250 min", "151 to 250 minutes", 0}}};
+constexpr std::array<TFilterLabel, 18> kColourFilters = {{
+    {"red", "Red", 0xC8282E},
+    {"green", "Green", 0x5E9C6B},
+    {"sky blue", "Light blue", 0x8EC5E8},
+    {"pink", "Pink", 0xF2A7BB},
+    {"gold", "Gold", 0xD4AF37},
+    {"white", "White", 0xFAF7F2},
+    {"burgundy", "Burgundy", 0x7A1E2C},
+    {"yellow", "Yellow", 0xF4D35E},
+    {"turquoise", "Turquoise", 0x3FBFB5},
+    {"violet", "Violet", 0x6F3FA0},
+    {"silver", "Silver", 0xC4C8D0},
+    {"grey", "Grey", 0x8E8D93},
+    {"brown", "Brown", 0x7B5034},
+    {"orange", "Orange", 0xF08A3C},
+    {"blue", "Blue", 0x27408B},
+    {"lilac", "Lilac", 0xC6A2DA},
+    {"metallic", "Metallic", 0x9FA4AD},
+    {"black", "Black", 0x1E1B1F},
+}};
+constexpr std::array<TFilterLabel, 3> kThemeFilters = {{{"Abstraction", "Abstract designs", 0},
+                                                        {"Patterns", "Patterns", 0},
+                                                        {"Flowers", "Flowers", 0}}};
+constexpr std::array<TFilterLabel, 10> kMaterialFilters = {{
+    {"acrylic", "Acrylic", 0},
+    {"sparkles", "Sparkles", 0},
+    {"beads", "Micro-beads", 0},
+    {"glitter", "Glitter", 0},
+    {"varnish", "Varnishes", 0},
+    {"thread", "Thread", 0},
+    {"sand", "Sand", 0},
+    {"shimmer", "Shimmer dust", 0},
+    {"crystals", "Rhinestones", 0},
+    {"foil", "Foil", 0},
+}};
+constexpr std::array<TFilterLabel, 3> kMoodFilters = {{{"Bold", "Bold, aggressive designs", 0},
+                                                       {"Gentle", "Gentle designs", 0},
+                                                       {"Calm", "Calm designs", 0}}};
+
+// Groups 1 to 6 of the catalogue, with how their switches fill the panel.
+const std::array<TFilterGroupLayout, 6> kFilterGroups = {{
+    {kComplexityFilters, 1, 36, 30},
+    {kTimeFilters, 1, 36, 30},
+    {kColourFilters, 2, 24, 22},
+    {kThemeFilters, 1, 36, 30},
+    {kMaterialFilters, 2, 36, 30},
+    {kMoodFilters, 1, 36, 30},
+}};
+
+// The switches' area inside the panel, below its heading.
+constexpr QRect kFilterArea{679, 306, 156, 220};
+constexpr int kColumnGap = 4;
+
+void AddFilterButtons(std::vector<TButtonSpec>& buttons)
+{
+    for (size_t g = 0; g < kFilterGroups.size(); ++g) {
+        const TFilterGroupLayout& group = kFilterGroups[g];
+        const int width = (kFilterArea.width() - kColumnGap * (group.Columns - 1)) / group.Columns;
+        for (size_t k = 0; k < group.Labels.size(); ++k) {
+            const int column = int(k) % group.Columns;
+            const int row = int(k) / group.Columns;
+            const TFilterLabel& label = group.Labels[k];
+            buttons.push_back(
+                {"filtr_" + std::to_string(g + 1) + "_" + std::to_string(k + 1), FilterPanel,
+                 QRect(kFilterArea.left() + column * (width + kColumnGap),
+                       kFilterArea.top() + row * group.RowPitch, width, group.Height),
+                 std::string(label.Label), std::string(label.Title), Toggle, None, label.Swatch});
+        }
+    }
+}
+
+// ---- the other buttons -------------------------------------------------------------
+
+constexpr std::array<std::string_view, 7> kTabLabels = {
+    "All designs", "Complexity", "Time", "Colour", "Theme", "Materials", "Mood"};
+
+void AddTabs(std::vector<TButtonSpec>& buttons)
+{
+    for (size_t t = 0; t < kTabLabels.size(); ++t) {
+        buttons.push_back(
+            {"param_" + std::to_string(t + 1), Catalogue, QRect(680, 52 + int(t) * 28, 156, 25),
+             std::string(kTabLabels[t]),
+             t == 0 ? "Show all works; no filters" : "Filters by " + std::string(kTabLabels[t]),
+             Tab, None});
+    }
+}
+
+std::vector<TButtonSpec> BuildButtons()
+{
+    std::vector<TButtonSpec> buttons = {
+        // main window frame strip
+        {"zoom",
+         Main,
+         {820, 14, 100, 32},
+         "About",
+         "About the catalogue and its artists",
+         HeaderPill,
+         Info},
+        {"minimize", Main, {932, 15, 30, 30}, "", "Minimise", HeaderIcon, Minimize},
+        {"close", Main, {970, 15, 30, 30}, "", "Close Velmora", HeaderIcon, Close},
+        {"quest",
+         Main,
+         {700, 14, 112, 32},
+         "Search",
+         "Search the descriptions of all works",
+         HeaderPill,
+         Search},
+        // every browser window's close button, on the same header band
+        {"close_2_1", Catalogue, {812, 8, 26, 26}, "", "Close this window", HeaderIcon, Close},
+        // catalogue
+        {"button_show",
+         Catalogue,
+         {680, 250, 76, 24},
+         "Show",
+         "Show the works the filters choose",
+         Pill,
+         Show},
+        {"button_all",
+         Catalogue,
+         {760, 250, 76, 24},
+         "All on",
+         "Switch on every filter of this group",
+         Pill,
+         AllOn},
+        // work page and large picture
+        {"L2param_1",
+         WorkPage,
+         {572, 506, 200, 28},
+         "Large picture",
+         "Open the large picture",
+         Pill,
+         Picture},
+        {"L1param_1",
+         LargePicture,
+         {652, 8, 150, 26},
+         "Description",
+         "Back to the description of this work",
+         HeaderPill,
+         Back},
+        {"L1param_2", LargePicture, {38, 268, 64, 44}, "", "Previous work", Pill, Previous},
+        {"L1param_3", LargePicture, {748, 268, 64, 44}, "", "Next work", Pill, Next},
+        // search and history
+        {"search_btn",
+         SearchFrame,
+         {676, 110, 153, 26},
+         "Search",
+         "Search the descriptions",
+         Pill,
+         Search},
+        {"s_image",
+         SearchFrame,
+         {676, 502, 153, 26},
+         "As pictures",
+         "Show results as picture cards",
+         Pill,
+         Picture},
+        {"s_text",
+         SearchFrame,
+         {676, 502, 153, 26},
+         "As a list",
+         "Show results as a list",
+         Pill,
+         List},
+        // context pop-up
+        {"context_save",
+         Context,
+         {6, 6, 158, 26},
+         "Save page",
+         "Save this page as HTML",
+         Pill,
+         Save},
+        {"context_print", Context, {6, 36, 158, 26}, "Print", "Print this page", Pill, Print},
+        {"context_copy", Context, {6, 66, 158, 26}, "Copy", "Copy the selected text", Pill, Copy},
+        // confirmation
+        {"no", Message, {262, 196, 110, 36}, "No", "No, stay here", Pill, No},
+        {"yes", Message, {128, 196, 110, 36}, "Yes", "Yes", Pill, Yes},
+        // scroll bars: the bars place and size these themselves
+        {"scroll_up", Track, {0, 0, 12, 12}, "", "Scroll up", Arrow, Up},
+        {"scroll_down", Track, {0, 0, 12, 12}, "", "Scroll down", Arrow, Down},
+        {"scroll_thumb", Track, {0, 0, 12, 45}, "", "Drag to scroll", Thumb, None},
+        {"scroll_sh_up", CompactTrack, {0, 0, 12, 12}, "", "Scroll the history up", Arrow, Up},
+        {"scroll_sh_down",
+         CompactTrack,
+         {0, 0, 12, 12},
+         "",
+         "Scroll the history down",
+         Arrow,
+         Down},
+        {"scroll_sh_thumb",
+         CompactTrack,
+         {0, 0, 10, 31},
+         "",
+         "Drag to scroll the history",
+         Thumb,
+         None},
+    };
+    AddTabs(buttons);
+    AddFilterButtons(buttons);
+    return buttons;
+}
+
+const std::array<TScrollSpec, 3> kScrolls = {{
+    {"wb_vscroll", "scroll_up", "scroll_down", "scroll_thumb", {660, 52, 12, 476}, Track},
+    {"wb_vscroll_L21", "scroll_up", "scroll_down", "scroll_thumb", {505, 47, 12, 486}, Track},
+    {"wb_vscroll_sh",
+     "scroll_sh_up",
+     "scroll_sh_down",
+     "scroll_sh_thumb",
+     {834, 143, 12, 351},
+     CompactTrack},
+}};
+
+} // namespace
+
+std::span<const TButtonSpec> Buttons()
+{
+    static const std::vector<TButtonSpec> buttons = BuildButtons();
+    return buttons;
+}
+
+std::span<const TSignSpec> Signs()
+{
+    return kSigns;
+}
+
+std::span<const TScrollSpec> Scrolls()
+{
+    return kScrolls;
+}
+
+std::string PicturePath(std::string_view section, size_t state)
+{
+    static constexpr std::array<std::string_view, 5> kFiles = {"disable", "up", "down", "over",
+                                                               "active"};
+    return "design\\buttons\\" + std::string(section) + "\\" + std::string(kFiles[state]) + ".jpg";
+}
+
+std::string TrackPath(std::string_view section)
+{
+    return "design\\scroll\\" + std::string(section) + ".jpg";
+}
+
+} // namespace SkinLayout

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QRgb>
+#include <QSize>
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where every skinned control sits and what it shows: the one table buttons.ini and
+// scrolls.ini are written from, and that the painters draw the pictures from.
+
+// The picture a button lies on, so its corners blend into it.
+enum class TSurface {
+    Catalogue,
+    FilterPanel, // the filter panel picture over the catalogue frame
+    WorkPage,
+    LargePicture,
+    SearchFrame,
+    Main,
+    Message,
+    Context,
+    Track,        // the standard scroll bar's track
+    CompactTrack, // the compact bar's groove in the search frame
+};
+
+enum class TLook {
+    HeaderIcon, // round icon on a dark band
+    HeaderPill, // labelled button on a dark band
+    Pill,       // labelled button on a light surface
+    Tab,        // catalogue group tab
+    Toggle,     // filter switch; its active picture shows it on
+    Arrow,      // scroll arrow, the glyph says which way
+    Thumb,      // scroll thumb
+};
+
+enum class TGlyph {
+    None,
+    Close,
+    Minimize,
+    Search,
+    Info,
+    Back,
+    Previous,
+    Next,
+    Up,
+    Down,
+    Picture,
+    List,
+    Save,
+    Print,
+    Copy,
+    Yes,
+    No,
+    Show,
+    AllOn,
+    // main window signs
+    AllWorks,
+    Complexity,
+    Clock,
+    Palette,
+    Flower,
+    Gem,
+    Heart,
+};
+
+struct TButtonSpec {
+    std::string Section;
+    TSurface Surface;
+    QRect Bounds; // in the owning window; the pictures have exactly this size
+    std::string Label;
+    std::string Title; // the hint
+    TLook Look;
+    TGlyph Glyph;
+    QRgb Swatch = 0; // a colour dot for the colour filters; 0 for none
+};
+
+// A main-window sign: an irregular button whose picture follows its hit polygon.
+struct TSignSpec {
+    std::string_view Section;
+    std::span<const QPoint> Polygon; // closed ring, last point repeats or lies next to the first
+    std::string_view Label;
+    std::string_view Title;
+    QRgb Tint;
+    TGlyph Glyph;
+    double Angle;  // degrees the card's content is turned by
+    QPoint Center; // where the icon and label stand, clear of the later signs' pictures
+};
+
+struct TScrollSpec {
+    std::string_view Section;
+    std::string_view Up;
+    std::string_view Down;
+    std::string_view Thumb;
+    QRect Bounds;
+    TSurface Surface; // where its track picture comes from
+};
+
+namespace SkinLayout {
+
+inline constexpr QSize kMainSize{1024, 768};
+inline constexpr QSize kFrameSize{850, 550};
+inline constexpr QSize kSplashSize{500, 407};
+inline constexpr QSize kMessageSize{500, 260};
+inline constexpr QSize kContextSize{170, 98};
+
+// Places the viewer fixes.
+inline constexpr QRect kCatalogueBrowser{42, 52, 610, 476};
+inline constexpr QRect kWorkBrowser{37, 47, 460, 486};
+inline constexpr QRect kSearchBrowser{41, 53, 614, 476};
+inline constexpr QRect kHistoryBrowser{676, 143, 153, 351};
+inline constexpr QRect kSearchEdit{682, 83, 141, 17};
+inline constexpr QRect kMiddlePicture{542, 65, 260, 424};
+inline constexpr QRect kBigPicture{135, 73, 579, 434};
+inline constexpr QPoint kFilterPanelAt{673, 278};
+inline constexpr QSize kFilterPanelSize{168, 252};
+inline constexpr QPoint kSearchHeadingAt{29, 5};
+inline constexpr QSize kSearchHeadingSize{300, 30};
+inline constexpr QRect kSplashBar{20, 319, 491, 39};
+inline constexpr int kHeaderHeight = 40;
+
+std::span<const TButtonSpec> Buttons();
+std::span<const TSignSpec> Signs();
+std::span<const TScrollSpec> Scrolls();
+
+// The five state pictures in the order the viewer reads them.
+inline constexpr std::array<std::string_view, 5> kStateKeys = {
+    "state_disable", "state_up", "state_down", "state_over", "state_active"};
+
+// "design\buttons\{section}\{state}.jpg", state 0 to 4 as the keys above.
+std::string PicturePath(std::string_view section, size_t state);
+// "design\scroll\{section}.jpg"
+std::string TrackPath(std::string_view section);
+
+} // namespace SkinLayout

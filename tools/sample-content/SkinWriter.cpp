@@ -1,0 +1,173 @@
+#include "SkinWriter.h"
+
+#include "ButtonPainter.h"
+#include "ContentFolder.h"
+#include "DecorPainter.h"
+#include "FramePainter.h"
+#include "IniText.h"
+#include "MainWindowPainter.h"
+#include "SkinLayout.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <map>
+
+namespace SkinWriter {
+namespace {
+
+struct TFramePicture {
+    TFrame Frame;
+    const char16_t* Path;
+};
+
+constexpr std::array<TFramePicture, 5> kFramePictures = {{
+    {TFrame::Catalogue, u"design\\windows\\childs\\fon_2.jpg"},
+    {TFrame::LargePicture, u"design\\windows\\childs\\fon_1_2.jpg"},
+    {TFrame::WorkPage, u"design\\windows\\childs\\fon_2_1.jpg"},
+    {TFrame::About, u"design\\windows\\childs\\fon_about.jpg"},
+    {TFrame::Search, u"design\\windows\\search\\fon_search.jpg"},
+}};
+
+QString Relative(const std::string& path)
+{
+    return QString::fromStdString(path);
+}
+
+// What each surface looks like, whole; buttons cut their underlay from it.
+std::map<TSurface, QImage> Surfaces(const std::map<TFrame, QImage>& frames, const QImage& main)
+{
+    QImage catalogueWithPanel = frames.at(TFrame::Catalogue);
+    {
+        QPainter p(&catalogueWithPanel);
+        p.drawImage(SkinLayout::kFilterPanelAt, DecorPainter::FilterPanel());
+    }
+    const QImage track = DecorPainter::Track(SkinLayout::Scrolls().front().Bounds.size());
+    return {
+        {TSurface::Catalogue, frames.at(TFrame::Catalogue)},
+        {TSurface::FilterPanel, catalogueWithPanel},
+        {TSurface::WorkPage, frames.at(TFrame::WorkPage)},
+        {TSurface::LargePicture, frames.at(TFrame::LargePicture)},
+        {TSurface::SearchFrame, frames.at(TFrame::Search)},
+        {TSurface::Main, main},
+        {TSurface::Message, DecorPainter::Question(QString(), QString())},
+        {TSurface::Context, DecorPainter::ContextBackground()},
+        {TSurface::Track, track},
+        {TSurface::CompactTrack, track},
+    };
+}
+
+void AddButtonSection(IniText& ini, std::string_view section, const QRect& bounds,
+                      std::string_view title)
+{
+    ini.Section(section);
+    for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
+        ini.Key(SkinLayout::kStateKeys[state], SkinLayout::PicturePath(section, state));
+    ini.Key("title", title);
+    ini.Key("bnd_x", bounds.x());
+    ini.Key("bnd_y", bounds.y());
+    ini.Key("bnd_w", bounds.width());
+    ini.Key("bnd_h", bounds.height());
+}
+
+QRect BoundsOf(const TSignSpec& sign)
+{
+    QPolygon points;
+    for (const QPoint& point : sign.Polygon)
+        points << point;
+    return points.boundingRect();
+}
+
+void WriteButtons(ContentFolder& folder, const std::map<TSurface, QImage>& surfaces, IniText& ini)
+{
+    for (const TButtonSpec& button : SkinLayout::Buttons()) {
+        const QImage& surface = surfaces.at(button.Surface);
+        const QImage underlay = surface.copy(QRect(button.Bounds.topLeft(), button.Bounds.size()));
+        for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
+            folder.WriteJpeg(Relative(SkinLayout::PicturePath(button.Section, state)),
+                             ButtonPainter::Paint(button, state, underlay));
+        AddButtonSection(ini, button.Section, button.Bounds, button.Title);
+    }
+}
+
+void WriteSigns(ContentFolder& folder, const QImage& main, IniText& ini)
+{
+    MainWindowPainter::TSignScene scene(main);
+    for (const TSignSpec& sign : SkinLayout::Signs()) {
+        for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
+            folder.WriteJpeg(Relative(SkinLayout::PicturePath(sign.Section, state)),
+                             scene.Picture(sign, state));
+        scene.Settle(sign);
+        AddButtonSection(ini, sign.Section, BoundsOf(sign), sign.Title);
+    }
+}
+
+void WriteScrolls(ContentFolder& folder)
+{
+    IniText ini;
+    for (const TScrollSpec& scroll : SkinLayout::Scrolls()) {
+        ini.Section(scroll.Section);
+        ini.Key("button_up", scroll.Up);
+        ini.Key("button_down", scroll.Down);
+        ini.Key("button_polzunok", scroll.Thumb);
+        ini.Key("bg", SkinLayout::TrackPath(scroll.Section));
+        ini.Key("bnd_x", scroll.Bounds.x());
+        ini.Key("bnd_y", scroll.Bounds.y());
+        ini.Key("bnd_w", scroll.Bounds.width());
+        ini.Key("bnd_h", scroll.Bounds.height());
+        folder.WriteJpeg(Relative(SkinLayout::TrackPath(scroll.Section)),
+                         DecorPainter::Track(scroll.Bounds.size()));
+    }
+    folder.WriteText(u"scrolls.ini", ini.Utf8());
+}
+
+void WriteDecor(ContentFolder& folder, const QImage& searchFrame)
+{
+    folder.WriteJpeg(u"design\\loader\\loading_bg.jpg", DecorPainter::SplashBackground());
+    folder.WriteJpeg(u"design\\loader\\loading_pr.jpg", DecorPainter::SplashBar());
+    folder.WriteJpeg(u"design\\windows\\Exit_Link\\fon_exit.jpg",
+                     DecorPainter::Question(QStringLiteral("Leave Velmora?"),
+                                            QStringLiteral("The catalogue closes. Your filters "
+                                                           "are kept for the next visit.")));
+    folder.WriteJpeg(u"design\\windows\\Exit_Link\\fon_link.jpg",
+                     DecorPainter::Question(
+                         QStringLiteral("Open this link in your web browser?"),
+                         QStringLiteral("It leaves the catalogue and opens outside Velmora.")));
+    folder.WriteJpeg(u"design\\windows\\context\\fon.jpg", DecorPainter::ContextBackground());
+    folder.WriteJpeg(u"design\\windows\\filters\\filter.jpg", DecorPainter::FilterPanel());
+    const QImage band =
+        searchFrame.copy(QRect(SkinLayout::kSearchHeadingAt, SkinLayout::kSearchHeadingSize));
+    folder.WriteJpeg(u"design\\windows\\search\\images\\h_image.jpg",
+                     DecorPainter::SearchHeading(band, QStringLiteral("Search \u00B7 pictures")));
+    folder.WriteJpeg(u"design\\windows\\search\\images\\h_text.jpg",
+                     DecorPainter::SearchHeading(band, QStringLiteral("Search \u00B7 list")));
+    folder.WriteJpeg(u"design\\windows\\childs\\images\\bg_s.jpg",
+                     DecorPainter::ResultPageBackground());
+    folder.WriteJpeg(u"design\\windows\\childs\\images\\bg_sh.jpg",
+                     DecorPainter::HistoryPageBackground());
+    for (int level = 1; level <= 3; ++level)
+        folder.WriteJpeg(QStringLiteral("html\\img\\difficulty_small_%1.jpg").arg(level),
+                         DecorPainter::ComplexityIcon(level));
+    folder.WriteJpeg(u"html\\img\\time_small.jpg", DecorPainter::TimeIcon());
+}
+
+} // namespace
+
+void Write(ContentFolder& folder)
+{
+    std::map<TFrame, QImage> frames;
+    for (const TFramePicture& picture : kFramePictures) {
+        frames[picture.Frame] = FramePainter::Paint(picture.Frame);
+        folder.WriteJpeg(QString::fromUtf16(picture.Path), frames[picture.Frame]);
+    }
+    const QImage main = MainWindowPainter::PaintBackground();
+    folder.WriteJpeg(u"design\\windows\\main\\fon.jpg", main);
+
+    IniText buttons;
+    WriteButtons(folder, Surfaces(frames, main), buttons);
+    WriteSigns(folder, main, buttons);
+    folder.WriteText(u"buttons.ini", buttons.Utf8());
+    WriteScrolls(folder);
+    WriteDecor(folder, frames.at(TFrame::Search));
+}
+
+} // namespace SkinWriter
