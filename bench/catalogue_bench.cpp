@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
+
 #include <iostream>
 #include <map>
 #include <random>
@@ -207,7 +209,7 @@ BENCHMARK(BM_FilterGroup)->DenseRange(0, kFilterGroupCount - 1)->Unit(benchmark:
 
 // Keeps each run's time so the figures can be set side by side at the end.
 class SummaryReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
@@ -241,7 +243,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
                       << " ms (goal: under 50 ms).\n";
     }
 
-  private:
+private:
     std::map<std::string, double> milliseconds_;
 };
 

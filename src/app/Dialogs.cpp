@@ -10,7 +10,7 @@
 namespace {
 
 class TStandardDialogs : public TDialogs {
-  public:
+public:
     void ShowError(QWidget* parent, const QString& message) override
     {
         QMessageBox::critical(parent, QStringLiteral("Velmora"), message);

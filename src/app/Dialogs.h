@@ -9,7 +9,7 @@ class QWidget;
 // The program's standard boxes and its one way out to other programs, behind one interface so
 // tests answer them without a modal loop and never start a real web browser.
 class TDialogs {
-  public:
+public:
     virtual ~TDialogs() = default;
 
     // The standard error box: an operation failed with this message.

@@ -8,7 +8,7 @@ class QWidget;
 // The hint of a skinned window: handlers set its text and switch it on or off while they run;
 // afterwards Apply shows the text near the pointer after a short rest, or takes it away.
 class THintDisplay {
-  public:
+public:
     explicit THintDisplay(QWidget& window);
 
     void SetText(const QString& text) { text_ = text; }
@@ -18,7 +18,7 @@ class THintDisplay {
 
     void Apply();
 
-  private:
+private:
     QWidget& window_;
     QString text_;
     bool on_ = false;

@@ -3,6 +3,7 @@
 #include "ProfileFile.h"
 
 #include <QString>
+
 #include <stdexcept>
 
 // The user's settings.ini in the content folder; never cached, every access opens it anew.
@@ -10,7 +11,7 @@ ProfileFile OpenSettings(const QString& contentDir);
 
 // A settings write that could not happen; shown to the user in the error box.
 class ESettingsWriteError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
+
 #include <exception>
 
 // The plumbing every skinned window shares, over the widget kind it is (a plain widget, or a
@@ -16,7 +17,7 @@
 // Tag, screen), the composed paint and the mouse handlers by name. An error escaping a
 // handler is shown in the standard error box and the program goes on.
 template <typename TWidget> class TSkinnedWindowOf : public TWidget, public TSkinWindow {
-  public:
+public:
     explicit TSkinnedWindowOf(QWidget* parent = nullptr) : TWidget(parent), hint_(*this)
     {
         this->setMouseTracking(true);
@@ -46,14 +47,17 @@ template <typename TWidget> class TSkinnedWindowOf : public TWidget, public TSki
 
     const THintDisplay& Hint() const { return hint_; }
 
-  protected:
+protected:
     // Composes the whole window and draws it onto canvas in one operation.
     virtual void FormPaint(QPainter& canvas) = 0;
     virtual void FormMouseDown(Qt::MouseButton, QPoint) {}
     virtual void FormMouseMove(QPoint) {}
     virtual void FormMouseUp(Qt::MouseButton, QPoint) {}
+    virtual void FormShow() {}
+    virtual void FormHide() {}
 
     // Runs a handler; what it throws goes to the error box, and the rest of it is skipped.
+    // Afterwards the hint shows what the handler left.
     template <typename THandler> void Guarded(THandler handler)
     {
         try {
@@ -86,8 +90,21 @@ template <typename TWidget> class TSkinnedWindowOf : public TWidget, public TSki
     }
     // A double click is a press to the handlers, as a second click is.
     void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
+    // Only the program's own showing and hiding; minimising the program is not one.
+    void showEvent(QShowEvent* event) override
+    {
+        TWidget::showEvent(event);
+        if (!event->spontaneous())
+            Guarded([&] { FormShow(); });
+    }
+    void hideEvent(QHideEvent* event) override
+    {
+        TWidget::hideEvent(event);
+        if (!event->spontaneous())
+            Guarded([&] { FormHide(); });
+    }
 
-  private:
+private:
     THintDisplay hint_;
 };
 

@@ -6,7 +6,11 @@
 class TfMain;
 class TfChMessage;
 class TfLoader;
+class TfChHtmlViewInfo1;
+class TfChContext;
 
 extern TfMain* fMain;
 extern TfChMessage* fChMessage;
 extern TfLoader* fLoader;
+extern TfChHtmlViewInfo1* fChHtmlViewInfo1;
+extern TfChContext* fChContext;

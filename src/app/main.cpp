@@ -1,10 +1,13 @@
 #include "EngineEnvironment.h"
 #include "Windows.h"
+#include "uChContext.h"
+#include "uChHtmlViewInfo1.h"
 #include "uChLoader.h"
 #include "uChMessage.h"
 #include "uMain.h"
 
 #include <QApplication>
+
 #include <memory>
 
 namespace {
@@ -36,6 +39,12 @@ int main(int argc, char* argv[])
     const auto message = std::make_unique<TfChMessage>();
     fChMessage = message.get();
     ShowSplash();
+
+    // The browser windows and the pop-up, in their order; windows not built yet are skipped.
+    const auto information = std::make_unique<TfChHtmlViewInfo1>();
+    fChHtmlViewInfo1 = information.get();
+    const auto context = std::make_unique<TfChContext>();
+    fChContext = context.get();
 
     fMain->show();
     return QApplication::exec();

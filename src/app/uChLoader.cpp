@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QScreen>
+
 #include <chrono>
 #include <cmath>
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+
 #include <functional>
 
 // The splash of the start: a background and a bar that grows over 3.456 seconds of elapsed
@@ -10,7 +11,7 @@
 class TfLoader : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     // The present time in units of one hundred-millionth of a day (0.864 ms).
     using TClock = std::function<double()>;
     static TClock SteadyClock();
@@ -26,10 +27,10 @@ class TfLoader : public QWidget {
 
     void Timer2Timer();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     void FormCreate();
     void FormPaint(QPainter& canvas);
 

@@ -1,6 +1,7 @@
 #include "uFunctions.h"
 
 #include <QFile>
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+
 #include <vector>
 
 // Polygonal hit areas of image buttons, in window pixels.

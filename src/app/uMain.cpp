@@ -5,6 +5,7 @@
 #include "FontInstaller.h"
 #include "Placement.h"
 #include "Windows.h"
+#include "uChHtmlViewInfo1.h"
 #include "uChMessage.h"
 #include "uFunctions.h"
 
@@ -88,7 +89,11 @@ void TfMain::LoadBackgrounds()
     AboutBackground = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_about.jpg");
 }
 
-void TfMain::HideBrowserWindows() {}
+void TfMain::HideBrowserWindows()
+{
+    if (fChHtmlViewInfo1)
+        fChHtmlViewInfo1->hide();
+}
 
 // The button states the picture shows; the repaint clock repaints only when they changed.
 std::vector<int> TfMain::DrawnStates() const
@@ -157,6 +162,13 @@ void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
         frameStrip_->MouseUp(point);
         signStrip_->MouseUp(point);
         switch (frameStrip_->FindButtonAt(point)) {
+        case ZoomButton:
+            // The page request follows the window's own showing.
+            if (fChHtmlViewInfo1) {
+                fChHtmlViewInfo1->show();
+                fChHtmlViewInfo1->OpenPage(QStringLiteral("about.htm"));
+            }
+            break;
         case MinimizeButton:
             showMinimized();
             break;

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QTimer>
+
 #include <optional>
 #include <vector>
 
@@ -20,7 +21,7 @@ struct TBackgroundPair {
 // The main window: a 1024 by 768 picture with seven catalogue signs and four frame buttons.
 // It owns the content folder, the catalogue and the browser windows' backgrounds.
 class TfMain : public TSkinnedWindow {
-  public:
+public:
     TfMain();
 
     QTimer Timer1;
@@ -37,14 +38,14 @@ class TfMain : public TSkinnedWindow {
     // Hides the search, information and catalogue windows; the work windows stay.
     void HideBrowserWindows();
 
-  protected:
+protected:
     void FormPaint(QPainter& canvas) override;
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;
     void FormMouseMove(QPoint point) override;
     void FormMouseUp(Qt::MouseButton button, QPoint point) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void FormCreate();
     void Timer1Timer();
     bool FormClose();

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QUrl>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,7 +30,7 @@ enum class TSaveResult {
 // scroll bars, borders or menus of its own. The document is reached asynchronously: each
 // document operation answers in a callback on the UI thread, never after the adapter is gone.
 class TEmbeddedWB : public QObject {
-  public:
+public:
     // The view is created hidden, as a child of parent at geometry.
     TEmbeddedWB(QWidget& parent, QRect geometry);
     ~TEmbeddedWB() override;
@@ -81,7 +82,7 @@ class TEmbeddedWB : public QObject {
     void SetWidth(int width);
     QWebEngineView& View() const;
 
-  private:
+private:
     class TPage;
     struct TState;
     std::unique_ptr<TState> state_;

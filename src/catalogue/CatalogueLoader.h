@@ -3,11 +3,12 @@
 #include "TVelmoraData.h"
 
 #include <QString>
+
 #include <stdexcept>
 
 // A work's text file that is missing or unreadable stops the loading.
 class EFileOpenError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

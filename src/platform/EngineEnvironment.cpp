@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QtGlobal>
+
 #include <unistd.h>
 
 void PrepareEngineEnvironment()

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+
 #include <algorithm>
 
 namespace {

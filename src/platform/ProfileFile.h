@@ -3,6 +3,7 @@
 #include "IntegerText.h"
 
 #include <QString>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@
 // A write changes only what it must, replaces the file atomically at once and updates the
 // parse. Nothing is kept between opens.
 class ProfileFile {
-  public:
+public:
     explicit ProfileFile(QString path);
 
     std::string ReadString(std::string_view section, std::string_view key,
@@ -31,7 +32,7 @@ class ProfileFile {
 
     QString LastError() const { return lastError_; }
 
-  private:
+private:
     struct Key {
         std::string_view name;
         size_t valueBegin; // byte offsets of the trimmed value

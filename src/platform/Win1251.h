@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+
 #include <string>
 #include <string_view>
 

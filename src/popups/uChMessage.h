@@ -6,13 +6,14 @@
 
 #include <QDialog>
 #include <QImage>
+
 #include <optional>
 
 // The one modal question of the program, asked in its own picture with "no" and "yes":
 // leaving the program (kind 0) or letting a page open a new browser window (kind 1). The user
 // may drag it around the screen. exec() answers 1 for "yes" and 2 for "no".
 class TfChMessage : public TSkinnedWindowOf<QDialog> {
-  public:
+public:
     enum TMessageKind { CloseMessage = 0, WebMessage = 1 };
     enum TAnswer { Yes = 1, No = 2 };
 
@@ -22,13 +23,13 @@ class TfChMessage : public TSkinnedWindowOf<QDialog> {
     // gets the stored answer (0 once "yes" was given).
     int Prepare(int kind, int& remembered);
 
-  protected:
+protected:
     void FormPaint(QPainter& canvas) override;
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;
     void FormMouseMove(QPoint point) override;
     void FormMouseUp(Qt::MouseButton button, QPoint point) override;
 
-  private:
+private:
     void FormCreate();
     void LoadBackground(const QString& relativePath);
 

@@ -3,7 +3,9 @@
 
 #include <QBuffer>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
 #include <random>
 
 namespace {
@@ -42,7 +44,7 @@ bool Near(QRgb actual, QColor expected)
 }
 
 class JpegLoading : public testing::Test {
-  protected:
+protected:
     QString Given(std::string_view bytes)
     {
         const QString path = dir_.filePath("picture.jpg");

@@ -4,6 +4,7 @@
 #include "WorkBuilder.h"
 
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,7 +12,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 class CatalogueLoading : public testing::Test {
-  protected:
+protected:
     void GivenIndex(std::string_view utf8)
     {
         TestFiles::Write(Path("velmora.ini"), Win1251::FromUtf8(utf8));

@@ -3,6 +3,7 @@
 #include "WorkBuilder.h"
 
 #include <gtest/gtest.h>
+
 #include <random>
 
 namespace {

@@ -103,3 +103,24 @@ wait_for_exit() {
     done
     VELMORA_PID=
 }
+
+# pixel_at X Y: the colour of a screen pixel as "R G B" from the last screenshot of that name.
+pixel_at() {
+    convert "$E2E_SHOTS/$1.png" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]' info:-
+}
+
+# region_differs SHOT_A SHOT_B X Y W H: whether a screen region changed between two screenshots.
+region_differs() {
+    local difference
+    difference=$(compare -metric AE -crop "$5x$6+$3+$4" "$E2E_SHOTS/$1.png" "$E2E_SHOTS/$2.png" null: 2>&1 || true)
+    [ "${difference%% *}" != 0 ]
+}
+
+# near R G B EXPECTED_R EXPECTED_G EXPECTED_B: colours within a small tolerance.
+near() {
+    local i
+    local -a actual=($1 $2 $3) expected=($4 $5 $6)
+    for i in 0 1 2; do
+        [ $(( actual[i] - expected[i] )) -le 4 ] && [ $(( expected[i] - actual[i] )) -le 4 ] || return 1
+    done
+}

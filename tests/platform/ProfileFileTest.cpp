@@ -4,14 +4,13 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <csignal>
+
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
 class ProfileFileTest : public testing::Test {
-  protected:
+protected:
     QString PathOf(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
     QString Given(std::string_view bytes)
     {
@@ -155,35 +154,13 @@ TEST_F(ProfileFileTest, NothingIsKeptBetweenOpens)
     EXPECT_EQ(ProfileFile(path).ReadInteger("a", "k", 0), 2);
 }
 
-// Tests run as root, where permissions stop nothing: a file size limit makes the disk "full".
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(ProfileFileTest, FailedWriteReportsAndKeepsTheOldFile)
 {
     const std::string before = "[a]\r\nk=1\r\n";
     const QString path = Given(before);
     ProfileFile profile(path);
     {
-        const FileSizeLimit diskFull(16);
+        const TestFiles::TDiskFullAfter diskFull(16);
         EXPECT_FALSE(profile.WriteString("a", "k", std::string(100, 'x')));
     }
     EXPECT_FALSE(profile.LastError().isEmpty());

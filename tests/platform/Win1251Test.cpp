@@ -1,6 +1,7 @@
 #include "Win1251.h"
 
 #include <gtest/gtest.h>
+
 #include <iconv.h>
 
 namespace {

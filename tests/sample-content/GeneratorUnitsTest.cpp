@@ -18,7 +18,9 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
 #include <set>
 
 namespace {

@@ -13,7 +13,9 @@
 #include <QPolygon>
 #include <QRect>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
 #include <memory>
 #include <set>
 #include <string>
@@ -109,7 +111,7 @@ const std::vector<std::string_view> kStateKeys = {"state_disable", "state_up", "
                                                   "state_over", "state_active"};
 
 class SampleContent : public testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite()
     {
         folder_ = std::make_unique<QTemporaryDir>();

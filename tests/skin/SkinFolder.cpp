@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdlib>
-
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 SkinFolder::SkinFolder() : dirPath_(dir_.path())
 {

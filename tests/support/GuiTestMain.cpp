@@ -1,6 +1,7 @@
 #include "EngineEnvironment.h"
 
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 // Tests that draw, or show windows, need the application object; without a display they run on

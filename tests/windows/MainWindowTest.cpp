@@ -8,8 +8,10 @@
 
 #include <QTest>
 #include <QTimer>
-#include <functional>
+
 #include <gtest/gtest.h>
+
+#include <functional>
 #include <memory>
 
 namespace {
@@ -28,7 +30,7 @@ const TSignPoint kSignPoints[] = {
 };
 
 class MainWindowTest : public testing::Test {
-  protected:
+protected:
     void Start()
     {
         main_ = std::make_unique<TfMain>();

@@ -5,12 +5,13 @@
 
 #include <QScreen>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
 
 class MessageWindowTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         message_ = std::make_unique<TfChMessage>();

@@ -26,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SplashBarWidth,
                                          WidthCase{-8, -1}));
 
 class SplashTest : public testing::Test {
-  protected:
+protected:
     TWindowTestContent content_;
     double now_ = 1000;
     TfLoader splash_{[this] { return now_; }};

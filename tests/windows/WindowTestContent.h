@@ -7,20 +7,34 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+
 #include <string_view>
 
-// Error boxes answered by the test: it keeps what they said.
+// The standard boxes answered by the test: it keeps what they said and gives the answers set.
 class TRecordingDialogs : public TDialogs {
-  public:
+public:
     void ShowError(QWidget*, const QString& message) override { Errors << message; }
+    void ShowMessage(QWidget*, const QString& text, const QString& caption) override
+    {
+        Messages << caption + ": " + text;
+    }
+    QString AskSaveFileName(QWidget*, const QString&, const QString&) override
+    {
+        return SaveFileName;
+    }
+    bool AskPrint(QWidget*, QPrinter&) override { return false; }
+    void OpenExternally(const QUrl& address) override { Opened << address; }
 
     QStringList Errors;
+    QStringList Messages;
+    QString SaveFileName; // empty: the user cancels the save dialog
+    QList<QUrl> Opened;
 };
 
 // A private copy of the sample content that the windows read and write, with the program's
 // standard boxes replaced for the test's lifetime.
 class TWindowTestContent {
-  public:
+public:
     TWindowTestContent();
     ~TWindowTestContent();
 
@@ -34,6 +48,6 @@ class TWindowTestContent {
 
     TRecordingDialogs Dialogs;
 
-  private:
+private:
     QTemporaryDir dir_;
 };

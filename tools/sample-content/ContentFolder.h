@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringView>
+
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,7 @@
 // backslashes; folders are made on demand. Every write failure is remembered, so one check at
 // the end tells whether the set is complete.
 class ContentFolder {
-  public:
+public:
     explicit ContentFolder(QString root);
 
     QString PathOf(QStringView relative) const;
@@ -23,7 +24,7 @@ class ContentFolder {
 
     const QString& Failures() const { return failures_; }
 
-  private:
+private:
     void Fail(QStringView relative);
 
     QString root_;

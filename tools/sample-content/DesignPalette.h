@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+
 #include <string_view>
 #include <vector>
 

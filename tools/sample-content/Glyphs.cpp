@@ -1,6 +1,7 @@
 #include "Glyphs.h"
 
 #include <QPainterPath>
+
 #include <array>
 #include <cmath>
 

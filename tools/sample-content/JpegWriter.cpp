@@ -1,6 +1,7 @@
 #include "JpegWriter.h"
 
 #include <QSaveFile>
+
 #include <cstdio>
 #include <jpeglib.h>
 #include <vector>

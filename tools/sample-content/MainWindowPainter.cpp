@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPolygon>
 #include <QRadialGradient>
+
 #include <cmath>
 
 namespace MainWindowPainter {

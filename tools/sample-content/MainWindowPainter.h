@@ -13,7 +13,7 @@ QImage PaintBackground();
 // Each sign's pictures are cut from the scene as it stands before that sign, so where a
 // later picture's rectangle overlaps an earlier sign it repeats that sign's pixels.
 class TSignScene {
-  public:
+public:
     explicit TSignScene(QImage background);
 
     // The picture of a sign in one state (0 to 4), over the scene so far.
@@ -21,7 +21,7 @@ class TSignScene {
     // Adds the sign, drawn up, to the scene for the signs after it.
     void Settle(const TSignSpec& sign);
 
-  private:
+private:
     QImage scene_;
 };
 

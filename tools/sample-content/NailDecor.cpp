@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+
 #include <array>
 #include <cmath>
 #include <functional>

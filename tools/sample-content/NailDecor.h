@@ -5,6 +5,7 @@
 #include "SeededRandom.h"
 
 #include <QPainter>
+
 #include <string_view>
 
 // One nail being decorated. The painter is clipped to the nail, with the origin at the middle

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QSize>
+
 #include <cstdint>
 
 // A work's picture: a hand's fingertips showing the manicure its data describes (colours,

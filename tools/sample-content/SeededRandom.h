@@ -6,7 +6,7 @@
 // A small generator with a fixed algorithm (xorshift64*), so every platform and library draws
 // the same sequence from the same seed; the standard distributions do not promise that.
 class SeededRandom {
-  public:
+public:
     explicit SeededRandom(uint64_t seed) : state_(seed ? seed : 0x9E3779B97F4A7C15ULL) {}
 
     // FNV-1a of a text, to seed by name.
@@ -33,6 +33,6 @@ class SeededRandom {
     double Between(double from, double to) { return from + (to - from) * Unit(); }
     int Below(int count) { return int(Next() % uint64_t(count)); }
 
-  private:
+private:
     uint64_t state_;
 };

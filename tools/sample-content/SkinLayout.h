@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QRgb>
 #include <QSize>
+
 #include <array>
 #include <span>
 #include <string>

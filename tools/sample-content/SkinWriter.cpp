@@ -10,6 +10,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+
 #include <map>
 
 namespace SkinWriter {

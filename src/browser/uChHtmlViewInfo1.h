@@ -1,0 +1,17 @@
+#pragma once
+
+#include "BrowserWindow.h"
+
+// The information window: content pages such as the about page, in the common browser frame.
+class TfChHtmlViewInfo1 : public TBrowserWindow {
+public:
+    TfChHtmlViewInfo1();
+
+    // Opens a page of the content's html folder by file name.
+    void OpenPage(const QString& pageFileName);
+
+protected:
+    void FormShow() override;
+    void FormHide() override;
+    void wbDocumentComplete(const QUrl& url) override;
+};

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The information window as a user meets it: "zoom" shows the about page where the window
+# keeps its browser, the wheel scrolls it and moves the thumb, a right click brings the
+# program's own pop-up to the pointer, and the close button hides the window again.
+source "$(dirname "$0")/e2e.sh"
+start_xserver 1280x1024
+install_copy "$1"
+printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
+
+launch
+main=$(wait_for_window 1024 768 15) || fail "no main window"
+read -r _ mainX mainY <<<"$main"
+sleep 0.5
+screenshot before
+
+click_button "$mainX" "$mainY" zoom
+# The window stands centred in the main window; its browser at (42, 52), 610 by 476.
+infoX=$((mainX + 87)) infoY=$((mainY + 109))
+pageX=$((infoX + 42)) pageY=$((infoY + 52))
+page_background="251 244 239"
+deadline=$((SECONDS + 10))
+until screenshot about && near $(pixel_at about $((pageX + 3)) $((pageY + 3))) $page_background; do
+    [ $SECONDS -le $deadline ] || fail "about.htm is not shown where the browser stands: $(pixel_at about $((pageX + 3)) $((pageY + 3)))"
+    sleep 0.2
+done
+near $(pixel_at about $((pageX + 606)) $((pageY + 472))) $page_background ||
+    fail "the page does not fill the browser's place"
+
+xdotool mousemove $((pageX + 300)) $((pageY + 300))
+xdotool click 5
+sleep 1
+screenshot wheeled
+region_differs about wheeled $pageX $pageY 610 476 || fail "the wheel did not scroll the page"
+bar_x=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_x) bar_y=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_y)
+bar_h=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_h)
+region_differs about wheeled $((infoX + bar_x)) $((infoY + bar_y)) 12 "$bar_h" ||
+    fail "the thumb did not move"
+
+xdotool mousemove $((pageX + 200)) $((pageY + 150)) click 3
+popup=$(wait_for_window 170 98 5) || fail "a right click showed no pop-up"
+read -r _ popupX popupY <<<"$popup"
+[ "$popupX $popupY" = "$((pageX + 195)) $((pageY + 145))" ] ||
+    fail "the pop-up is not at the pointer: $popupX $popupY"
+sleep 0.3
+screenshot popup
+
+xdotool mousemove $((mainX + 20)) $((mainY + 740)) click 1 # a press elsewhere hides the pop-up
+sleep 0.3
+[ -z "$(visible_windows | awk '$2 == 170 && $3 == 98')" ] || fail "the pop-up stayed"
+
+click_button "$infoX" "$infoY" close_2_1
+sleep 0.5
+screenshot closed
+region_differs before closed $infoX $infoY 850 550 && fail "the information window is still shown"
+exit 0

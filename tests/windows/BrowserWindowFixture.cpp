@@ -1,0 +1,120 @@
+#include "BrowserWindowFixture.h"
+
+#include "ProfileFile.h"
+#include "TestFiles.h"
+#include "Windows.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+#include <QWheelEvent>
+#include <QWindow>
+
+BrowserWindowFixture::BrowserWindowFixture()
+{
+    main_ = std::make_unique<TfMain>();
+    fMain = main_.get();
+    message_ = std::make_unique<TfChMessage>();
+    fChMessage = message_.get();
+    info_ = std::make_unique<TfChHtmlViewInfo1>();
+    fChHtmlViewInfo1 = info_.get();
+    context_ = std::make_unique<TfChContext>();
+    fChContext = context_.get();
+    main_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+}
+
+BrowserWindowFixture::~BrowserWindowFixture()
+{
+    fChContext = nullptr;
+    fChHtmlViewInfo1 = nullptr;
+    fChMessage = nullptr;
+    fMain = nullptr;
+    context_.reset();
+    info_.reset();
+    message_.reset();
+    main_.reset();
+}
+
+void BrowserWindowFixture::GivenPage(const QString& fileName, const QByteArray& html) const
+{
+    TestFiles::Write(content_.Path("html/" + fileName),
+                     std::string_view(html.constData(), size_t(html.size())));
+}
+
+void BrowserWindowFixture::Open(TfChHtmlViewInfo1& window, const QString& fileName)
+{
+    QSignalSpy loaded(&window.Browser().View(), &QWebEngineView::loadFinished);
+    window.show();
+    window.OpenPage(fileName);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return window.Browser().Url().fileName() == fileName && !loaded.isEmpty() &&
+                   loaded.last().value(0).toBool();
+        },
+        15000))
+        << "the page did not load: " << fileName.toStdString();
+    Settle(window.Browser());
+}
+
+TPageScroll BrowserWindowFixture::ScrollOf(TEmbeddedWB& browser)
+{
+    std::optional<TPageScroll> answer;
+    browser.GetScroll([&](TPageScroll scroll) { answer = scroll; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 5000));
+    return answer.value_or(TPageScroll{});
+}
+
+void BrowserWindowFixture::Settle(TEmbeddedWB& browser)
+{
+    // Script answers come back in the order they were asked.
+    ScrollOf(browser);
+}
+
+void BrowserWindowFixture::SendWheel(int angle)
+{
+    QWindow* window = main_->windowHandle();
+    const QPointF inside(info_->x() + 200, info_->y() + 200);
+    QWheelEvent wheel(inside, window->mapToGlobal(inside), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window, &wheel);
+}
+
+void BrowserWindowFixture::SendKey(Qt::Key key)
+{
+    QTest::keyClick(main_->windowHandle(), key);
+}
+
+QRect BrowserWindowFixture::BarBounds() const
+{
+    const ProfileFile scrolls(content_.Path("scrolls.ini"));
+    const auto read = [&](const char* key) {
+        return scrolls.ReadInteger("wb_vscroll", key, -1, IntegerForm::DecimalOrHex);
+    };
+    return {read("bnd_x"), read("bnd_y"), read("bnd_w"), read("bnd_h")};
+}
+
+QPoint BrowserWindowFixture::UpArrow() const
+{
+    return BarBounds().topLeft() + QPoint(6, 6);
+}
+
+QPoint BrowserWindowFixture::DownArrow() const
+{
+    const QRect bar = BarBounds();
+    return {bar.x() + 6, bar.y() + bar.height() - bar.width() + 6};
+}
+
+QByteArray LongPage(bool standardsMode, int height)
+{
+    return QByteArray(standardsMode ? "<!DOCTYPE html>" : "") +
+           "<html><head><meta charset=\"windows-1251\"></head><body style=\"margin:0\">"
+           "<div style=\"height:" +
+           QByteArray::number(height) +
+           "px;background:linear-gradient(#fff,#000)\">long page</div></body></html>";
+}
+
+QByteArray ShortPage()
+{
+    return "<!DOCTYPE html><html><body><p>A short page.</p></body></html>";
+}

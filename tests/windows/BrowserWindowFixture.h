@@ -1,0 +1,48 @@
+#pragma once
+
+#include "WindowTestContent.h"
+#include "uChContext.h"
+#include "uChHtmlViewInfo1.h"
+#include "uChMessage.h"
+#include "uEmbeddedWB.h"
+#include "uMain.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The main window, the question, the information window and the context pop-up over a private
+// copy of the sample content, with pages of the test's own in its html folder.
+class BrowserWindowFixture : public testing::Test {
+protected:
+    BrowserWindowFixture();
+    ~BrowserWindowFixture() override;
+
+    // Writes a page into the content's html folder.
+    void GivenPage(const QString& fileName, const QByteArray& html) const;
+    // Shows the information window on a page and waits until the window has taken it in.
+    void Open(TfChHtmlViewInfo1& window, const QString& fileName);
+    // The page's scroll state, as the browser answers it.
+    TPageScroll ScrollOf(TEmbeddedWB& browser);
+    // Waits until the browser has answered everything asked of it so far.
+    void Settle(TEmbeddedWB& browser);
+
+    void SendWheel(int angle);
+    void SendKey(Qt::Key key);
+    // The middle of a part of the window's scroll bar, in its client pixels.
+    QPoint UpArrow() const;
+    QPoint DownArrow() const;
+
+    TWindowTestContent content_;
+    std::unique_ptr<TfMain> main_;
+    std::unique_ptr<TfChMessage> message_;
+    std::unique_ptr<TfChHtmlViewInfo1> info_;
+    std::unique_ptr<TfChContext> context_;
+
+private:
+    QRect BarBounds() const;
+};
+
+// A page that scrolls on its root element (standards mode) or on its body (quirks mode).
+QByteArray LongPage(bool standardsMode, int height = 3000);
+QByteArray ShortPage();

@@ -1,0 +1,310 @@
+#include "BrowserWindowFixture.h"
+#include "ProfileFile.h"
+#include "TestFiles.h"
+#include "Windows.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace {
+
+class InformationWindowTest : public BrowserWindowFixture {
+protected:
+    // The page position after one direct step down from the top: one line.
+    int LineStep(TEmbeddedWB& browser, bool rootScrolls)
+    {
+        browser.SetScroll(0);
+        std::optional<int> position;
+        browser.ScrollStep("down", rootScrolls,
+                           [&](TPageScroll scroll) { position = scroll.Position; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return position.has_value(); }, 5000));
+        browser.SetScroll(0);
+        Settle(browser);
+        return position.value_or(-1);
+    }
+
+    // Lets anything the engine would do by itself happen before looking.
+    void LetTheEngineRun(TEmbeddedWB& browser)
+    {
+        QTest::qWait(400);
+        Settle(browser);
+    }
+};
+
+TEST_F(InformationWindowTest, OpensCentredInTheMainWindowWithItsPage)
+{
+    Open(*info_, "about.htm");
+    EXPECT_EQ(info_->geometry(), QRect(87, 109, 850, 550));
+    EXPECT_TRUE(info_->Browser().IsVisible());
+    EXPECT_EQ(info_->Browser().View().geometry().topLeft(), QPoint(42, 52));
+    EXPECT_EQ(info_->Browser().View().width(), 610);
+}
+
+struct PageCase {
+    const char* name;
+    bool standardsMode;
+    int height;
+    bool rootScrolls;
+    bool barVisible;
+};
+
+class PageScrolling : public InformationWindowTest, public testing::WithParamInterface<PageCase> {};
+
+TEST_P(PageScrolling, OneWheelTurnMakesOneStepAndTheThumbFollows)
+{
+    const PageCase& test = GetParam();
+    GivenPage("page.htm", LongPage(test.standardsMode, test.height));
+    Open(*info_, "page.htm");
+    EXPECT_EQ(ScrollOf(info_->Browser()).RootScrolls, test.rootScrolls);
+    EXPECT_EQ(info_->ScrollBar().IsVisible(), test.barVisible);
+    const int line = LineStep(info_->Browser(), test.rootScrolls);
+
+    SendWheel(-120);
+    LetTheEngineRun(info_->Browser());
+    const TPageScroll after = ScrollOf(info_->Browser());
+    EXPECT_EQ(after.Position, test.barVisible ? line : 0);
+    if (test.barVisible)
+        EXPECT_EQ(info_->ScrollBar().GetPosition(), line);
+
+    SendWheel(120);
+    LetTheEngineRun(info_->Browser());
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PageScrolling,
+                         testing::Values(PageCase{"RootScrolling", true, 3000, true, true},
+                                         PageCase{"BodyScrolling", false, 3000, false, true},
+                                         PageCase{"ShortPage", true, 100, true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InformationWindowTest, HomeAndEndJumpAndTheThumbGoesWithThem)
+{
+    GivenPage("page.htm", LongPage(true));
+    Open(*info_, "page.htm");
+    const TPageScroll top = ScrollOf(info_->Browser());
+    EXPECT_EQ(top.Position, 0) << "the probe leaves a page at the top where it was";
+
+    SendKey(Qt::Key_End);
+    Settle(info_->Browser());
+    const TPageScroll end = ScrollOf(info_->Browser());
+    EXPECT_EQ(end.Position, end.Range) << "the page stops at its end";
+    EXPECT_EQ(info_->ScrollBar().GetPosition(), 100000);
+
+    SendKey(Qt::Key_Home);
+    Settle(info_->Browser());
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0);
+    EXPECT_EQ(info_->ScrollBar().GetPosition(), 0);
+}
+
+TEST_F(InformationWindowTest, TwoVisibleWindowsBothScrollOnOneWheelTurn)
+{
+    GivenPage("page.htm", LongPage(true));
+    TfChHtmlViewInfo1 second;
+    Open(*info_, "page.htm");
+    Open(second, "page.htm");
+    SendWheel(-120);
+    Settle(info_->Browser());
+    Settle(second.Browser());
+    EXPECT_GT(ScrollOf(info_->Browser()).Position, 0);
+    EXPECT_GT(ScrollOf(second.Browser()).Position, 0);
+}
+
+TEST_F(InformationWindowTest, HoldingTheDownArrowRepeatsFromTheFourthTick)
+{
+    GivenPage("page.htm", LongPage(true, 20000));
+    Open(*info_, "page.htm");
+    const int line = LineStep(info_->Browser(), true);
+    info_->Timer1.stop();
+    info_->timer.stop();
+    const auto tick = [&] {
+        info_->Timer1Timer();
+        info_->timerTimer();
+        Settle(info_->Browser());
+    };
+
+    QTest::mousePress(info_.get(), Qt::LeftButton, {}, DownArrow());
+    for (int i = 0; i < 3; ++i)
+        tick();
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0) << "no repeat within three ticks";
+    tick();
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, line) << "the fourth tick steps";
+    tick();
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, 2 * line);
+    QTest::mouseRelease(info_.get(), Qt::LeftButton, {}, DownArrow());
+    Settle(info_->Browser());
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, 3 * line) << "the release adds one step";
+    tick();
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, 3 * line) << "nothing held, nothing repeats";
+}
+
+TEST_F(InformationWindowTest, AQuickClickOnAnArrowStepsOnceOnRelease)
+{
+    GivenPage("page.htm", LongPage(true));
+    Open(*info_, "page.htm");
+    const int line = LineStep(info_->Browser(), true);
+    QTest::mouseClick(info_.get(), Qt::LeftButton, {}, DownArrow());
+    Settle(info_->Browser());
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, line);
+    QTest::mouseClick(info_.get(), Qt::LeftButton, {}, UpArrow());
+    Settle(info_->Browser());
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0);
+}
+
+TEST_F(InformationWindowTest, LinksWithANumberAreCancelledAndOthersFollowed)
+{
+    GivenPage("links.htm",
+              "<!DOCTYPE html><html><body>"
+              "<a id=work href=\"<<3\">work</a><a id=entry href=\">>1\">entry</a>"
+              "<a id=twice href=\"<<1<<2\">twice</a><a id=plain href=\"about.htm\">about</a>"
+              "</body></html>");
+    Open(*info_, "links.htm");
+    const auto click = [&](const char* id) {
+        info_->Browser().View().page()->runJavaScript(
+            QStringLiteral("document.getElementById('%1').click()").arg(id));
+        QTest::qWait(500);
+        Settle(info_->Browser());
+        return info_->Browser().Url().fileName();
+    };
+    EXPECT_EQ(click("work"), "links.htm");
+    EXPECT_EQ(click("entry"), "links.htm");
+    EXPECT_NE(click("twice"), "links.htm") << "the marker twice is no number: followed";
+    Open(*info_, "links.htm");
+    EXPECT_EQ(click("plain"), "about.htm");
+}
+
+struct NewWindowCase {
+    const char* name;
+    const char* settings;
+    const char* answer; // empty: no question expected
+    bool opened;
+};
+
+class NewWindows : public InformationWindowTest,
+                   public testing::WithParamInterface<NewWindowCase> {};
+
+TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
+{
+    const NewWindowCase& test = GetParam();
+    if (*test.settings)
+        content_.WriteSettings(test.settings);
+    GivenPage("external.htm", "<!DOCTYPE html><html><body>"
+                              "<a id=out href=\"https://example.org/\" target=\"_blank\">out</a>"
+                              "</body></html>");
+    Open(*info_, "external.htm");
+    // Answers the question when it shows; a question not expected is answered "no".
+    bool asked = false;
+    QTimer answerer;
+    answerer.setInterval(50);
+    QObject::connect(&answerer, &QTimer::timeout, message_.get(), [&] {
+        if (!message_->isVisible())
+            return;
+        asked = true;
+        answerer.stop();
+        const std::string section = *test.answer ? test.answer : "no";
+        QTest::mouseClick(message_.get(), Qt::LeftButton, {},
+                          content_.ButtonBounds(section).center());
+    });
+    answerer.start();
+    info_->Browser().View().page()->runJavaScript("document.getElementById('out').click()");
+    QTest::qWait(1500);
+    EXPECT_EQ(asked, *test.answer != '\0');
+    EXPECT_EQ(!content_.Dialogs.Opened.isEmpty(), test.opened);
+    if (test.opened)
+        EXPECT_EQ(content_.Dialogs.Opened.value(0), QUrl("https://example.org/"));
+    EXPECT_EQ(info_->Browser().Url().fileName(), "external.htm");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NewWindows,
+    testing::Values(
+        NewWindowCase{"NoSettingsYes", "", "yes", true},
+        NewWindowCase{"NoSettingsNo", "", "no", false},
+        NewWindowCase{"QuestionOffAnswerUnknown", "[MESSAGES]\r\nshowwebmessage=0\r\n", "", false},
+        NewWindowCase{"QuestionOffRefused",
+                      "[MESSAGES]\r\nshowwebmessage=0\r\nShowWebMessage_yn=1\r\n", "", false},
+        NewWindowCase{"QuestionOffAllowed",
+                      "[MESSAGES]\r\nshowwebmessage=0\r\nShowWebMessage_yn=0\r\n", "", true},
+        NewWindowCase{"QuestionOnAskedAgain",
+                      "[MESSAGES]\r\nshowwebmessage=1\r\nShowWebMessage_yn=0\r\n", "no", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InformationWindowTest, ThePopUpCopiesFromTheInformationPage)
+{
+    GivenPage("text.htm", "<!DOCTYPE html><html><body><p>Velvet plum lacquer</p></body></html>");
+    Open(*info_, "text.htm");
+    info_->Browser().View().page()->runJavaScript("document.execCommand('selectAll')");
+    Settle(info_->Browser());
+    context_->TargetCode = TfChContext::InformationTarget;
+    context_->show();
+    QTest::mousePress(context_.get(), Qt::RightButton, {},
+                      content_.ButtonBounds("context_copy").center());
+    EXPECT_FALSE(context_->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return QGuiApplication::clipboard()->text().contains("Velvet plum"); }, 5000));
+}
+
+TEST_F(InformationWindowTest, APressAnywhereHidesThePopUpAndItsBackgroundRunsNothing)
+{
+    Open(*info_, "about.htm");
+    context_->show();
+    QTest::mousePress(main_->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(context_->isVisible());
+
+    content_.Dialogs.SaveFileName = content_.Path("saved.html");
+    context_->TargetCode = TfChContext::InformationTarget;
+    context_->show();
+    QTest::mousePress(context_.get(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_FALSE(context_->isVisible());
+    EXPECT_FALSE(QFile::exists(content_.Dialogs.SaveFileName));
+}
+
+TEST_F(InformationWindowTest, SavingReplacesAnExistingFileWithThePageSource)
+{
+    Open(*info_, "about.htm");
+    const QString target = content_.Path("saved.html");
+    TestFiles::Write(target, "old contents");
+    content_.Dialogs.SaveFileName = target;
+    info_->PageCommand(0);
+    EXPECT_EQ(TestFiles::Read(target), TestFiles::Read(content_.Path("html/about.htm")));
+    EXPECT_TRUE(content_.Dialogs.Messages.isEmpty());
+}
+
+TEST_F(InformationWindowTest, AFailedSaveSaysSoAndKeepsTheOldFile)
+{
+    Open(*info_, "about.htm");
+    const QString target = content_.Path("saved.html");
+    TestFiles::Write(target, "old");
+    {
+        const TestFiles::TDiskFullAfter diskFull(8);
+        info_->SaveHtmlSource(target, info_->Browser());
+    }
+    EXPECT_EQ(content_.Dialogs.Messages, QStringList{"Error: Fail to save HTML source"});
+    EXPECT_EQ(TestFiles::Read(target), "old");
+}
+
+TEST_F(InformationWindowTest, AFileThatCannotBeCreatedIsReportedAndNothingWritten)
+{
+    Open(*info_, "about.htm");
+    const QString target = content_.Path("no-such-folder/saved.html");
+    info_->SaveHtmlSource(target, info_->Browser());
+    EXPECT_EQ(content_.Dialogs.Errors.size(), 1);
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST_F(InformationWindowTest, HidingAndShowingAgainStartsFromTheTop)
+{
+    GivenPage("page.htm", LongPage(true));
+    Open(*info_, "page.htm");
+    SendKey(Qt::Key_End);
+    Settle(info_->Browser());
+    main_->HideBrowserWindows();
+    EXPECT_FALSE(info_->isVisible());
+    EXPECT_EQ(info_->ScrollBar().GetPosition(), 0);
+    Open(*info_, "page.htm");
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0);
+}
+
+} // namespace
