@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+class QVariant;
+class QWebEngineLoadingInfo;
 class QWebEngineView;
 class QWidget;
 
@@ -40,10 +42,14 @@ class TEmbeddedWB : public QObject {
     // A page asks for a new browser window; answering true refuses it. Otherwise the address is
     // handed on (the window opens it outside the program).
     std::function<bool(const QUrl& url)> NewWindow;
-    // Once per completed page load.
+    // Once per completed page load, failed loads included; not for a cancelled navigation or a
+    // written page text.
     std::function<void(const QUrl& url)> DocumentComplete;
     // Instead of the engine's own context menu, at this screen point.
     std::function<void(QPoint screenPoint)> ShowContextMenu;
+
+    // Without a document (HasDocument false) the scroll operations below do nothing and do not
+    // answer; with one they always answer, while the adapter lives.
 
     // Loads a local HTML file.
     void Navigate(const QString& filePath);
@@ -77,6 +83,7 @@ class TEmbeddedWB : public QObject {
 
     void Show();
     void Hide();
+    // The control's own visibility, whatever its window's.
     bool IsVisible() const;
     void SetWidth(int width);
     QWebEngineView& View() const;
@@ -85,4 +92,10 @@ class TEmbeddedWB : public QObject {
     class TPage;
     struct TState;
     std::unique_ptr<TState> state_;
+
+    // The page's navigation decision: asks BeforeNavigate.
+    bool AllowNavigation(const QUrl& url);
+    void LoadingChanged(const QWebEngineLoadingInfo& info);
+    // Runs script in the page; answer gets its result unless the adapter went away first.
+    void RunScript(const QString& script, std::function<void(const QVariant&)> answer);
 };
