@@ -1,12 +1,11 @@
 #include "ProfileFile.h"
 
+#include "FileSizeLimit.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -154,28 +153,6 @@ TEST_F(ProfileFileTest, NothingIsKeptBetweenOpens)
     EXPECT_EQ(first.ReadInteger("a", "k", 0), 1);
     EXPECT_EQ(ProfileFile(path).ReadInteger("a", "k", 0), 2);
 }
-
-// Tests run as root, where permissions stop nothing: a file size limit makes the disk "full".
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST_F(ProfileFileTest, FailedWriteReportsAndKeepsTheOldFile)
 {
