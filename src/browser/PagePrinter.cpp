@@ -30,8 +30,12 @@ void DrawFrameLine(QPainter& painter, const QRect& band, const QString& left, co
 void DrawPage(QPainter& painter, QPdfDocument& document, int page, const QRect& paper, int dpi)
 {
     const double scale = std::min<double>(dpi, kMaxPictureDpi) / 72.0;
-    const QSize pictureSize = (document.pagePointSize(page) * scale).toSize();
-    painter.drawImage(paper, document.render(page, pictureSize));
+    const QImage rendered = document.render(page, (document.pagePointSize(page) * scale).toSize());
+    // On white paper: an opaque picture keeps the page's edges clean and the output small.
+    QImage picture(rendered.size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).drawImage(0, 0, rendered);
+    painter.drawImage(paper, picture);
 }
 
 void DrawFrame(QPainter& painter, const QRect& paper, int margin, const QString& pageText,

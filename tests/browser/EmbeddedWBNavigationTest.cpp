@@ -126,6 +126,12 @@ INSTANTIATE_TEST_SUITE_P(
                     NewWindowCase{"ScriptAllowed", "window.open('other.html'); 0", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(NavigationTest, PagesShowNoScrollBarsOfTheirOwn)
+{
+    ASSERT_TRUE(Load("long.html", kRootPage));
+    EXPECT_EQ(Evaluate("document.documentElement.clientWidth").toInt(), 600);
+}
+
 TEST_F(NavigationTest, ContextMenuRequestGoesToTheHandlerAtItsScreenPoint)
 {
     std::vector<QPoint> shown;

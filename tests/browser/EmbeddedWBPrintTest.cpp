@@ -1,8 +1,11 @@
 #include "BrowserFixture.h"
 #include "Dialogs.h"
+#include "PagePrinter.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QPrinter>
@@ -64,6 +67,8 @@ TEST_F(PrintTest, EveryPageHasTheTitleAndItsNumberOnTop)
         EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages)))
             << text.toStdString();
         EXPECT_TRUE(text.contains("page.html")) << "the address at the bottom";
+        EXPECT_TRUE(
+            text.contains(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
     }
 }
 
@@ -80,6 +85,18 @@ TEST_F(PrintTest, CancelledDialogPrintsNothing)
     // Prints finish in order: once a later one is out, the cancelled one would be too.
     ASSERT_TRUE(PrintInto("after.pdf", "Catalogue"));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"after.pdf", "page.html"}));
+}
+
+TEST(PagePrinterTest, WhatIsNoPdfPrintsNothing)
+{
+    QTemporaryDir dir;
+    for (const QByteArray& pdf : {QByteArray(), QByteArray("%PDF-1.4 broken")}) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("out.pdf"));
+        EXPECT_FALSE(PagePrinter::Print(pdf, printer, {"title", "address", "date"}));
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("out.pdf")));
+    }
 }
 
 } // namespace
