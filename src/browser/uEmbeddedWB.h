@@ -48,18 +48,18 @@ class TEmbeddedWB : public QObject {
     // Instead of the engine's own context menu, at this screen point.
     std::function<void(QPoint screenPoint)> ShowContextMenu;
 
-    // Without a document (HasDocument false) the scroll operations below do nothing and do not
-    // answer; with one they always answer, while the adapter lives.
-
     // Loads a local HTML file.
     void Navigate(const QString& filePath);
-    // Whether a document exists: false until the first load has committed.
+    // Whether a document exists: false until the first page load has completed.
     bool HasDocument() const;
     QUrl Url() const;
 
     // Replaces the current document's content at once with a Windows-1251 page text; the text
     // is also what SaveSource writes until the next navigation.
     void WritePage(const std::string& pageText, std::function<void(bool ok)> done = {});
+
+    // Without a document (HasDocument false) the three scroll operations do nothing and do not
+    // answer; with one they always answer, while the adapter lives.
 
     // The root-or-body probe: root mode when the root's scrollTop was above 0, or reads back 1
     // after 1 is written to it (a page at the top stays at the top), then the scrolling
