@@ -40,7 +40,8 @@ void BM_ZoomToAboutPageShown(benchmark::State& state)
     TfChContext context;
     fChContext = &context;
     mainWindow.show();
-    QTest::qWaitForWindowExposed(&mainWindow);
+    if (!QTest::qWaitForWindowExposed(&mainWindow))
+        state.SkipWithError("the main window was not shown");
     const QPoint zoom = ZoomButtonCentre();
     for (auto _ : state) {
         information.hide();
@@ -49,10 +50,14 @@ void BM_ZoomToAboutPageShown(benchmark::State& state)
         QElapsedTimer clock;
         clock.start();
         QTest::mouseClick(&mainWindow, Qt::LeftButton, {}, zoom);
-        QTest::qWaitFor([&] {
+        const bool shown = QTest::qWaitFor([&] {
             return information.Browser().Url().fileName() == "about.htm" && !loaded.isEmpty() &&
                    loaded.last().value(0).toBool();
         });
+        if (!shown) {
+            state.SkipWithError("about.htm did not load");
+            break;
+        }
         information.repaint();
         state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
     }

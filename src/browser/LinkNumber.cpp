@@ -4,7 +4,7 @@
 
 std::optional<int> LinkNumber(const QUrl& url, QStringView marker)
 {
-    const QString address = url.toString(QUrl::FullyDecoded);
+    const QString address = QUrl::fromPercentEncoding(url.toEncoded());
     const qsizetype at = address.indexOf(marker);
     if (at < 0)
         return std::nullopt;

@@ -19,7 +19,11 @@ const TBrowserWindowSetup kSetup = {
 
 TfChHtmlViewInfo1::TfChHtmlViewInfo1() : TBrowserWindow(kSetup)
 {
-    Guarded([this] { CreateCommon(false); });
+    Guarded([this] {
+        CreateCommon(false);
+        // This window's browser is never hidden; it shows the page it has.
+        wb->Show();
+    });
     // A work link brings the catalogue to view once it exists; an entry link does nothing.
     SetLinkActions({.Work = [](int) {}, .Entry = [](int) {}});
 }

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+class QVariant;
+class QWebEngineLoadingInfo;
 class QWebEngineView;
 class QWidget;
 
@@ -41,20 +43,24 @@ public:
     // A page asks for a new browser window; answering true refuses it. Otherwise the address is
     // handed on (the window opens it outside the program).
     std::function<bool(const QUrl& url)> NewWindow;
-    // Once per completed page load.
+    // Once per completed page load, failed loads included; not for a cancelled navigation or a
+    // written page text.
     std::function<void(const QUrl& url)> DocumentComplete;
     // Instead of the engine's own context menu, at this screen point.
     std::function<void(QPoint screenPoint)> ShowContextMenu;
 
     // Loads a local HTML file.
     void Navigate(const QString& filePath);
-    // Whether a document exists: false until the first load has committed.
+    // Whether a document exists: false until the first page load has completed.
     bool HasDocument() const;
     QUrl Url() const;
 
     // Replaces the current document's content at once with a Windows-1251 page text; the text
     // is also what SaveSource writes until the next navigation.
     void WritePage(const std::string& pageText, std::function<void(bool ok)> done = {});
+
+    // Without a document (HasDocument false) the three scroll operations do nothing and do not
+    // answer; with one they always answer, while the adapter lives.
 
     // The root-or-body probe: root mode when the root's scrollTop was above 0, or reads back 1
     // after 1 is written to it (a page at the top stays at the top), then the scrolling
@@ -78,6 +84,7 @@ public:
 
     void Show();
     void Hide();
+    // The control's own visibility, whatever its window's.
     bool IsVisible() const;
     void SetWidth(int width);
     QWebEngineView& View() const;
@@ -86,4 +93,10 @@ private:
     class TPage;
     struct TState;
     std::unique_ptr<TState> state_;
+
+    // The page's navigation decision: asks BeforeNavigate.
+    bool AllowNavigation(const QUrl& url);
+    void LoadingChanged(const QWebEngineLoadingInfo& info);
+    // Runs script in the page; answer gets its result unless the adapter went away first.
+    void RunScript(const QString& script, std::function<void(const QVariant&)> answer);
 };

@@ -124,3 +124,10 @@ near() {
         [ $(( actual[i] - expected[i] )) -le 4 ] && [ $(( expected[i] - actual[i] )) -le 4 ] || return 1
     done
 }
+
+# moved_up_by SHOT_BEFORE SHOT_AFTER X Y W H PIXELS: the region's content moved up exactly so far.
+moved_up_by() {
+    convert "$E2E_SHOTS/$1.png" -crop "$5x$6+$3+$(($4 + $7))" +repage "$E2E_TMP/moved_a.png"
+    convert "$E2E_SHOTS/$2.png" -crop "$5x$6+$3+$4" +repage "$E2E_TMP/moved_b.png"
+    [ "$(compare -metric AE "$E2E_TMP/moved_a.png" "$E2E_TMP/moved_b.png" null: 2>&1)" = 0 ]
+}

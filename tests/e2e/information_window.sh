@@ -30,7 +30,8 @@ xdotool mousemove $((pageX + 300)) $((pageY + 300))
 xdotool click 5
 sleep 1
 screenshot wheeled
-region_differs about wheeled $pageX $pageY 610 476 || fail "the wheel did not scroll the page"
+# One wheel turn is one line step of the page, 40 pixels, and nothing more.
+moved_up_by about wheeled $pageX $pageY 590 400 40 || fail "one wheel turn did not scroll one line"
 bar_x=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_x) bar_y=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_y)
 bar_h=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_h)
 region_differs about wheeled $((infoX + bar_x)) $((infoY + bar_y)) 12 "$bar_h" ||

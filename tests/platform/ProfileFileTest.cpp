@@ -1,5 +1,6 @@
 #include "ProfileFile.h"
 
+#include "FileSizeLimit.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -160,7 +161,7 @@ TEST_F(ProfileFileTest, FailedWriteReportsAndKeepsTheOldFile)
     const QString path = Given(before);
     ProfileFile profile(path);
     {
-        const TestFiles::TDiskFullAfter diskFull(16);
+        const FileSizeLimit diskFull(16);
         EXPECT_FALSE(profile.WriteString("a", "k", std::string(100, 'x')));
     }
     EXPECT_FALSE(profile.LastError().isEmpty());

@@ -1,0 +1,54 @@
+#include "EngineProfile.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+#include <utility>
+
+namespace {
+
+// The browser shows no scroll bars, error pages or drops of its own; local pages stay local.
+constexpr std::pair<QWebEngineSettings::WebAttribute, bool> kSettings[] = {
+    {QWebEngineSettings::ShowScrollBars, false},
+    {QWebEngineSettings::AutoLoadImages, true},
+    {QWebEngineSettings::LocalContentCanAccessRemoteUrls, false},
+    {QWebEngineSettings::LocalContentCanAccessFileUrls, true},
+    {QWebEngineSettings::ErrorPageEnabled, false},
+    {QWebEngineSettings::NavigateOnDropEnabled, false},
+    {QWebEngineSettings::PluginsEnabled, false},
+    {QWebEngineSettings::FullScreenSupportEnabled, false},
+    {QWebEngineSettings::JavascriptCanAccessClipboard, false},
+    // Pages may ask for a window; the request reaches the browser's handler, which decides.
+    {QWebEngineSettings::JavascriptCanOpenWindows, true},
+};
+
+QWebEngineProfile* MakeProfile()
+{
+    auto* profile = new QWebEngineProfile(qApp);
+    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    for (const auto& [attribute, on] : kSettings)
+        profile->settings()->setAttribute(attribute, on);
+    // A page loaded again would come back where it was scrolled to, while the window's bar
+    // starts at the top: every page starts at its top.
+    QWebEngineScript startAtTop;
+    startAtTop.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    startAtTop.setWorldId(QWebEngineScript::MainWorld);
+    startAtTop.setSourceCode(QStringLiteral("history.scrollRestoration = 'manual';"));
+    profile->scripts()->insert(startAtTop);
+    return profile;
+}
+
+} // namespace
+
+QWebEngineProfile& EngineProfile()
+{
+    static QPointer<QWebEngineProfile> profile;
+    if (!profile)
+        profile = MakeProfile();
+    return *profile;
+}

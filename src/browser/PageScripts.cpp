@@ -1,0 +1,119 @@
+#include "PageScripts.h"
+
+#include "RoundHalfEven.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QVariantMap>
+
+#include <array>
+
+namespace PageScripts {
+namespace {
+
+// The probe writes 1 to the root's scrollTop of a page at the top and keeps whatever the
+// root then reads back above 0 (a zoomed page reads back a fraction) as root scrolling;
+// state() puts the root back where it was before answering. %1 is the operation's own body.
+constexpr auto kFrame = R"((function () {
+    var root = document.documentElement, body = document.body;
+    if (!root)
+        return null;
+    function probe() {
+        var t0 = root.scrollTop;
+        if (t0 === 0)
+            root.scrollTop = 1;
+        return {rootScrolls: root.scrollTop > 0 || t0 > 0, t0: t0};
+    }
+    function scrolling(rootScrolls) {
+        return rootScrolls ? root : body;
+    }
+    function state() {
+        var p = probe();
+        if (p.rootScrolls)
+            root.scrollTop = p.t0;
+        var el = scrolling(p.rootScrolls);
+        if (!el)
+            return null;
+        return {rootScrolls: p.rootScrolls, position: el.scrollTop,
+                range: el.scrollHeight - el.clientHeight};
+    }
+    %1
+})())";
+
+// The old engine's doScroll steps: a line, or a page less one line, up or down.
+constexpr int kLinePixels = 40;
+struct TStep {
+    const char* Name;
+    int Lines;
+    int Pages;
+};
+constexpr std::array<TStep, 4> kSteps = {{
+    {"up", -1, 0},
+    {"down", 1, 0},
+    {"pageup", 0, -1},
+    {"pagedown", 0, 1},
+}};
+
+QString Framed(const QString& body)
+{
+    return QString::fromUtf8(kFrame).arg(body);
+}
+
+// A JavaScript string literal holding text exactly, whatever quotes or line breaks it has.
+QString StringLiteral(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array) + QStringLiteral("[0]");
+}
+
+} // namespace
+
+QString WritePage(const QString& text)
+{
+    return QStringLiteral("(function () { var text = %1; document.open(); document.write(text); "
+                          "document.close(); return true; })()")
+        .arg(StringLiteral(text));
+}
+
+QString GetScroll()
+{
+    return Framed(QStringLiteral("return state();"));
+}
+
+QString SetScroll(int position)
+{
+    return Framed(QStringLiteral("var el = scrolling(probe().rootScrolls);\n"
+                                 "    if (el)\n"
+                                 "        el.scrollTop = %1;\n"
+                                 "    return true;")
+                      .arg(position));
+}
+
+QString ScrollStep(const QString& step, bool rootScrolls)
+{
+    TStep move{"", 0, 0};
+    for (const TStep& known : kSteps)
+        if (step == QLatin1String(known.Name))
+            move = known;
+    return Framed(QStringLiteral("var el = scrolling(%1);\n"
+                                 "    if (el)\n"
+                                 "        el.scrollTop += %2 * %4 + %3 * Math.max(el.clientHeight "
+                                 "- %4, %4);\n"
+                                 "    return state();")
+                      .arg(rootScrolls ? QStringLiteral("true") : QStringLiteral("false"))
+                      .arg(move.Lines)
+                      .arg(move.Pages)
+                      .arg(kLinePixels));
+}
+
+TPageScroll ScrollState(const QVariant& answer)
+{
+    const QVariantMap state = answer.toMap();
+    if (state.isEmpty())
+        return TPageScroll{true, 0, 0};
+    return TPageScroll{state.value(QStringLiteral("rootScrolls")).toBool(),
+                       RoundHalfEven(state.value(QStringLiteral("position")).toDouble()),
+                       RoundHalfEven(state.value(QStringLiteral("range")).toDouble())};
+}
+
+} // namespace PageScripts

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "uEmbeddedWB.h"
+
+#include <QString>
+#include <QVariant>
+
+// The scripts through which the browser reaches its document, and the reading of their answers.
+// Every script is one expression for runJavaScript.
+namespace PageScripts {
+
+// Replaces the document with text at once; answers true once written.
+QString WritePage(const QString& text);
+
+// The root-or-body probe, then the scrolling element's state (see ScrollState).
+QString GetScroll();
+// The probe, then the scrolling element's scrollTop := position; answers true.
+QString SetScroll(int position);
+// One named step on the root element or the body, then the state as GetScroll answers.
+// A name that is not a step moves nothing.
+QString ScrollStep(const QString& step, bool rootScrolls);
+
+// The state a scroll script answered, rounded; a page without a scrolling element, or an
+// answer that is not a state, has nothing to scroll.
+TPageScroll ScrollState(const QVariant& answer);
+
+} // namespace PageScripts

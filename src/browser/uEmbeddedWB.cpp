@@ -1,0 +1,198 @@
+#include "uEmbeddedWB.h"
+
+#include "Dialogs.h"
+#include "EngineProfile.h"
+#include "OwnScrollingBlocker.h"
+#include "PagePrinter.h"
+#include "PageScripts.h"
+#include "PageSource.h"
+#include "Win1251.h"
+#include "uEmbeddedWBPage.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPointer>
+#include <QPrinter>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEngineView>
+
+#include <optional>
+
+struct TEmbeddedWB::TState {
+    // The view is the window's child; the page is ours and goes before the shared profile.
+    std::unique_ptr<TPage> page;
+    QPointer<QWebEngineView> view;
+    bool hasDocument = false;
+    // The text of the last WritePage until the next page load ends.
+    std::optional<QByteArray> writtenPage;
+};
+
+TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry) : state_(std::make_unique<TState>())
+{
+    state_->page = std::make_unique<TPage>(*this, EngineProfile());
+    TPage* page = state_->page.get();
+    auto* view = new QWebEngineView(&parent);
+    state_->view = view;
+    view->setPage(page);
+    view->setGeometry(geometry);
+    view->hide();
+    view->setAcceptDrops(false);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    new TOwnScrollingBlocker(*view);
+
+    connect(view, &QWidget::customContextMenuRequested, this, [this](QPoint point) {
+        if (ShowContextMenu && state_->view)
+            ShowContextMenu(state_->view->mapToGlobal(point));
+    });
+    // Left unanswered, the request is refused; a window the page may have is opened outside
+    // the program by the handler's owner.
+    connect(page, &QWebEnginePage::newWindowRequested, this,
+            [this](QWebEngineNewWindowRequest& request) {
+                if (NewWindow)
+                    NewWindow(request.requestedUrl());
+            });
+    connect(page, &QWebEnginePage::loadingChanged, this, &TEmbeddedWB::LoadingChanged);
+}
+
+TEmbeddedWB::~TEmbeddedWB()
+{
+    delete state_->view;
+    state_->page.reset();
+}
+
+bool TEmbeddedWB::AllowNavigation(const QUrl& url)
+{
+    return !(BeforeNavigate && BeforeNavigate(url));
+}
+
+void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)
+{
+    // A start, or a stop of a navigation that was cancelled or replaced, completes nothing.
+    if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus &&
+        info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
+        return;
+    state_->hasDocument = true;
+    state_->writtenPage.reset();
+    if (DocumentComplete)
+        DocumentComplete(info.url());
+}
+
+void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVariant&)> answer)
+{
+    QPointer<TEmbeddedWB> self(this);
+    state_->page->runJavaScript(script, [self, answer = std::move(answer)](const QVariant& result) {
+        if (self)
+            answer(result);
+    });
+}
+
+void TEmbeddedWB::Navigate(const QString& filePath)
+{
+    state_->page->load(QUrl::fromLocalFile(filePath));
+}
+
+bool TEmbeddedWB::HasDocument() const
+{
+    return state_->hasDocument;
+}
+
+QUrl TEmbeddedWB::Url() const
+{
+    return state_->page->url();
+}
+
+void TEmbeddedWB::WritePage(const std::string& pageText, std::function<void(bool ok)> done)
+{
+    state_->writtenPage = QByteArray::fromStdString(pageText);
+    RunScript(PageScripts::WritePage(Win1251::ToUnicode(pageText)),
+              [done = std::move(done)](const QVariant& result) {
+                  if (done)
+                      done(result.toBool());
+              });
+}
+
+void TEmbeddedWB::GetScroll(std::function<void(TPageScroll)> done)
+{
+    if (!HasDocument())
+        return;
+    RunScript(PageScripts::GetScroll(), [done = std::move(done)](const QVariant& result) {
+        done(PageScripts::ScrollState(result));
+    });
+}
+
+void TEmbeddedWB::SetScroll(int position, std::function<void()> done)
+{
+    if (!HasDocument())
+        return;
+    RunScript(PageScripts::SetScroll(position), [done = std::move(done)](const QVariant&) {
+        if (done)
+            done();
+    });
+}
+
+void TEmbeddedWB::ScrollStep(const QString& step, bool rootScrolls,
+                             std::function<void(TPageScroll)> done)
+{
+    if (!HasDocument())
+        return;
+    RunScript(PageScripts::ScrollStep(step, rootScrolls),
+              [done = std::move(done)](const QVariant& result) {
+                  done(PageScripts::ScrollState(result));
+              });
+}
+
+void TEmbeddedWB::Print(QWidget* dialogParent, const QString& title)
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    if (!Dialogs().AskPrint(dialogParent, *printer))
+        return;
+    const TPrintFrameTexts texts{
+        title, Url().toString(),
+        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
+    // The printer lives with the request; the page needs nothing of the adapter by then.
+    state_->page->printToPdf(
+        [printer, texts](const QByteArray& pdf) { PagePrinter::Print(pdf, *printer, texts); },
+        PagePrinter::PageLayout(*printer));
+}
+
+void TEmbeddedWB::Copy()
+{
+    // The engine copies from its focused frame: the command may come from another window.
+    View().setFocus();
+    state_->page->triggerAction(QWebEnginePage::Copy);
+}
+
+TSaveResult TEmbeddedWB::SaveSource(const QString& fileName) const
+{
+    const std::optional<QByteArray> source =
+        state_->writtenPage ? state_->writtenPage : PageSource::LocalFileBytes(Url());
+    if (!source)
+        return TSaveResult::Failed;
+    return PageSource::Write(fileName, *source);
+}
+
+void TEmbeddedWB::Show()
+{
+    state_->view->show();
+}
+
+void TEmbeddedWB::Hide()
+{
+    state_->view->hide();
+}
+
+bool TEmbeddedWB::IsVisible() const
+{
+    return !state_->view->isHidden();
+}
+
+void TEmbeddedWB::SetWidth(int width)
+{
+    state_->view->resize(width, state_->view->height());
+}
+
+QWebEngineView& TEmbeddedWB::View() const
+{
+    return *state_->view;
+}

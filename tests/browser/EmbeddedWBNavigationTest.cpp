@@ -1,0 +1,146 @@
+#include "BrowserFixture.h"
+#include "TestFiles.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr std::string_view kLinkPage =
+    "<!DOCTYPE html><html><head><title>links</title></head><body>"
+    "<a id=\"work\" href=\"&lt;&lt;12\">work 12</a>"
+    "<a id=\"blank\" href=\"other.html\" target=\"_blank\">other</a>"
+    "</body></html>";
+constexpr std::string_view kOtherPage = "<!DOCTYPE html><title>other</title>";
+
+class NavigationTest : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        wb_.BeforeNavigate = [this](const QUrl& url) {
+            requested_.push_back(url);
+            return cancel_;
+        };
+        TestFiles::Write(PathOf("other.html"), kOtherPage);
+        // The work link's target exists, so a link that is let through loads a page.
+        TestFiles::Write(PathOf("<<12"), kOtherPage);
+        ASSERT_TRUE(Load("links.html", kLinkPage));
+    }
+
+    // Clicks a link of the page and waits until the engine has settled the click.
+    void Click(const char* id)
+    {
+        QSignalSpy finished(wb_.View().page(), &QWebEnginePage::loadFinished);
+        Evaluate(QStringLiteral("document.getElementById('%1').click()").arg(id));
+        ASSERT_TRUE(finished.wait(8000));
+    }
+
+    bool cancel_ = false;
+    std::vector<QUrl> requested_;
+};
+
+TEST(EmbeddedWBTest, HasNoDocumentAndScrollsNothingBeforeTheFirstLoad)
+{
+    QWidget window;
+    TEmbeddedWB wb(window, QRect(0, 0, 200, 200));
+    bool answered = false;
+    wb.GetScroll([&answered](TPageScroll) { answered = true; });
+    EXPECT_FALSE(wb.HasDocument());
+
+    QTemporaryDir dir;
+    bool completed = false;
+    wb.DocumentComplete = [&completed](const QUrl&) { completed = true; };
+    wb.Navigate(dir.filePath("missing.html"));
+    ASSERT_TRUE(QTest::qWaitFor([&completed] { return completed; }, 8000))
+        << "a page that fails to load still completes";
+    EXPECT_TRUE(wb.HasDocument());
+    EXPECT_FALSE(answered);
+}
+
+TEST_F(NavigationTest, EachLoadCompletesOnceWithItsAddress)
+{
+    ASSERT_TRUE(NavigateAndWait("other.html", 2));
+    EXPECT_EQ(completed_, (std::vector<QUrl>{UrlOf("links.html"), UrlOf("other.html")}));
+    EXPECT_EQ(requested_, completed_) << "our own loads pass the before-navigate handler";
+    EXPECT_EQ(wb_.Url(), UrlOf("other.html"));
+    EXPECT_TRUE(wb_.HasDocument());
+}
+
+TEST_F(NavigationTest, CancelledLoadKeepsThePage)
+{
+    cancel_ = true;
+    QSignalSpy finished(wb_.View().page(), &QWebEnginePage::loadFinished);
+    wb_.Navigate(PathOf("other.html"));
+    ASSERT_TRUE(finished.wait(8000));
+    EXPECT_EQ(requested_.back(), UrlOf("other.html"));
+    EXPECT_EQ(completed_.size(), 1u);
+    EXPECT_EQ(wb_.Url(), UrlOf("links.html"));
+    EXPECT_EQ(Evaluate("document.title").toString(), "links");
+}
+
+class LinkClickTest : public NavigationTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(LinkClickTest, LinkClickArrivesPercentEncodedAndCancellingKeepsThePage)
+{
+    cancel_ = GetParam();
+    Click("work");
+    ASSERT_FALSE(requested_.empty());
+    EXPECT_EQ(requested_.back().toEncoded(),
+              UrlOf("links.html").resolved(QUrl(QStringLiteral("%3C%3C12"))).toEncoded());
+    EXPECT_TRUE(QUrl::fromPercentEncoding(requested_.back().toEncoded()).endsWith("/<<12"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return completed_.size() == (cancel_ ? 1u : 2u); }, 8000));
+    EXPECT_EQ(wb_.Url() == UrlOf("links.html"), cancel_);
+}
+
+INSTANTIATE_TEST_SUITE_P(CancelOrNot, LinkClickTest, testing::Bool());
+
+struct NewWindowCase {
+    const char* name;
+    const char* script;
+    bool refuse;
+};
+
+class NewWindowTest : public NavigationTest, public testing::WithParamInterface<NewWindowCase> {};
+
+TEST_P(NewWindowTest, NewWindowGetsTheAddressAndThePageStays)
+{
+    std::vector<QUrl> asked;
+    wb_.NewWindow = [&asked](const QUrl& url) {
+        asked.push_back(url);
+        return GetParam().refuse;
+    };
+    Evaluate(QString::fromUtf8(GetParam().script));
+    ASSERT_TRUE(QTest::qWaitFor([&asked] { return !asked.empty(); }, 8000));
+    EXPECT_EQ(asked, std::vector<QUrl>{UrlOf("other.html")});
+    EXPECT_EQ(wb_.Url(), UrlOf("links.html"));
+    EXPECT_EQ(Evaluate("document.title").toString(), "links");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LinkOrScript, NewWindowTest,
+    testing::Values(NewWindowCase{"LinkRefused", "document.getElementById('blank').click()", true},
+                    NewWindowCase{"LinkAllowed", "document.getElementById('blank').click()", false},
+                    NewWindowCase{"ScriptRefused", "window.open('other.html'); 0", true},
+                    NewWindowCase{"ScriptAllowed", "window.open('other.html'); 0", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(NavigationTest, PagesShowNoScrollBarsOfTheirOwn)
+{
+    ASSERT_TRUE(Load("long.html", kRootPage));
+    EXPECT_EQ(Evaluate("document.documentElement.clientWidth").toInt(), 600);
+}
+
+TEST_F(NavigationTest, ContextMenuRequestGoesToTheHandlerAtItsScreenPoint)
+{
+    std::vector<QPoint> shown;
+    wb_.ShowContextMenu = [&shown](QPoint point) { shown.push_back(point); };
+    wb_.Show();
+    const QPoint inView(30, 40);
+    emit wb_.View().customContextMenuRequested(inView);
+    EXPECT_EQ(shown, std::vector<QPoint>{wb_.View().mapToGlobal(inView)});
+    EXPECT_EQ(wb_.View().contextMenuPolicy(), Qt::CustomContextMenu);
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "BrowserFixture.h"
+#include "Win1251.h"
+
+#include <vector>
+
+namespace {
+
+struct PageCase {
+    const char* name;
+    std::string_view page;
+    bool rootScrolls;
+};
+
+const PageCase kLongPages[] = {
+    {"RootScrolling", kRootPage, true},
+    {"BodyScrolling", kBodyPage, false},
+};
+
+class LongPageTest : public BrowserFixture, public testing::WithParamInterface<PageCase> {
+protected:
+    void SetUp() override { ASSERT_TRUE(Load("page.html", GetParam().page)); }
+};
+
+TEST_P(LongPageTest, ProbeFindsTheScrollingElementAndItsRange)
+{
+    const auto state = Scroll();
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->RootScrolls, GetParam().rootScrolls);
+    EXPECT_EQ(state->Range, kLongRange);
+    EXPECT_EQ(state->Position, 0);
+}
+
+TEST_P(LongPageTest, PageAtTheTopStaysAtTheTop)
+{
+    ASSERT_TRUE(Scroll());
+    EXPECT_EQ(Evaluate("document.scrollingElement.scrollTop").toInt(), 0);
+    EXPECT_EQ(Scroll()->Position, 0);
+}
+
+TEST_P(LongPageTest, SetScrollMovesThePageAndStopsAtItsEnd)
+{
+    ASSERT_TRUE(SetScroll(500));
+    EXPECT_EQ(Evaluate("document.scrollingElement.scrollTop").toInt(), 500);
+    EXPECT_EQ(Scroll()->Position, 500) << "a scrolled page is read where it is";
+    ASSERT_TRUE(SetScroll(100000));
+    EXPECT_EQ(Scroll()->Position, kLongRange);
+}
+
+TEST_P(LongPageTest, StepsMoveByLinesAndPagesAndReportThePosition)
+{
+    // A line is 40 pixels, a page the view's 400 less a line.
+    const std::pair<const char*, int> steps[] = {
+        {"down", 40}, {"pagedown", 400}, {"up", 360}, {"pageup", 0}, {"sideways", 0}};
+    for (const auto& [step, position] : steps) {
+        const auto state = Step(QString::fromLatin1(step), GetParam().rootScrolls);
+        ASSERT_TRUE(state) << step;
+        EXPECT_EQ(state->Position, position) << step;
+        EXPECT_EQ(state->Range, kLongRange) << step;
+        EXPECT_EQ(state->RootScrolls, GetParam().rootScrolls) << step;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, LongPageTest, testing::ValuesIn(kLongPages),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BrowserFixture, ShortPageHasNothingToScroll)
+{
+    ASSERT_TRUE(Load("short.html", kShortPage));
+    const auto state = Scroll();
+    ASSERT_TRUE(state);
+    EXPECT_LE(state->Range, 0);
+    const auto stepped = Step("pagedown", state->RootScrolls);
+    ASSERT_TRUE(stepped);
+    EXPECT_EQ(stepped->Position, 0);
+}
+
+TEST_F(BrowserFixture, WritePageReplacesTheDocumentAtOnce)
+{
+    ASSERT_TRUE(Load("page.html", kRootPage));
+    // Quotes, backslashes, a script end tag and the pages' LF CR line ends must arrive as text.
+    const std::string text = Win1251::FromUtf8(
+        "<!DOCTYPE html><html><body><p id=\"t\">Ноготь 'a' \"b\" \\ </script> x</p>\n\r"
+        "<div style=\"height:1000px\"></div></body></html>");
+    ASSERT_TRUE(Write(text));
+    EXPECT_EQ(Evaluate("document.getElementById('t').textContent").toString(),
+              QString::fromUtf8("Ноготь 'a' \"b\" \\  x"));
+    const auto state = Scroll();
+    ASSERT_TRUE(state);
+    EXPECT_LT(state->Range, kLongRange);
+    EXPECT_GT(state->Range, 0);
+    EXPECT_EQ(completed_.size(), 1u) << "writing is no page load";
+    EXPECT_EQ(wb_.Url(), UrlOf("page.html"));
+}
+
+} // namespace
