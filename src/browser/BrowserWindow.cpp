@@ -55,7 +55,6 @@ TBrowserWindow::TBrowserWindow(const TBrowserWindowSetup& setup)
 TBrowserWindow::~TBrowserWindow()
 {
     // Pending page callbacks refer to the window's parts: the browser goes first.
-    scrolling_.reset();
     wb.reset();
 }
 

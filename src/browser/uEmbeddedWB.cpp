@@ -26,6 +26,8 @@ struct TEmbeddedWB::TState {
     bool hasDocument = false;
     // The text of the last WritePage until the next page load ends.
     std::optional<QByteArray> writtenPage;
+    // The engine answers pending scripts while its page is deleted: nobody may hear them then.
+    bool closing = false;
 };
 
 TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry) : state_(std::make_unique<TState>())
@@ -57,6 +59,7 @@ TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry) : state_(std::make_uni
 
 TEmbeddedWB::~TEmbeddedWB()
 {
+    state_->closing = true;
     delete state_->view;
     state_->page.reset();
 }
@@ -82,7 +85,7 @@ void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVar
 {
     QPointer<TEmbeddedWB> self(this);
     state_->page->runJavaScript(script, [self, answer = std::move(answer)](const QVariant& result) {
-        if (self)
+        if (self && !self->state_->closing)
             answer(result);
     });
 }
