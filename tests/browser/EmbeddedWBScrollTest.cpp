@@ -1,6 +1,8 @@
 #include "BrowserFixture.h"
 #include "Win1251.h"
 
+#include <QTest>
+
 #include <vector>
 
 namespace {
@@ -90,6 +92,23 @@ TEST_F(BrowserFixture, WritePageReplacesTheDocumentAtOnce)
     EXPECT_GT(state->Range, 0);
     EXPECT_EQ(completed_.size(), 1u) << "writing is no page load";
     EXPECT_EQ(wb_.Url(), UrlOf("page.html"));
+}
+
+TEST_F(BrowserFixture, AnswersStillPendingWhenTheBrowserGoesAreNeverDelivered)
+{
+    ASSERT_TRUE(Load("page.html", kRootPage));
+    QWidget window;
+    auto browser = std::make_unique<TEmbeddedWB>(window, QRect(0, 0, 600, 400));
+    bool loaded = false;
+    browser->DocumentComplete = [&](const QUrl&) { loaded = true; };
+    browser->Navigate(PathOf("page.html"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return loaded; }, 10000));
+    bool answered = false;
+    browser->GetScroll([&](TPageScroll) { answered = true; });
+    browser->SetScroll(100, [&] { answered = true; });
+    browser.reset(); // the engine answers both while its page is deleted
+    QTest::qWait(200);
+    EXPECT_FALSE(answered);
 }
 
 } // namespace
