@@ -5,6 +5,7 @@
 #include "SkinWindow.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -70,6 +71,23 @@ protected:
 
     // Repaints without erasing: the paint covers everything.
     void Invalidate() { this->update(); }
+
+    // Composes the whole window on composition, the background picture first (an empty area
+    // where it is missing), then what drawLayers draws, and draws it in one operation.
+    template <typename TLayers>
+    void Compose(QPainter& canvas, QImage& composition, const QImage& background,
+                 TLayers drawLayers)
+    {
+        if (composition.size() != this->size())
+            composition = QImage(this->size(), QImage::Format_RGB32);
+        QPainter composer(&composition);
+        if (background.size() != composition.size())
+            composer.fillRect(composition.rect(), Qt::black);
+        composer.drawImage(0, 0, background);
+        drawLayers(composer);
+        composer.end();
+        canvas.drawImage(0, 0, composition);
+    }
 
     void paintEvent(QPaintEvent*) override
     {

@@ -117,20 +117,12 @@ void TfMain::Timer1Timer()
 
 void TfMain::FormPaint(QPainter& canvas)
 {
-    QImage& composition = MainBackground.Composition;
-    if (composition.isNull())
-        composition = QImage(size(), QImage::Format_RGB32);
-    QPainter composer(&composition);
-    if (MainBackground.Picture.isNull())
-        composer.fillRect(composition.rect(), Qt::black); // no background picture: an empty area
-    else
-        composer.drawImage(0, 0, MainBackground.Picture);
-    if (frameStrip_)
-        frameStrip_->Draw(composer);
-    if (signStrip_)
-        signStrip_->Draw(composer);
-    composer.end();
-    canvas.drawImage(0, 0, composition);
+    Compose(canvas, MainBackground.Composition, MainBackground.Picture, [this](QPainter& composer) {
+        if (frameStrip_)
+            frameStrip_->Draw(composer);
+        if (signStrip_)
+            signStrip_->Draw(composer);
+    });
     paintedStates_ = DrawnStates();
 }
 

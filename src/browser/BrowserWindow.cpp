@@ -20,21 +20,24 @@ constexpr int kTickMilliseconds = 100;
 // Held on an arrow or in the track, a step repeats from this many ticks after the press.
 constexpr int kRepeatAfterTicks = 4;
 
-// The key whose step a scroll-bar area repeats.
+// The key whose step a press on a scroll-bar area makes.
 int KeyForArea(int area)
 {
-    switch (area) {
-    case -2:
-        return Qt::Key_PageDown;
-    case -1:
-        return Qt::Key_Down;
-    case 1:
-        return Qt::Key_Up;
-    case 2:
-        return Qt::Key_PageUp;
-    default:
-        return 0;
-    }
+    static const QHash<int, int> kAreaKeys = {
+        {-2, Qt::Key_PageDown}, {-1, Qt::Key_Down}, {1, Qt::Key_Up}, {2, Qt::Key_PageUp}};
+    return kAreaKeys.value(area, 0);
+}
+
+// The page step of a key.
+QString StepOfKey(int key)
+{
+    static const QHash<int, QString> kKeySteps = {
+        {Qt::Key_PageUp, QStringLiteral("pageup")},
+        {Qt::Key_Up, QStringLiteral("up")},
+        {Qt::Key_PageDown, QStringLiteral("pagedown")},
+        {Qt::Key_Down, QStringLiteral("down")},
+    };
+    return kKeySteps.value(key);
 }
 
 } // namespace
@@ -111,18 +114,11 @@ void TBrowserWindow::FormPaint(QPainter& canvas)
     if (!Created())
         return;
     TBackgroundPair& frame = fMain->*setup_.Frame;
-    if (frame.Composition.isNull())
-        frame.Composition = QImage(size(), QImage::Format_RGB32);
-    QPainter composer(&frame.Composition);
-    if (frame.Picture.isNull())
-        composer.fillRect(frame.Composition.rect(), Qt::black); // no frame picture
-    else
-        composer.drawImage(0, 0, frame.Picture);
-    windowButtons_->Draw(composer);
-    scrollBar_->Draw(composer);
-    PaintLayers(composer);
-    composer.end();
-    canvas.drawImage(0, 0, frame.Composition);
+    Compose(canvas, frame.Composition, frame.Picture, [this](QPainter& composer) {
+        windowButtons_->Draw(composer);
+        scrollBar_->Draw(composer);
+        PaintLayers(composer);
+    });
 }
 
 void TBrowserWindow::FormMouseDown(Qt::MouseButton, QPoint point)
@@ -172,20 +168,8 @@ void TBrowserWindow::FormMouseUp(Qt::MouseButton, QPoint point)
     if (windowButtons_->FindButtonAt(point) == 0)
         hide();
     scrollBar_->MouseUp(point);
-    StepForArea(int(scrollBar_->AreaAt(point)));
+    HandleKey(KeyForArea(int(scrollBar_->AreaAt(point))));
     Invalidate();
-}
-
-void TBrowserWindow::StepForArea(int area)
-{
-    static const QHash<int, QString> kSteps = {
-        {-2, QStringLiteral("pagedown")},
-        {-1, QStringLiteral("down")},
-        {1, QStringLiteral("up")},
-        {2, QStringLiteral("pageup")},
-    };
-    if (kSteps.contains(area))
-        scrolling_->Step(kSteps[area]);
 }
 
 void TBrowserWindow::Timer1Timer()
@@ -247,29 +231,13 @@ void TBrowserWindow::appMessage(QObject* receiver, QEvent* event)
 
 void TBrowserWindow::HandleKey(int key)
 {
-    switch (key) {
-    case Qt::Key_PageUp:
-        scrolling_->Step(QStringLiteral("pageup"));
-        break;
-    case Qt::Key_Up:
-        scrolling_->Step(QStringLiteral("up"));
-        break;
-    case Qt::Key_PageDown:
-        scrolling_->Step(QStringLiteral("pagedown"));
-        break;
-    case Qt::Key_Down:
-        scrolling_->Step(QStringLiteral("down"));
-        break;
-    case Qt::Key_Home:
+    if (const QString step = StepOfKey(key); !step.isEmpty())
+        scrolling_->Step(step);
+    else if (key == Qt::Key_Home)
         scrolling_->JumpTo(0);
-        break;
-    case Qt::Key_End:
-        // Past any page's end: the page stops at its end, the thumb at the bottom.
-        scrolling_->JumpTo(100000);
-        break;
-    default:
-        break;
-    }
+    else if (key == Qt::Key_End)
+        scrolling_->JumpTo(
+            100000); // past any page's end: the page stops there, the thumb at the bottom
 }
 
 bool TBrowserWindow::wbBeforeNavigate2(const QUrl& url)

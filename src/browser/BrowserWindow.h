@@ -87,12 +87,12 @@ private:
     void appMessage(QObject* receiver, QEvent* event);
     // Whether creation got as far as the parts every handler uses.
     bool Created() const { return scrolling_ && windowButtons_; }
+    // The step a key makes, or the jump of Home and End.
     void HandleKey(int key);
     bool wbBeforeNavigate2(const QUrl& url);
     bool wbNewWindow2(const QUrl& url);
     void wbShowContextMenu(QPoint screenPoint);
     void AskBeforeOpening(const QUrl& url);
-    void StepForArea(int area);
 
     const TBrowserWindowSetup setup_;
     std::optional<TScrollEx> scrollBar_;

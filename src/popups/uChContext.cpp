@@ -39,17 +39,10 @@ TBrowserWindow* TfChContext::Target() const
 
 void TfChContext::FormPaint(QPainter& canvas)
 {
-    if (Surface.isNull())
-        Surface = QImage(size(), QImage::Format_RGB32);
-    QPainter composer(&Surface);
-    if (Background.isNull())
-        composer.fillRect(Surface.rect(), Qt::black); // no picture: only the buttons
-    else
-        composer.drawImage(0, 0, Background);
-    if (ButtonGroup)
-        ButtonGroup->Draw(composer);
-    composer.end();
-    canvas.drawImage(0, 0, Surface);
+    Compose(canvas, Surface, Background, [this](QPainter& composer) {
+        if (ButtonGroup)
+            ButtonGroup->Draw(composer);
+    });
 }
 
 void TfChContext::FormMouseDown(Qt::MouseButton, QPoint point)

@@ -69,14 +69,10 @@ int TfChMessage::Prepare(int kind, int& remembered)
 
 void TfChMessage::FormPaint(QPainter& canvas)
 {
-    Surface = Background.isNull() ? QImage(size(), QImage::Format_RGB32) : Background.copy();
-    if (Background.isNull())
-        Surface.fill(Qt::black); // no picture: only the buttons on an empty surface
-    QPainter composer(&Surface);
-    if (ButtonGroup)
-        ButtonGroup->Draw(composer);
-    composer.end();
-    canvas.drawImage(0, 0, Surface);
+    Compose(canvas, Surface, Background, [this](QPainter& composer) {
+        if (ButtonGroup)
+            ButtonGroup->Draw(composer);
+    });
 }
 
 void TfChMessage::FormMouseDown(Qt::MouseButton, QPoint point)

@@ -1,8 +1,8 @@
-#include "BrowserWindowFixture.h"
 #include "FileSizeLimit.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
 #include "Windows.h"
+#include "WindowsFixture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "Placement.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
-#include "WindowTestContent.h"
 #include "Windows.h"
+#include "WindowsFixture.h"
 #include "uChMessage.h"
 #include "uMain.h"
 
@@ -29,25 +29,9 @@ const TSignPoint kSignPoints[] = {
     {"sign_1_7", {720, 620}, {830, 500}},
 };
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public WindowsFixture {
 protected:
-    void Start()
-    {
-        main_ = std::make_unique<TfMain>();
-        fMain = main_.get();
-        message_ = std::make_unique<TfChMessage>();
-        fChMessage = message_.get();
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-    }
-
-    void TearDown() override
-    {
-        fChMessage = nullptr;
-        fMain = nullptr;
-        message_.reset();
-        main_.reset();
-    }
+    void Start() { StartWindows(false); }
 
     QPoint Centre(std::string_view section) const
     {
@@ -72,9 +56,6 @@ protected:
 
     QRgb PixelOnScreen(QPoint point) const { return main_->grab().toImage().pixel(point); }
 
-    TWindowTestContent content_;
-    std::unique_ptr<TfMain> main_;
-    std::unique_ptr<TfChMessage> message_;
     bool asked_ = false;
 };
 

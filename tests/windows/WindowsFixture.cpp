@@ -1,4 +1,4 @@
-#include "BrowserWindowFixture.h"
+#include "WindowsFixture.h"
 
 #include "ProfileFile.h"
 #include "TestFiles.h"
@@ -10,21 +10,23 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-BrowserWindowFixture::BrowserWindowFixture()
+void WindowsFixture::StartWindows(bool browserWindows)
 {
     main_ = std::make_unique<TfMain>();
     fMain = main_.get();
     message_ = std::make_unique<TfChMessage>();
     fChMessage = message_.get();
-    info_ = std::make_unique<TfChHtmlViewInfo1>();
-    fChHtmlViewInfo1 = info_.get();
-    context_ = std::make_unique<TfChContext>();
-    fChContext = context_.get();
+    if (browserWindows) {
+        info_ = std::make_unique<TfChHtmlViewInfo1>();
+        fChHtmlViewInfo1 = info_.get();
+        context_ = std::make_unique<TfChContext>();
+        fChContext = context_.get();
+    }
     main_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
 }
 
-BrowserWindowFixture::~BrowserWindowFixture()
+WindowsFixture::~WindowsFixture()
 {
     fChContext = nullptr;
     fChHtmlViewInfo1 = nullptr;
@@ -36,13 +38,13 @@ BrowserWindowFixture::~BrowserWindowFixture()
     main_.reset();
 }
 
-void BrowserWindowFixture::GivenPage(const QString& fileName, const QByteArray& html) const
+void WindowsFixture::GivenPage(const QString& fileName, const QByteArray& html) const
 {
     TestFiles::Write(content_.Path("html/" + fileName),
                      std::string_view(html.constData(), size_t(html.size())));
 }
 
-void BrowserWindowFixture::Open(TfChHtmlViewInfo1& window, const QString& fileName)
+void WindowsFixture::Open(TfChHtmlViewInfo1& window, const QString& fileName)
 {
     QSignalSpy loaded(&window.Browser().View(), &QWebEngineView::loadFinished);
     window.show();
@@ -57,7 +59,7 @@ void BrowserWindowFixture::Open(TfChHtmlViewInfo1& window, const QString& fileNa
     Settle(window.Browser());
 }
 
-TPageScroll BrowserWindowFixture::ScrollOf(TEmbeddedWB& browser)
+TPageScroll WindowsFixture::ScrollOf(TEmbeddedWB& browser)
 {
     std::optional<TPageScroll> answer;
     browser.GetScroll([&](TPageScroll scroll) { answer = scroll; });
@@ -65,13 +67,13 @@ TPageScroll BrowserWindowFixture::ScrollOf(TEmbeddedWB& browser)
     return answer.value_or(TPageScroll{});
 }
 
-void BrowserWindowFixture::Settle(TEmbeddedWB& browser)
+void WindowsFixture::Settle(TEmbeddedWB& browser)
 {
     // Script answers come back in the order they were asked.
     ScrollOf(browser);
 }
 
-void BrowserWindowFixture::SendWheel(int angle)
+void WindowsFixture::SendWheel(int angle)
 {
     QWindow* window = main_->windowHandle();
     const QPointF inside(info_->x() + 200, info_->y() + 200);
@@ -80,12 +82,12 @@ void BrowserWindowFixture::SendWheel(int angle)
     QCoreApplication::sendEvent(window, &wheel);
 }
 
-void BrowserWindowFixture::SendKey(Qt::Key key)
+void WindowsFixture::SendKey(Qt::Key key)
 {
     QTest::keyClick(main_->windowHandle(), key);
 }
 
-QRect BrowserWindowFixture::BarBounds() const
+QRect WindowsFixture::BarBounds() const
 {
     const ProfileFile scrolls(content_.Path("scrolls.ini"));
     const auto read = [&](const char* key) {
@@ -94,12 +96,12 @@ QRect BrowserWindowFixture::BarBounds() const
     return {read("bnd_x"), read("bnd_y"), read("bnd_w"), read("bnd_h")};
 }
 
-QPoint BrowserWindowFixture::UpArrow() const
+QPoint WindowsFixture::UpArrow() const
 {
     return BarBounds().topLeft() + QPoint(6, 6);
 }
 
-QPoint BrowserWindowFixture::DownArrow() const
+QPoint WindowsFixture::DownArrow() const
 {
     const QRect bar = BarBounds();
     return {bar.x() + 6, bar.y() + bar.height() - bar.width() + 6};

@@ -11,12 +11,14 @@
 
 #include <memory>
 
-// The main window, the question, the information window and the context pop-up over a private
-// copy of the sample content, with pages of the test's own in its html folder.
-class BrowserWindowFixture : public testing::Test {
+// The program's windows over a private copy of the sample content, created in start-up order
+// and set in their program-wide references: the main window and the question, and with them,
+// when asked, the information window and the context pop-up.
+class WindowsFixture : public testing::Test {
 protected:
-    BrowserWindowFixture();
-    ~BrowserWindowFixture() override;
+    ~WindowsFixture() override;
+
+    void StartWindows(bool browserWindows);
 
     // Writes a page into the content's html folder.
     void GivenPage(const QString& fileName, const QByteArray& html) const;
@@ -41,6 +43,12 @@ protected:
 
 private:
     QRect BarBounds() const;
+};
+
+// The windows with the browser windows, and pages of the test's own in the content.
+class BrowserWindowFixture : public WindowsFixture {
+protected:
+    BrowserWindowFixture() { StartWindows(true); }
 };
 
 // A page that scrolls on its root element (standards mode) or on its body (quirks mode).
