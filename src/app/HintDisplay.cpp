@@ -14,21 +14,25 @@ THintDisplay::THintDisplay(QWidget& window) : window_(window)
     rest_.setSingleShot(true);
     rest_.setInterval(kRestMilliseconds);
     QObject::connect(&rest_, &QTimer::timeout, &window_, [this] {
-        shown_ = text_;
-        QToolTip::showText(QCursor::pos(), text_, &window_);
+        shown_ = pending_;
+        QToolTip::showText(QCursor::pos(), shown_, &window_);
     });
 }
 
 void THintDisplay::Apply()
 {
     const QString wanted = on_ ? text_ : QString();
-    if (wanted == shown_ && (!wanted.isEmpty() || !rest_.isActive()))
+    if (wanted == shown_ || (rest_.isActive() && wanted == pending_)) {
+        if (wanted.isEmpty())
+            rest_.stop();
         return;
+    }
     rest_.stop();
     if (!shown_.isEmpty()) {
         QToolTip::hideText();
         shown_.clear();
     }
-    if (!wanted.isEmpty())
+    pending_ = wanted;
+    if (!pending_.isEmpty())
         rest_.start();
 }

@@ -16,12 +16,14 @@ public:
     const QString& Text() const { return text_; }
     bool IsOn() const { return on_; }
 
+    // Called after every handler: a hint already shown or waiting stays as it is.
     void Apply();
 
 private:
     QWidget& window_;
     QString text_;
     bool on_ = false;
-    QString shown_;
+    QString shown_;   // on screen now
+    QString pending_; // waiting for the pointer to rest
     QTimer rest_;
 };
