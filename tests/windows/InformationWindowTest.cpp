@@ -142,6 +142,20 @@ TEST_F(InformationWindowTest, HoldingTheDownArrowRepeatsFromTheFourthTick)
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, 3 * line) << "nothing held, nothing repeats";
 }
 
+TEST_F(InformationWindowTest, DraggingTheThumbScrollsThePageWithIt)
+{
+    GivenPage("page.htm", LongPage(true));
+    Open(*info_, "page.htm");
+    const QPoint thumb = UpArrow() + QPoint(0, 12 + 22); // the thumb at the top of its track
+    QTest::mousePress(info_.get(), Qt::LeftButton, {}, thumb);
+    QTest::mouseMove(info_.get(), thumb + QPoint(0, 100));
+    Settle(info_->Browser());
+    const int position = info_->ScrollBar().GetPosition();
+    EXPECT_GT(position, 0);
+    EXPECT_EQ(ScrollOf(info_->Browser()).Position, position);
+    QTest::mouseRelease(info_.get(), Qt::LeftButton, {}, thumb + QPoint(0, 100));
+}
+
 TEST_F(InformationWindowTest, AQuickClickOnAnArrowStepsOnceOnRelease)
 {
     GivenPage("page.htm", LongPage(true));
