@@ -44,6 +44,17 @@ TEST_F(InformationWindowTest, OpensCentredInTheMainWindowWithItsPage)
     EXPECT_EQ(info_->Browser().View().width(), 610);
 }
 
+TEST_F(InformationWindowTest, TheZoomButtonOpensTheAboutPageAndHideBrowserWindowsHidesIt)
+{
+    const QRect zoom = content_.ButtonBounds("zoom");
+    QTest::mouseClick(main_.get(), Qt::LeftButton, {}, zoom.center());
+    EXPECT_TRUE(info_->isVisible());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return info_->Browser().Url().fileName() == "about.htm"; }, 10000));
+    main_->HideBrowserWindows();
+    EXPECT_FALSE(info_->isVisible());
+}
+
 struct PageCase {
     const char* name;
     bool standardsMode;
