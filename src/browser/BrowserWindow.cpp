@@ -16,6 +16,7 @@
 
 namespace {
 
+constexpr QSize kWindowSize(850, 550);
 constexpr int kTickMilliseconds = 100;
 // Held on an arrow or in the track, a step repeats from this many ticks after the press.
 constexpr int kRepeatAfterTicks = 4;
@@ -65,13 +66,15 @@ void TBrowserWindow::CreateCommon(bool navigate)
 {
     PressTicks = 0;
     HeldArea = 0;
-    const QImage& frame = (fMain->*setup_.Frame).Picture;
-    resize(frame.isNull() ? QSize(850, 550) : frame.size());
+    setFixedSize(kWindowSize);
     CentreInMainWindow();
     wb = std::make_unique<TEmbeddedWB>(*this, setup_.BrowserGeometry);
     wb->BeforeNavigate = [this](const QUrl& url) { return wbBeforeNavigate2(url); };
     wb->NewWindow = [this](const QUrl& url) { return wbNewWindow2(url); };
-    wb->DocumentComplete = [this](const QUrl& url) { Guarded([&] { wbDocumentComplete(url); }); };
+    wb->DocumentComplete = [this](const QUrl& url) {
+        if (Created())
+            Guarded([&] { wbDocumentComplete(url); });
+    };
     wb->ShowContextMenu = [this](QPoint point) { Guarded([&] { wbShowContextMenu(point); }); };
     scrollBar_.emplace(*this, fMain->ContentDir, "scrolls.ini", setup_.ScrollSection);
     scrollBar_->SetMax(1000);
@@ -98,6 +101,8 @@ void TBrowserWindow::NavigatePlaceholder()
 
 void TBrowserWindow::FormShow()
 {
+    if (!Created())
+        return;
     raise();
     // The browser comes back when its next page has loaded.
     wb->Hide();
@@ -105,6 +110,8 @@ void TBrowserWindow::FormShow()
 
 void TBrowserWindow::FormHide()
 {
+    if (!Created())
+        return;
     NavigatePlaceholder();
     wb->Hide();
 }

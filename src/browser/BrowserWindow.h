@@ -72,6 +72,8 @@ protected:
     // Layers of the window's own, painted after the buttons and the bar.
     virtual void PaintLayers(QPainter&) {}
 
+    // Whether creation got as far as the parts every handler uses.
+    bool Created() const { return scrolling_ && windowButtons_; }
     TScrollCoupling& Scrolling() { return *scrolling_; }
     TScrollEx& Bar() { return *scrollBar_; }
     TMainMenuEx& WindowButtons() { return *windowButtons_; }
@@ -85,8 +87,6 @@ protected:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void appMessage(QObject* receiver, QEvent* event);
-    // Whether creation got as far as the parts every handler uses.
-    bool Created() const { return scrolling_ && windowButtons_; }
     // The step a key makes, or the jump of Home and End.
     void HandleKey(int key);
     bool wbBeforeNavigate2(const QUrl& url);

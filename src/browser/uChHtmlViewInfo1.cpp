@@ -30,12 +30,16 @@ TfChHtmlViewInfo1::TfChHtmlViewInfo1() : TBrowserWindow(kSetup)
 
 void TfChHtmlViewInfo1::OpenPage(const QString& pageFileName)
 {
+    if (!Created())
+        return;
     wb->Navigate(ContentPath::Join(fMain->ContentDir, QStringLiteral("\\html\\") + pageFileName));
 }
 
 // Each showing starts from the placeholder at the centre; the browser stays shown.
 void TfChHtmlViewInfo1::FormShow()
 {
+    if (!Created())
+        return;
     raise();
     CentreInMainWindow();
     NavigatePlaceholder();
@@ -43,7 +47,7 @@ void TfChHtmlViewInfo1::FormShow()
 
 void TfChHtmlViewInfo1::FormHide()
 {
-    if (Bar().IsVisible())
+    if (Created() && Bar().IsVisible())
         Bar().SetPosition(0);
 }
 
