@@ -14,6 +14,9 @@ THintDisplay::THintDisplay(QWidget& window) : window_(window)
     rest_.setSingleShot(true);
     rest_.setInterval(kRestMilliseconds);
     QObject::connect(&rest_, &QTimer::timeout, &window_, [this] {
+        // A window hidden meanwhile has no hint to show.
+        if (!window_.isVisible())
+            return;
         shown_ = pending_;
         QToolTip::showText(QCursor::pos(), shown_, &window_);
     });

@@ -118,6 +118,9 @@ protected:
     void hideEvent(QHideEvent* event) override
     {
         TWidget::hideEvent(event);
+        // Its hint goes with the window.
+        hint_.SetOn(false);
+        hint_.Apply();
         if (!event->spontaneous())
             Guarded([&] { FormHide(); });
     }

@@ -53,4 +53,14 @@ TEST_F(HintDisplayTest, SwitchedOffItGoesAndAWaitingHintNeverShows)
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
+TEST_F(HintDisplayTest, AWindowHiddenWhileItsHintWaitsShowsNone)
+{
+    hint_.SetText("Close");
+    hint_.SetOn(true);
+    hint_.Apply();
+    window_.hide();
+    QTest::qWait(800);
+    EXPECT_FALSE(QToolTip::isVisible());
+}
+
 } // namespace
