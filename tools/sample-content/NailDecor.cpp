@@ -470,6 +470,16 @@ void Ombre(TNailCanvas& nail)
     nail.Painter.fillRect(QRectF(At(nail, -0.6, 1.05), At(nail, 0.6, -0.1)), gradient);
 }
 
+// A round patch of colour fading from its centre to nothing at its rim.
+void SoftBlob(QPainter& p, QPointF center, double r, const QColor& color, const QColor& heart)
+{
+    QRadialGradient blob(center, r);
+    blob.setColorAt(0, heart);
+    blob.setColorAt(1, WithAlpha(color, 0));
+    p.setBrush(blob);
+    p.drawEllipse(center, r, r);
+}
+
 void Watercolor(TNailCanvas& nail)
 {
     const auto& pal = nail.Palette;
@@ -479,11 +489,7 @@ void Watercolor(TNailCanvas& nail)
     for (int k = 0; k < 5; ++k) {
         const QPointF center = RandomPoint(nail, 0, 1);
         const double r = nail.Width * nail.Random.Between(0.3, 0.55);
-        QRadialGradient blob(center, r);
-        blob.setColorAt(0, WithAlpha(pal.At(1 + k), 190));
-        blob.setColorAt(1, WithAlpha(pal.At(1 + k), 0));
-        p.setBrush(blob);
-        p.drawEllipse(center, r, r);
+        SoftBlob(p, center, r, pal.At(1 + k), WithAlpha(pal.At(1 + k), 190));
     }
 }
 
@@ -496,11 +502,7 @@ void Galaxy(TNailCanvas& nail)
     for (int k = 0; k < 4; ++k) {
         const QPointF center = RandomPoint(nail, 0.1, 0.9);
         const double r = nail.Width * nail.Random.Between(0.35, 0.6);
-        QRadialGradient cloud(center, r);
-        cloud.setColorAt(0, WithAlpha(pal.At(k % 2).lighter(130), 200));
-        cloud.setColorAt(1, WithAlpha(pal.At(k % 2), 0));
-        p.setBrush(cloud);
-        p.drawEllipse(center, r, r);
+        SoftBlob(p, center, r, pal.At(k % 2), WithAlpha(pal.At(k % 2).lighter(130), 200));
     }
     p.setBrush(QColor(255, 255, 255, 220));
     for (int k = 0; k < 18; ++k)
