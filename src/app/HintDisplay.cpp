@@ -1,6 +1,7 @@
 #include "HintDisplay.h"
 
 #include <QCursor>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QWidget>
 
@@ -18,7 +19,10 @@ THintDisplay::THintDisplay(QWidget& window) : window_(window)
         if (!window_.isVisible())
             return;
         shown_ = pending_;
-        QToolTip::showText(QCursor::pos(), shown_, &window_);
+        // A hint is the skin's plain text: read as markup, a title could load any file or
+        // nest deeper than the stack allows.
+        QToolTip::showText(QCursor::pos(), Qt::convertFromPlainText(shown_, Qt::WhiteSpacePre),
+                           &window_);
     });
 }
 

@@ -1,12 +1,23 @@
 #include "HintDisplay.h"
 
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// The hint as the user reads it.
+QString ShownText()
+{
+    QTextDocument shown;
+    shown.setHtml(QToolTip::text());
+    return shown.toPlainText();
+}
 
 class HintDisplayTest : public testing::Test {
 protected:
@@ -32,7 +43,7 @@ TEST_F(HintDisplayTest, ShowsAfterARestWhileHandlersKeepAskingForTheSameHint)
     QObject::connect(&ticks, &QTimer::timeout, [&] { hint_.Apply(); });
     ticks.start(10);
     EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
-    EXPECT_EQ(QToolTip::text(), "Works by material");
+    EXPECT_EQ(ShownText(), "Works by material");
 }
 
 TEST_F(HintDisplayTest, SwitchedOffItGoesAndAWaitingHintNeverShows)
@@ -49,7 +60,7 @@ TEST_F(HintDisplayTest, SwitchedOffItGoesAndAWaitingHintNeverShows)
     hint_.Apply();
     hint_.SetOn(false);
     hint_.Apply();
-    QTest::qWait(800);
+    EXPECT_FALSE(hint_.IsWaiting());
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
@@ -59,8 +70,36 @@ TEST_F(HintDisplayTest, AWindowHiddenWhileItsHintWaitsShowsNone)
     hint_.SetOn(true);
     hint_.Apply();
     window_.hide();
-    QTest::qWait(800);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !hint_.IsWaiting(); }, 3000));
     EXPECT_FALSE(QToolTip::isVisible());
 }
+
+struct TitleCase {
+    const char* name;
+    QString title;
+};
+
+class HintTitles : public HintDisplayTest, public testing::WithParamInterface<TitleCase> {};
+
+// A skin's title is shown as the text it is, never read as markup.
+TEST_P(HintTitles, ShowAsPlainText)
+{
+    // A picture markup could load: a large one would make the hint as large if it did.
+    QTemporaryDir dir;
+    QImage(400, 400, QImage::Format_RGB32).save(dir.filePath("big.png"));
+    const QString title = QString(GetParam().title).replace("DIR", dir.path());
+    hint_.SetText(title);
+    hint_.SetOn(true);
+    hint_.Apply();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_EQ(ShownText(), title);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HintTitles,
+    testing::Values(TitleCase{"Picture", "<img src=\"DIR/big.png\">"},
+                    TitleCase{"DeeplyNestedTables", QString("<table><tr><td>").repeated(5000)},
+                    TitleCase{"EntityAndBlanks", "Gold &amp; rose  <b>"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
