@@ -1,21 +1,25 @@
 #include "PageSource.h"
 
-#include <QFile>
+#include "RegularFile.h"
+
 #include <QSaveFile>
 
 namespace PageSource {
+namespace {
+
+// Far beyond any page of the catalogue.
+constexpr qint64 kMaxPageBytes = 64LL * 1024 * 1024;
+
+} // namespace
 
 std::optional<QByteArray> LocalFileBytes(const QUrl& url)
 {
     if (!url.isLocalFile())
         return std::nullopt;
-    QFile file(url.toLocalFile());
-    if (!file.open(QIODevice::ReadOnly))
+    RegularFile::TRead read = RegularFile::Read(url.toLocalFile(), kMaxPageBytes);
+    if (!read.Ok())
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return std::move(read.Bytes);
 }
 
 TSaveResult Write(const QString& fileName, const QByteArray& bytes)

@@ -2,27 +2,26 @@
 
 #include "ContentPath.h"
 #include "ProfileFile.h"
+#include "RegularFile.h"
 #include "Win1251.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
+// A work's description; far larger ones are not descriptions.
+constexpr qint64 kMaxTextBytes = 16LL * 1024 * 1024;
+
 std::shared_ptr<TStringList> ReadTextFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const RegularFile::TRead read = RegularFile::Read(path, kMaxTextBytes);
+    if (!read.Ok())
         throw EFileOpenError(QStringLiteral("Cannot open file \"%1\". %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())
-                                 .toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileOpenError(QStringLiteral("Cannot read file \"%1\". %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())
+                                 .arg(QDir::toNativeSeparators(path),
+                                      RegularFile::Reason(read.Failure))
                                  .toStdString());
     return std::make_shared<TStringList>(
-        SplitLines(std::string_view(bytes.constData(), size_t(bytes.size()))));
+        SplitLines(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size()))));
 }
 
 TVelmoraData ReadWork(const ProfileFile& index, const std::string& section)

@@ -1,6 +1,7 @@
 #include "ContentPath.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace ContentPath {
 namespace {
@@ -27,9 +28,17 @@ QString Join(const QString& contentDir, QStringView relative)
 {
     QString tail = relative.toString();
     tail.replace(u'\\', u'/');
-    if (!tail.startsWith(u'/'))
-        tail.prepend(u'/');
-    return contentDir + tail;
+    // A name with a NUL would be cut short where the system reads it.
+    if (tail.contains(QChar(0)))
+        return {};
+    while (tail.startsWith(u'/'))
+        tail.remove(0, 1);
+    tail = QDir::cleanPath(tail);
+    if (tail == u".." || tail.startsWith(u"../"))
+        return {};
+    if (tail == u".")
+        return contentDir;
+    return contentDir + u'/' + tail;
 }
 
 } // namespace ContentPath

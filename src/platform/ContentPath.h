@@ -15,7 +15,8 @@ void OverrideExecutableDirForTests(const QString& dir);
 
 // Joins the content folder with a relative path written with backslashes, with or without a
 // leading one ("\html\about.htm", "buttons.ini", "design\buttons\close.jpg"). The one place
-// that knows the platform's separator.
+// that knows the platform's separator. A path that climbs out of the content folder ("..\..\x")
+// gives an empty path, which names no file: the content folder's readers treat it as missing.
 QString Join(const QString& contentDir, QStringView relative);
 
 } // namespace ContentPath

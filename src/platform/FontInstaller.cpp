@@ -1,20 +1,40 @@
 #include "FontInstaller.h"
 
 #include "ContentPath.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QSaveFile>
 #include <QStandardPaths>
+
+namespace {
+
+// Far beyond any font; the font is read whole to register it.
+constexpr qint64 kMaxFontBytes = 32LL * 1024 * 1024;
+
+void CopyForTheUser(const QString& fileName, const QByteArray& font)
+{
+    const QString fontsDir = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
+    if (fontsDir.isEmpty() || !QDir().mkpath(fontsDir))
+        return;
+    const QString target = QDir(fontsDir).filePath(fileName);
+    if (QFile::exists(target))
+        return;
+    QSaveFile copy(target);
+    if (copy.open(QIODevice::WriteOnly) && copy.write(font) == font.size())
+        copy.commit();
+}
+
+} // namespace
 
 void InstallFont(const QString& contentDir, const QString& fileName)
 {
-    const QString source = ContentPath::Join(contentDir, QStringLiteral("\\fonts\\") + fileName);
-    const QString fontsDir = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
-    if (!fontsDir.isEmpty() && QDir().mkpath(fontsDir)) {
-        const QString target = QDir(fontsDir).filePath(fileName);
-        if (!QFile::exists(target))
-            QFile::copy(source, target);
-    }
-    QFontDatabase::addApplicationFont(source);
+    const RegularFile::TRead font = RegularFile::Read(
+        ContentPath::Join(contentDir, QStringLiteral("\\fonts\\") + fileName), kMaxFontBytes);
+    if (!font.Ok())
+        return;
+    CopyForTheUser(fileName, font.Bytes);
+    QFontDatabase::addApplicationFontFromData(font.Bytes);
 }

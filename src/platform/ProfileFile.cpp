@@ -1,8 +1,8 @@
 #include "ProfileFile.h"
 
+#include "RegularFile.h"
 #include "Win1251.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -10,6 +10,9 @@
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Far beyond any catalogue or skin, small enough that a hostile file costs little.
+constexpr qint64 kMaxBytes = 64LL * 1024 * 1024;
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -41,14 +44,9 @@ std::string_view Unquoted(std::string_view value)
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path))
 {
-    QFile file(path_);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray content = file.readAll();
-        unreadable_ = file.error() != QFileDevice::NoError;
-        bytes_.assign(content.constData(), size_t(content.size()));
-    } else {
-        unreadable_ = file.exists();
-    }
+    const RegularFile::TRead read = RegularFile::Read(path_, kMaxBytes);
+    unreadable_ = !read.Ok() && read.Failure != RegularFile::TFailure::Missing;
+    bytes_.assign(read.Bytes.constData(), size_t(read.Bytes.size()));
     Parse();
 }
 

@@ -14,7 +14,8 @@
 // answer from that parse. Section and key names match without regard to ASCII case, the first
 // match wins, blanks around names and values are trimmed, values stay bytes as written.
 // A write changes only what it must, replaces the file atomically at once and updates the
-// parse. Nothing is kept between opens.
+// parse. Nothing is kept between opens. Anything in the file's place that is not a regular file
+// of sensible size reads as empty and is never replaced.
 class ProfileFile {
 public:
     explicit ProfileFile(QString path);

@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,7 +131,16 @@ INSTANTIATE_TEST_SUITE_P(Table, TextLines,
                                          LinesCase{"JustAnEnd", "\r\n", {""}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CatalogueLoading, AMissingTextFileStopsTheLoadAfterItsRecord)
+struct UnreadableTextCase {
+    const char* name;
+    std::optional<TestFiles::TTrap> trap; // none: the file is missing
+};
+
+class UnreadableText : public CatalogueLoading,
+                       public testing::WithParamInterface<UnreadableTextCase> {};
+
+// Whatever stands in a text file's place, the load stops at once after its record.
+TEST_P(UnreadableText, StopsTheLoadAfterItsRecord)
 {
     GivenIndex("[settings]\r\nmiracount=3\r\nvesnacount=1\r\n"
                "[mira-1]\r\nname=One\r\n[mira-2]\r\nname=Two\r\n[mira-3]\r\nname=Three\r\n"
@@ -137,10 +148,12 @@ TEST_F(CatalogueLoading, AMissingTextFileStopsTheLoadAfterItsRecord)
     GivenText("mira-1", "one");
     GivenText("mira-3", "three");
     GivenText("vesna-1", "four");
+    if (GetParam().trap)
+        TestFiles::PlaceTrap(Path("html/mira-2.htm.txt"), *GetParam().trap);
     TVelmoraDataArray works;
     try {
         LoadCatalogue(dir_.path(), works);
-        FAIL() << "the missing text file must be reported";
+        FAIL() << "the unreadable text file must be reported";
     } catch (const EFileOpenError& error) {
         EXPECT_NE(std::string(error.what()).find("mira-2.htm.txt"), std::string::npos)
             << error.what();
@@ -149,6 +162,15 @@ TEST_F(CatalogueLoading, AMissingTextFileStopsTheLoadAfterItsRecord)
     ASSERT_NE(works[1].Text, nullptr);
     EXPECT_TRUE(works[1].Text->empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnreadableText,
+    testing::Values(UnreadableTextCase{"Missing", std::nullopt},
+                    UnreadableTextCase{"Fifo", TestFiles::TTrap::Fifo},
+                    UnreadableTextCase{"Folder", TestFiles::TTrap::Directory},
+                    UnreadableTextCase{"LinkToDevZero", TestFiles::TTrap::LinkToDevZero},
+                    UnreadableTextCase{"HugeFile", TestFiles::TTrap::HugeFile}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CatalogueLoading, AuthorsLoadInTableOrderAndCopiesShareTheirText)
 {

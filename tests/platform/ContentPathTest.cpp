@@ -26,6 +26,34 @@ INSTANTIATE_TEST_SUITE_P(RelativeForms, ContentPathJoin,
                                          JoinCase{"design\\buttons\\close up.jpg",
                                                   "/opt/velmora/design/buttons/close up.jpg"},
                                          JoinCase{"\\html\\мира-1.htm.txt",
-                                                  "/opt/velmora/html/мира-1.htm.txt"}));
+                                                  "/opt/velmora/html/мира-1.htm.txt"},
+                                         JoinCase{"\\html\\..\\buttons.ini",
+                                                  "/opt/velmora/buttons.ini"},
+                                         JoinCase{"\\\\html\\.\\about.htm",
+                                                  "/opt/velmora/html/about.htm"}));
+
+struct LeavingCase {
+    const char* name;
+    const char* relative;
+};
+
+// A path out of the content folder names no file at all.
+class ContentPathLeaving : public testing::TestWithParam<LeavingCase> {};
+
+TEST_P(ContentPathLeaving, GivesNoPath)
+{
+    EXPECT_TRUE(ContentPath::Join(QStringLiteral("/opt/velmora"),
+                                  QString::fromUtf8(GetParam().relative))
+                    .isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ContentPathLeaving,
+    testing::Values(LeavingCase{"ClimbsToTheRoot", "..\\..\\..\\dev\\zero"},
+                    LeavingCase{"ClimbsIntoASiblingFolder", "\\..\\velmora-other\\a.jpg"},
+                    LeavingCase{"ClimbsPastItsOwnFolder", "design\\..\\..\\x"},
+                    LeavingCase{"IsTheParent", ".."},
+                    LeavingCase{"SlashesClimbToo", "/../../etc/passwd"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -178,15 +179,34 @@ TEST_F(ProfileFileTest, WriteIntoMissingFolderReports)
     EXPECT_FALSE(profile.LastError().isEmpty());
 }
 
-TEST_F(ProfileFileTest, AFileThatCannotBeReadIsNeverReplaced)
+struct TrapCase {
+    const char* name;
+    TestFiles::TTrap trap;
+};
+
+class ProfileFileTraps : public ProfileFileTest, public testing::WithParamInterface<TrapCase> {};
+
+// Whatever stands where the file should be reads as empty, at once, and is never replaced.
+TEST_P(ProfileFileTraps, ReadAsEmptyAndAreNeverReplaced)
 {
-    // A folder where the file should be: it exists but cannot be read as a file.
     const QString path = PathOf("settings.ini");
-    ASSERT_TRUE(QDir().mkpath(path + "/inside"));
+    TestFiles::PlaceTrap(path, GetParam().trap);
+    const QFileInfo before(path);
     ProfileFile profile(path);
     EXPECT_EQ(profile.ReadInteger("a", "k", 3), 3);
     EXPECT_FALSE(profile.WriteInteger("a", "k", 1));
-    EXPECT_TRUE(QDir(path + "/inside").exists());
+    EXPECT_FALSE(profile.LastError().isEmpty());
+    const QFileInfo after(path);
+    EXPECT_EQ(after.isSymLink(), before.isSymLink());
+    EXPECT_EQ(after.isDir(), before.isDir());
+    EXPECT_EQ(after.size(), before.size());
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, ProfileFileTraps,
+                         testing::Values(TrapCase{"Folder", TestFiles::TTrap::Directory},
+                                         TrapCase{"Fifo", TestFiles::TTrap::Fifo},
+                                         TrapCase{"LinkToDevZero", TestFiles::TTrap::LinkToDevZero},
+                                         TrapCase{"HugeFile", TestFiles::TTrap::HugeFile}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

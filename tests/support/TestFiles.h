@@ -10,4 +10,13 @@ namespace TestFiles {
 void Write(const QString& path, std::string_view bytes);
 std::string Read(const QString& path);
 
+// What a hostile content folder may hold in a file's place.
+enum class TTrap {
+    Fifo,          // opening it for reading blocks until a writer comes
+    Directory,     //
+    LinkToDevZero, // reads never end
+    HugeFile,      // a sparse regular file of 1 GiB
+};
+void PlaceTrap(const QString& path, TTrap trap);
+
 } // namespace TestFiles

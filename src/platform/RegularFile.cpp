@@ -1,0 +1,73 @@
+#include "RegularFile.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace RegularFile {
+namespace {
+
+TFailure Check(const struct stat& status, qint64 maxBytes)
+{
+    if (!S_ISREG(status.st_mode))
+        return TFailure::NotARegularFile;
+    return status.st_size > maxBytes ? TFailure::TooLarge : TFailure::None;
+}
+
+} // namespace
+
+TRead Read(const QString& path, qint64 maxBytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before {};
+    if (path.isEmpty())
+        return {{}, TFailure::Missing};
+    if (stat(name.constData(), &before) != 0)
+        return {{}, errno == ENOENT || errno == ENOTDIR ? TFailure::Missing : TFailure::Unreadable};
+    if (const TFailure failure = Check(before, maxBytes); failure != TFailure::None)
+        return {{}, failure};
+    // Non-blocking, in case a FIFO took the file's place since the look above.
+    const int descriptor = open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return {{}, TFailure::Unreadable};
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(descriptor);
+        return {{}, TFailure::Unreadable};
+    }
+    struct stat opened {};
+    if (fstat(descriptor, &opened) != 0)
+        return {{}, TFailure::Unreadable};
+    if (const TFailure failure = Check(opened, maxBytes); failure != TFailure::None)
+        return {{}, failure};
+    // One byte past the limit tells a file that grew meanwhile.
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, TFailure::Unreadable};
+    if (bytes.size() > maxBytes)
+        return {{}, TFailure::TooLarge};
+    return {std::move(bytes), TFailure::None};
+}
+
+QString Reason(TFailure failure)
+{
+    switch (failure) {
+    case TFailure::None:
+        return {};
+    case TFailure::Missing:
+        return QStringLiteral("The file does not exist.");
+    case TFailure::NotARegularFile:
+        return QStringLiteral("It is not a regular file.");
+    case TFailure::TooLarge:
+        return QStringLiteral("The file is too large.");
+    case TFailure::Unreadable:
+        return QStringLiteral("The file cannot be read.");
+    }
+    return {};
+}
+
+} // namespace RegularFile
