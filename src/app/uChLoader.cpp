@@ -78,7 +78,8 @@ void TfLoader::Timer2Timer()
 
 void TfLoader::FormPaint(QPainter& canvas)
 {
-    composition_ = background_;
+    // Only the window's part of the picture: a larger picture is never seen beyond it.
+    composition_ = background_.isNull() ? QImage() : background_.copy(rect());
     const int width = CurrentBarWidth();
     if (width > 0 && !composition_.isNull()) {
         QPainter composer(&composition_);

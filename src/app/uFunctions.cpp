@@ -1,6 +1,6 @@
 #include "uFunctions.h"
 
-#include <QFile>
+#include "RegularFile.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -10,6 +10,11 @@ namespace {
 
 constexpr JDIMENSION kMaxSide = 16384;
 constexpr qint64 kMaxDecodedBytes = 256LL * 1024 * 1024;
+// A picture of the largest decoded size compresses far below this.
+constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+// Every scan of a progressive picture goes over the whole picture again. Encoders write about
+// ten; a file of thousands could hold the program for minutes.
+constexpr int kMaxScans = 100;
 
 // libjpeg's own error handler ends the process; this one jumps back to the decoder, and any
 // warning (premature end, corrupt data) counts as a failure too.
@@ -26,6 +31,13 @@ struct DecodeErrors {
 void FailOnWarning(j_common_ptr cinfo, int level)
 {
     if (level < 0)
+        JumpOnError(cinfo);
+}
+
+void LimitScans(j_common_ptr cinfo)
+{
+    if (cinfo->is_decompressor &&
+        reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans)
         JumpOnError(cinfo);
 }
 
@@ -50,7 +62,8 @@ void CmykRowToRgb32(const JSAMPLE* cmyk, QRgb* out, JDIMENSION width, bool inver
 
 // Decodes into image; false on any error. Kept free of objects with destructors, since an
 // error leaves it by longjmp.
-bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image)
+bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image,
+            TPictureBudget& budget)
 {
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
@@ -60,7 +73,8 @@ bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     jpeg_start_decompress(&cinfo);
-    image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    image = budget.Allocate(QSize(int(cinfo.output_width), int(cinfo.output_height)),
+                            QImage::Format_RGB32);
     if (image.isNull())
         return false;
     JSAMPLE* cmykRow = cmyk ? static_cast<JSAMPLE*>((*cinfo.mem->alloc_small)(
@@ -79,7 +93,7 @@ bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image
 }
 
 // Sets up the error handling around Decode; libjpeg's state is released on every path.
-bool DecodeGuarded(const QByteArray& data, QImage& image)
+bool DecodeGuarded(const QByteArray& data, QImage& image, TPictureBudget& budget)
 {
     jpeg_decompress_struct cinfo;
     DecodeErrors errors;
@@ -87,21 +101,21 @@ bool DecodeGuarded(const QByteArray& data, QImage& image)
     errors.manager.error_exit = JumpOnError;
     errors.manager.emit_message = FailOnWarning;
     jpeg_create_decompress(&cinfo);
-    const bool decoded = setjmp(errors.failed) == 0 && Decode(data, cinfo, image);
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = LimitScans;
+    cinfo.progress = &progress;
+    const bool decoded = setjmp(errors.failed) == 0 && Decode(data, cinfo, image, budget);
     jpeg_destroy_decompress(&cinfo);
     return decoded;
 }
 
 } // namespace
 
-void LoadJpegBitmap(const QString& path, QImage& bitmap)
+void LoadJpegBitmap(const QString& path, QImage& bitmap, TPictureBudget& budget)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray data = file.readAll();
+    const RegularFile::TRead read = RegularFile::Read(path, kMaxFileBytes);
     QImage decoded;
-    if (!data.isEmpty() && DecodeGuarded(data, decoded))
+    if (read.Ok() && !read.Bytes.isEmpty() && DecodeGuarded(read.Bytes, decoded, budget))
         bitmap = decoded;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureBudget.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -18,8 +20,8 @@ struct TRect {
 };
 
 // Fills bitmap with the JPEG picture at path. A missing file, or one that is not a sound JPEG
-// of sensible size, leaves bitmap as it was.
-void LoadJpegBitmap(const QString& path, QImage& bitmap);
+// of sensible size and cost, or one past the budget, leaves bitmap as it was.
+void LoadJpegBitmap(const QString& path, QImage& bitmap, TPictureBudget& budget = PictureBudget());
 
 bool PointInRect(QPoint point, const TRect& rect, bool inclusive);
 

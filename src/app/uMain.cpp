@@ -39,9 +39,10 @@ const std::array<TSign, 7> kSigns = {{
 
 TBackgroundPair LoadBackground(const QString& contentDir, QStringView relativePath)
 {
+    // The composition is made at the window's size when first painted: a copy of a picture
+    // larger than its window would double its memory for nothing.
     TBackgroundPair pair;
     LoadJpegBitmap(ContentPath::Join(contentDir, relativePath), pair.Picture);
-    pair.Composition = pair.Picture.copy();
     return pair;
 }
 

@@ -24,7 +24,7 @@ void TfChContext::FormCreate()
         ButtonGroup->AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
     LoadJpegBitmap(ContentPath::Join(fMain->ContentDir, u"\\design\\windows\\context\\fon.jpg"),
                    Background);
-    Surface = Background.copy();
+    Surface = Background;
 }
 
 TBrowserWindow* TfChContext::Target() const

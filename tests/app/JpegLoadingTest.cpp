@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
+#include <vector>
+
+#include <jpeglib.h>
 
 namespace {
 
@@ -17,6 +21,47 @@ std::string EncodeJpeg(const QImage& image)
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.save(&buffer, "JPG", 95));
     return std::string(bytes.constData(), size_t(bytes.size()));
+}
+
+// A progressive JPEG of a grey picture whose coefficients come in the given number of
+// successive-approximation steps per band: each step is a scan of its own.
+std::string EncodeProgressive(int width, int height, int stepsPerBand)
+{
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    std::vector<jpeg_scan_info> scans;
+    scans.push_back({1, {0}, 0, 0, 0, 0}); // the DC coefficients
+    for (int band = 1; band < DCTSIZE2; ++band) {
+        const int lowestBit = stepsPerBand - 1;
+        scans.push_back({1, {0}, band, band, 0, lowestBit});
+        for (int bit = lowestBit; bit > 0; --bit)
+            scans.push_back({1, {0}, band, band, bit, bit - 1});
+    }
+    cinfo.scan_info = scans.data();
+    cinfo.num_scans = int(scans.size());
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(static_cast<size_t>(width));
+    while (cinfo.next_scanline < cinfo.image_height) {
+        for (int x = 0; x < width; ++x)
+            row[size_t(x)] = JSAMPLE((x * 7 + int(cinfo.next_scanline) * 13) & 0xFF);
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::string bytes(reinterpret_cast<const char*>(buffer), size);
+    std::free(buffer);
+    return bytes;
 }
 
 QImage Filled(int width, int height, QColor color, QImage::Format format = QImage::Format_RGB32)
@@ -126,6 +171,73 @@ TEST_F(JpegLoading, MissingFileLeavesTheBitmapEmpty)
     QImage bitmap;
     LoadJpegBitmap(dir_.filePath("absent.jpg"), bitmap);
     EXPECT_TRUE(bitmap.isNull());
+}
+
+struct TrapCase {
+    const char* name;
+    TestFiles::TTrap trap;
+};
+
+class PictureTraps : public JpegLoading, public testing::WithParamInterface<TrapCase> {};
+
+// Whatever stands in a picture's place is never read whole, nor waited for.
+TEST_P(PictureTraps, LeaveTheBitmapUnchanged)
+{
+    const QString path = dir_.filePath("picture.jpg");
+    TestFiles::PlaceTrap(path, GetParam().trap);
+    const QImage before = Filled(5, 5, Qt::green);
+    QImage bitmap = before;
+    LoadJpegBitmap(path, bitmap);
+    EXPECT_EQ(bitmap, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PictureTraps,
+                         testing::Values(TrapCase{"Fifo", TestFiles::TTrap::Fifo},
+                                         TrapCase{"Folder", TestFiles::TTrap::Directory},
+                                         TrapCase{"LinkToDevZero", TestFiles::TTrap::LinkToDevZero},
+                                         TrapCase{"HugeFile", TestFiles::TTrap::HugeFile}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(JpegLoading, AProgressivePictureOfOrdinaryScansLoads)
+{
+    QImage bitmap;
+    LoadJpegBitmap(Given(EncodeProgressive(40, 24, 1)), bitmap);
+    EXPECT_EQ(bitmap.size(), QSize(40, 24));
+}
+
+TEST_F(JpegLoading, AProgressivePictureOfHundredsOfScansCountsAsBroken)
+{
+    // 1 + 63 bands of 11 steps: 694 scans.
+    QImage bitmap;
+    LoadJpegBitmap(Given(EncodeProgressive(40, 24, 11)), bitmap);
+    EXPECT_TRUE(bitmap.isNull());
+}
+
+TEST(PictureBudgetTest, APicturePastTheBudgetIsNotDecodedUntilAnotherGoes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("picture.jpg");
+    TestFiles::Write(path, EncodeJpeg(Filled(100, 100, Qt::red)));
+    const qint64 pictureBytes = 100 * 100 * 4;
+    TPictureBudget budget(pictureBytes * 2);
+
+    QImage first, second, third;
+    LoadJpegBitmap(path, first, budget);
+    LoadJpegBitmap(path, second, budget);
+    LoadJpegBitmap(path, third, budget);
+    EXPECT_FALSE(first.isNull());
+    EXPECT_FALSE(second.isNull());
+    EXPECT_TRUE(third.isNull());
+    EXPECT_EQ(budget.InUse(), pictureBytes * 2);
+
+    const QImage copy = second; // copies share the pixels and cost nothing more
+    second = QImage();
+    LoadJpegBitmap(path, third, budget);
+    EXPECT_TRUE(third.isNull());
+    first = QImage();
+    LoadJpegBitmap(path, third, budget);
+    EXPECT_FALSE(third.isNull());
+    EXPECT_EQ(third.pixel(50, 50) & 0xFFFFFF, copy.pixel(50, 50) & 0xFFFFFF);
 }
 
 } // namespace
