@@ -72,6 +72,7 @@ void TBrowserWindow::CreateCommon(bool navigate)
     wb->BeforeNavigate = [this](const QUrl& url) { return wbBeforeNavigate2(url); };
     wb->NewWindow = [this](const QUrl& url) { return wbNewWindow2(url); };
     wb->DocumentComplete = [this](const QUrl& url) {
+        pageRefused_ = false;
         if (Created())
             Guarded([&] { wbDocumentComplete(url); });
     };
@@ -276,9 +277,17 @@ bool TBrowserWindow::wbNewWindow2(const QUrl& url)
 // Lets a page open a new browser window, outside the program, only as the settings allow.
 void TBrowserWindow::AskBeforeOpening(const QUrl& url)
 {
+    // One question at a time, and none again from a page the user refused: a page that keeps
+    // asking would otherwise never let the user go.
+    if (fChMessage->isVisible() || pageRefused_)
+        return;
     int remembered = 1;
     const int ask = fChMessage->Prepare(TfChMessage::WebMessage, remembered);
-    const bool allowed = ask != 0 ? fChMessage->exec() == TfChMessage::Yes : remembered != 1;
+    bool allowed = remembered != 1;
+    if (ask != 0) {
+        allowed = fChMessage->exec() == TfChMessage::Yes;
+        pageRefused_ = !allowed;
+    }
     if (allowed)
         Dialogs().OpenExternally(url);
 }

@@ -100,4 +100,5 @@ private:
     std::optional<TMainMenuEx> windowButtons_;
     std::optional<TScrollCoupling> scrolling_;
     TLinkActions links_;
+    bool pageRefused_ = false; // the user refused the page shown a new window
 };

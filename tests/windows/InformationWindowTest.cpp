@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
@@ -267,6 +269,57 @@ INSTANTIATE_TEST_SUITE_P(
         NewWindowCase{"QuestionOnAskedAgain",
                       "[MESSAGES]\r\nshowwebmessage=1\r\nShowWebMessage_yn=0\r\n", "no", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+QStringList warnings;
+
+void RecordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg)
+        warnings << message;
+}
+
+// A page that keeps asking for windows: asked once, refused without a question while it is
+// open, and refused quietly once the user said no.
+TEST_F(InformationWindowTest, APageThatKeepsAskingForWindowsIsAskedOnce)
+{
+    GivenPage("nagging.htm", "<!DOCTYPE html><html><body><script>function nag(n) {"
+                             " for (var i = 0; i < n; ++i) window.open('https://example.org/'); }"
+                             "</script></body></html>");
+    warnings.clear();
+    const QtMessageHandler previousHandler = qInstallMessageHandler(RecordWarnings);
+    QWebEnginePage& page = *info_->Browser().View().page();
+    int requests = 0;
+    QObject::connect(&page, &QWebEnginePage::newWindowRequested, info_.get(),
+                     [&](QWebEngineNewWindowRequest&) { ++requests; });
+    int questions = 0;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, message_.get(), [&] {
+        if (!message_->isVisible())
+            return;
+        if (questions == 0) {
+            ++questions;
+            page.runJavaScript("nag(5)");
+        } else if (requests >= 6) {
+            QTest::mouseClick(message_.get(), Qt::LeftButton, {},
+                              content_.ButtonBounds("no").center());
+        }
+    });
+    answerer.start(20);
+    Open(*info_, "nagging.htm");
+    page.runJavaScript("nag(1)");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return requests >= 6 && !message_->isVisible(); }, 15000));
+    page.runJavaScript("nag(10)");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return requests >= 16; }, 15000));
+    // Each request is handled just after it arrives; this comes after the last of them.
+    bool handled = false;
+    QTimer::singleShot(0, info_.get(), [&] { handled = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 5000));
+    qInstallMessageHandler(previousHandler);
+    EXPECT_EQ(questions, 1);
+    EXPECT_FALSE(message_->isVisible());
+    EXPECT_TRUE(content_.Dialogs.Opened.isEmpty());
+    EXPECT_TRUE(warnings.filter("Recursive").isEmpty()) << warnings.join("\n").toStdString();
+}
 
 TEST_F(InformationWindowTest, ThePopUpCopiesFromTheInformationPage)
 {
