@@ -7,6 +7,8 @@
 #include "uFunctions.h"
 #include "uMain.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 constexpr int kWidth = 500;
@@ -101,17 +103,40 @@ void TfChMessage::FormMouseUp(Qt::MouseButton, QPoint point)
 {
     Mover->MouseUp(point);
     ButtonGroup->MouseUp(point);
-    ProfileFile settings = OpenSettings(contentDir_);
     switch (ButtonGroup->FindButtonAt(point)) {
     case NoButton:
-        done(No);
+        Answer(No);
         break;
     case YesButton:
-        done(Yes);
-        WriteSetting(settings, kSection, kQuestions[MessageKind].AnswerKey, 0);
+        Answer(Yes);
         break;
     default:
         break;
     }
     Invalidate();
+}
+
+void TfChMessage::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Guarded([this] { Answer(Yes); });
+        break;
+    case Qt::Key_Escape:
+        Guarded([this] { Answer(No); });
+        break;
+    default:
+        TSkinnedWindowOf<QDialog>::keyPressEvent(event);
+        break;
+    }
+}
+
+void TfChMessage::Answer(TAnswer answer)
+{
+    done(answer);
+    if (answer == Yes) {
+        ProfileFile settings = OpenSettings(contentDir_);
+        WriteSetting(settings, kSection, kQuestions[MessageKind].AnswerKey, 0);
+    }
 }

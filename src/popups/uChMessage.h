@@ -11,7 +11,8 @@
 
 // The one modal question of the program, asked in its own picture with "no" and "yes":
 // leaving the program (kind 0) or letting a page open a new browser window (kind 1). The user
-// may drag it around the screen. exec() answers 1 for "yes" and 2 for "no".
+// may drag it around the screen. exec() answers 1 for "yes" and 2 for "no". Enter answers "yes"
+// and Escape "no" whatever the pictures, so a broken skin never leaves the user without a way out.
 class TfChMessage : public TSkinnedWindowOf<QDialog> {
 public:
     enum TMessageKind { CloseMessage = 0, WebMessage = 1 };
@@ -28,9 +29,12 @@ protected:
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;
     void FormMouseMove(QPoint point) override;
     void FormMouseUp(Qt::MouseButton button, QPoint point) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();
+    // Ends the question; "yes" is remembered.
+    void Answer(TAnswer answer);
     void LoadBackground(const QString& relativePath);
 
     QString contentDir_;

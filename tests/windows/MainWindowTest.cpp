@@ -6,6 +6,8 @@
 #include "uChMessage.h"
 #include "uMain.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -52,6 +54,30 @@ protected:
             if (asked_)
                 QTest::mouseClick(message_.get(), Qt::LeftButton, {}, Centre(section));
         });
+    }
+
+    // The question's answer, given with a key once it shows.
+    void AnswerQuestionWithKey(Qt::Key key)
+    {
+        asked_ = false;
+        QTimer::singleShot(0, message_.get(), [this, key] {
+            asked_ = message_->isVisible();
+            if (asked_)
+                QTest::keyClick(message_.get(), key);
+        });
+    }
+
+    // Closing as a window manager asks it, whatever the window's own buttons.
+    void RequestCloseAsTheWindowManager()
+    {
+        QCloseEvent request;
+        QCoreApplication::sendEvent(main_->windowHandle(), &request);
+    }
+
+    std::string RememberedCloseAnswer() const
+    {
+        return ProfileFile(content_.Path("settings.ini"))
+            .ReadString("MESSAGES", "ShowCloseMessage_yn", "absent");
     }
 
     QRgb PixelOnScreen(QPoint point) const { return main_->grab().toImage().pixel(point); }
@@ -198,6 +224,79 @@ INSTANTIATE_TEST_SUITE_P(
                     CloseCase{"AskOnYesWritesZero",
                               "[MESSAGES]\r\nshowclosemessage=1\r\nShowCloseMessage_yn=1\r\n",
                               "yes", true, "0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BrokenSkinCase {
+    const char* name;
+    std::function<std::string(const std::string& sampleButtons)> buttons;
+};
+
+class BrokenSkin : public MainWindowTest, public testing::WithParamInterface<BrokenSkinCase> {};
+
+// However broken the skin, the user can leave: the window manager's close request reaches the
+// question, and the question answers Escape as "no" and Enter as "yes".
+TEST_P(BrokenSkin, LeavesTheUserAWayOut)
+{
+    const QString buttons = content_.Path("buttons.ini");
+    TestFiles::Write(buttons, GetParam().buttons(TestFiles::Read(buttons)));
+    Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+
+    AnswerQuestionWithKey(Qt::Key_Escape);
+    RequestCloseAsTheWindowManager();
+    EXPECT_TRUE(asked_);
+    EXPECT_TRUE(main_->isVisible());
+    EXPECT_EQ(RememberedCloseAnswer(), "absent");
+
+    AnswerQuestionWithKey(Qt::Key_Return);
+    RequestCloseAsTheWindowManager();
+    EXPECT_TRUE(asked_);
+    EXPECT_FALSE(main_->isVisible());
+    EXPECT_EQ(RememberedCloseAnswer(), "0");
+}
+
+std::string Replaced(std::string text, std::string_view from, std::string_view to)
+{
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BrokenSkin,
+    testing::Values(
+        BrokenSkinCase{"Empty", [](const std::string&) { return std::string(); }},
+        BrokenSkinCase{"Garbage",
+                       [](const std::string&) {
+                           std::string bytes(4096, '\0');
+                           for (size_t i = 0; i < bytes.size(); ++i)
+                               bytes[i] = char((i * 7919 + 13) % 251);
+                           return bytes;
+                       }},
+        BrokenSkinCase{"Utf16",
+                       [](const std::string& sample) {
+                           const QString text = QString::fromLatin1(sample);
+                           return "\xFF\xFE" +
+                                  std::string(reinterpret_cast<const char*>(text.utf16()),
+                                              size_t(text.size()) * 2);
+                       }},
+        BrokenSkinCase{"CarriageReturnsOnly",
+                       [](const std::string& sample) { return Replaced(sample, "\r\n", "\r"); }},
+        BrokenSkinCase{"NulBytes",
+                       [](const std::string& sample) {
+                           return Replaced(sample, "=", std::string("=\0", 2));
+                       }},
+        BrokenSkinCase{"NoCloseAndNoYes",
+                       [](const std::string& sample) {
+                           return Replaced(Replaced(sample, "[close]", "[gone]"), "[yes]",
+                                           "[gone too]");
+                       }},
+        BrokenSkinCase{"ImpossibleBoundsForYesAndNo",
+                       [](const std::string& sample) {
+                           const std::string impossible = "bnd_x=0x7FFFFFFF\r\nbnd_y=-2147483648\r\n"
+                                                          "bnd_w=-5\r\nbnd_h=0\r\n";
+                           return "[yes]\r\n" + impossible + "[no]\r\n" + impossible + sample;
+                       }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct PlacementCase {

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,6 +89,36 @@ TEST_F(MessageWindowTest, PressingYesAndReleasingElsewhereAnswersNothing)
     EXPECT_TRUE(message_->isVisible());
     EXPECT_FALSE(QFile::exists(content_.Path("settings.ini")));
 }
+
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    std::optional<TfChMessage::TAnswer> answer; // none: the question stays open
+};
+
+class AnswerKeys : public MessageWindowTest, public testing::WithParamInterface<KeyCase> {};
+
+// The keys answer whatever the pictures, and a "yes" by key is remembered as one by mouse.
+TEST_P(AnswerKeys, AnswerAsTheirButtons)
+{
+    int remembered = 0;
+    message_->Prepare(TfChMessage::WebMessage, remembered);
+    message_->setResult(0);
+    QTest::keyClick(message_.get(), GetParam().key);
+    const auto answer = GetParam().answer;
+    EXPECT_EQ(message_->isVisible(), !answer.has_value());
+    EXPECT_EQ(message_->result(), answer.value_or(TfChMessage::TAnswer(0)));
+    const std::string stored =
+        ProfileFile(content_.Path("settings.ini")).ReadString("MESSAGES", "ShowWebMessage_yn", "");
+    EXPECT_EQ(stored, answer == TfChMessage::Yes ? "0" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AnswerKeys,
+                         testing::Values(KeyCase{"Return", Qt::Key_Return, TfChMessage::Yes},
+                                         KeyCase{"KeypadEnter", Qt::Key_Enter, TfChMessage::Yes},
+                                         KeyCase{"Escape", Qt::Key_Escape, TfChMessage::No},
+                                         KeyCase{"OtherKeys", Qt::Key_Space, std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MessageWindowTest, DraggingStaysOnTheScreen)
 {
