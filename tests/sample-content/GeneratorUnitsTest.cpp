@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TPaletteCase{"Silver", "серебряный", 1, false, true},
                     TPaletteCase{"UnknownFallsBack", "бежевый", 1, false, false},
                     TPaletteCase{"Empty", "", 1, false, false}),
-    [](const auto& info) { return info.param.Name; });
+    [](const testing::TestParamInfo<TPaletteCase>& testCase) { return testCase.param.Name; });
 
 TEST(PaletteFromColourText, LightAndDarkPrefixesShadeTheColour)
 {
