@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+
+// Motifs more than one family of designs draws.
+namespace DecorShapes {
+
+// A star of the given points, its first point up and then turned by turn radians.
+QPainterPath StarPath(QPointF center, double outer, double inner, int points, double turn);
+
+// A flower of two layers of petals round a heart, turned by turn degrees.
+void Flower(QPainter& p, QPointF center, double radius, const QColor& petal, const QColor& heart,
+            int petals, double turn);
+
+} // namespace DecorShapes

@@ -1,0 +1,21 @@
+#include "NailCanvas.h"
+
+#include <QLinearGradient>
+
+QPointF TNailCanvas::RandomPoint(double fromY, double toY)
+{
+    return Point(Random.Between(-0.5, 0.5), Random.Between(fromY, toY));
+}
+
+void TNailCanvas::FillBase(const QColor& base, const QColor& tip)
+{
+    QLinearGradient gradient(Point(0, 0), Point(0, 1));
+    gradient.setColorAt(0, base);
+    gradient.setColorAt(1, tip);
+    Painter.fillRect(FillArea(), gradient);
+}
+
+void TNailCanvas::FillPlain(const QColor& color)
+{
+    FillBase(color.lighter(104), color.darker(106));
+}
