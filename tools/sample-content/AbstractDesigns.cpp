@@ -36,8 +36,11 @@ void Marble(TNailCanvas& nail)
     for (int k = 0; k < 4; ++k) {
         QPainterPath vein;
         vein.moveTo(nail.Point(nail.Random.Between(-0.6, 0.6), -0.05));
-        vein.cubicTo(nail.RandomPoint(0.2, 0.5), nail.RandomPoint(0.4, 0.8),
-                     nail.Point(nail.Random.Between(-0.6, 0.6), 1.05));
+        // Drawn from the tip back, the order the veins have always been made in.
+        const QPointF tip = nail.Point(nail.Random.Between(-0.6, 0.6), 1.05);
+        const QPointF upper = nail.RandomPoint(0.4, 0.8);
+        const QPointF lower = nail.RandomPoint(0.2, 0.5);
+        vein.cubicTo(lower, upper, tip);
         const bool gold = k == 0;
         p.setPen(QPen(WithAlpha(gold ? pal.Metal() : pal.At(1), gold ? 230 : 120),
                       nail.Width * (gold ? 0.025 : nail.Random.Between(0.01, 0.04))));

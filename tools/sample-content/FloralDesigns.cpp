@@ -48,8 +48,7 @@ void BigFlower(TNailCanvas& nail)
         return;
     }
     const double r = nail.Width * 0.2;
-    const QPointF corner =
-        nail.Point(nail.Random.Between(-0.3, 0.3), nail.Random.Between(0.7, 0.85));
+    const QPointF corner = nail.RandomPoint(0.7, 0.85, 0.3);
     Leaf(p, corner + QPointF(0, r * 0.6), r * 1.3, 160, LeafColor(pal));
     DecorShapes::Flower(p, corner, r, pal.At(1), pal.At(2), 5, nail.Random.Between(0, 60));
 }
@@ -61,9 +60,9 @@ void SmallFlowers(TNailCanvas& nail)
     const int count = nail.Accent ? 4 : 2;
     for (int k = 0; k < count; ++k) {
         const double r = nail.Width * nail.Random.Between(0.13, 0.2);
-        DecorShapes::Flower(nail.Painter,
-                            nail.RandomPoint(0.25 + 0.6 * k / count, 0.3 + 0.6 * k / count), r,
-                            pal.At(1), pal.At(2), 5, nail.Random.Between(0, 72));
+        const double turn = nail.Random.Between(0, 72);
+        const QPointF center = nail.RandomPoint(0.25 + 0.6 * k / count, 0.3 + 0.6 * k / count);
+        DecorShapes::Flower(nail.Painter, center, r, pal.At(1), pal.At(2), 5, turn);
     }
 }
 

@@ -108,7 +108,8 @@ void Thread(TNailCanvas& nail)
     for (int k = 0; k < 2; ++k) {
         QPainterPath line;
         line.moveTo(nail.Point(-0.6, nail.Random.Between(0.1, 0.9)));
-        line.quadTo(nail.RandomPoint(0.2, 0.8), nail.Point(0.6, nail.Random.Between(0.1, 0.9)));
+        const QPointF end = nail.Point(0.6, nail.Random.Between(0.1, 0.9));
+        line.quadTo(nail.RandomPoint(0.2, 0.8), end);
         p.drawPath(line);
     }
 }

@@ -2,9 +2,12 @@
 
 #include <QLinearGradient>
 
-QPointF TNailCanvas::RandomPoint(double fromY, double toY)
+QPointF TNailCanvas::RandomPoint(double fromY, double toY, double halfWidth)
 {
-    return Point(Random.Between(-0.5, 0.5), Random.Between(fromY, toY));
+    // The height is drawn first; the pictures have always been made in that order.
+    const double y = Random.Between(fromY, toY);
+    const double x = Random.Between(-halfWidth, halfWidth);
+    return Point(x, y);
 }
 
 void TNailCanvas::FillBase(const QColor& base, const QColor& tip)

@@ -77,8 +77,8 @@ void PaintBackdrop(QPainter& p, QSize size, SeededRandom& random)
     p.fillRect(QRect(QPoint(0, 0), size), wash);
     p.setPen(Qt::NoPen);
     for (int k = 0; k < 5; ++k) {
-        const QPointF center(random.Between(0, size.width()),
-                             random.Between(0, size.height() * 0.6));
+        const double y = random.Between(0, size.height() * 0.6);
+        const QPointF center(random.Between(0, size.width()), y);
         const double r = random.Between(0.08, 0.2) * size.width();
         QRadialGradient bokeh(center, r);
         bokeh.setColorAt(0, QColor(255, 255, 255, 110));

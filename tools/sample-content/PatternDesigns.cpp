@@ -191,10 +191,11 @@ void Stars(TNailCanvas& nail)
     for (int k = 0; k < count; ++k) {
         const double r =
             nail.Width * (k == 0 && nail.Accent ? 0.22 : nail.Random.Between(0.05, 0.12));
+        const double turn = nail.Random.Between(0, 1);
+        const QPointF center =
+            k == 0 && nail.Accent ? nail.Point(0, 0.55) : nail.RandomPoint(0.1, 0.95);
         p.setBrush(k % 2 ? pal.At(2) : pal.At(1));
-        p.drawPath(DecorShapes::StarPath(k == 0 && nail.Accent ? nail.Point(0, 0.55)
-                                                               : nail.RandomPoint(0.1, 0.95),
-                                         r, r * 0.42, 5, nail.Random.Between(0, 1)));
+        p.drawPath(DecorShapes::StarPath(center, r, r * 0.42, 5, turn));
     }
 }
 
