@@ -185,18 +185,18 @@ TEST(SkinLayoutTest, SectionsAndPicturePathsAreUnique)
         for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
             EXPECT_TRUE(pictures.insert(SkinLayout::PicturePath(section, state)).second);
     };
-    for (const TButtonSpec& button : SkinLayout::Buttons())
+    for (const TButtonLayout& button : SkinLayout::Buttons())
         add(button.Section);
-    for (const TSignSpec& sign : SkinLayout::Signs())
+    for (const TSignLayout& sign : SkinLayout::Signs())
         add(sign.Section);
-    for (const TScrollSpec& scroll : SkinLayout::Scrolls())
+    for (const TScrollLayout& scroll : SkinLayout::Scrolls())
         for (std::string_view part : {scroll.Up, scroll.Down, scroll.Thumb})
             EXPECT_TRUE(sections.count(std::string(part))) << part;
 }
 
 TEST(SkinLayoutTest, FilterSwitchesAreTheOnlyToggles)
 {
-    for (const TButtonSpec& button : SkinLayout::Buttons())
+    for (const TButtonLayout& button : SkinLayout::Buttons())
         EXPECT_EQ(button.Look == TLook::Toggle, button.Section.rfind("filtr_", 0) == 0)
             << button.Section;
 }
@@ -205,7 +205,7 @@ TEST(ButtonPainterTest, RoundedButtonsKeepTheSurfaceInTheirCorners)
 {
     QImage underlay(80, 26, QImage::Format_RGB32);
     underlay.fill(QColor(0x12, 0x34, 0x56));
-    for (const TButtonSpec& button : SkinLayout::Buttons()) {
+    for (const TButtonLayout& button : SkinLayout::Buttons()) {
         if (button.Look != TLook::Pill && button.Look != TLook::Toggle)
             continue;
         const QImage surface = underlay.scaled(button.Bounds.size());
@@ -238,7 +238,7 @@ TEST(SignPicturesTest, LaterPicturesRepeatTheSignsTheyCover)
     std::vector<QImage> up;
     std::vector<QRect> bounds;
     std::vector<QPolygonF> shapes;
-    for (const TSignSpec& sign : SkinLayout::Signs()) {
+    for (const TSignLayout& sign : SkinLayout::Signs()) {
         up.push_back(scene.Picture(sign, 1));
         scene.Settle(sign);
         QPolygonF shape;
@@ -291,7 +291,7 @@ TEST(SignPicturesTest, StatesDifferOnlyWhereNoLaterPictureCovers)
 {
     MainWindowPainter::TSignScene scene(MainWindowPainter::PaintBackground());
     const auto signs = SkinLayout::Signs();
-    const auto boundsOf = [](const TSignSpec& sign) {
+    const auto boundsOf = [](const TSignLayout& sign) {
         QPolygon points;
         for (const QPoint& point : sign.Polygon)
             points << point;

@@ -19,7 +19,7 @@ using namespace SampleStyle;
 constexpr int kBand = 60;
 constexpr QPointF kMedallion{505, 410};
 
-QPolygonF RingOf(const TSignSpec& sign)
+QPolygonF RingOf(const TSignLayout& sign)
 {
     QPolygonF ring;
     // The last point closes the ring and is not part of the shape.
@@ -28,7 +28,7 @@ QPolygonF RingOf(const TSignSpec& sign)
     return ring;
 }
 
-QRect BoundsOf(const TSignSpec& sign)
+QRect BoundsOf(const TSignLayout& sign)
 {
     QPolygon points;
     for (const QPoint& point : sign.Polygon)
@@ -156,7 +156,7 @@ void PaintCorners(QPainter& p)
 void PaintShadows(QPainter& p)
 {
     p.setPen(Qt::NoPen);
-    for (const TSignSpec& sign : SkinLayout::Signs()) {
+    for (const TSignLayout& sign : SkinLayout::Signs()) {
         for (int k = 1; k <= 4; ++k) {
             p.setBrush(QColor(0x6E, 0x2A, 0x35, 10));
             p.drawPolygon(RingOf(sign).translated(k * 0.8, k * 1.4));
@@ -176,7 +176,7 @@ struct TSignColours {
 // rim keeps the two seamless.
 constexpr double kHaloRadius = 56;
 
-TSignColours ColoursOf(const TSignSpec& sign, size_t state)
+TSignColours ColoursOf(const TSignLayout& sign, size_t state)
 {
     const QColor tint = QColor::fromRgb(sign.Tint);
     const QColor light = tint.lighter(108);
@@ -196,7 +196,7 @@ TSignColours ColoursOf(const TSignSpec& sign, size_t state)
     }
 }
 
-void PaintSign(QPainter& p, const TSignSpec& sign, size_t state)
+void PaintSign(QPainter& p, const TSignLayout& sign, size_t state)
 {
     const QPolygonF ring = RingOf(sign);
     const TSignColours colours = ColoursOf(sign, state);
@@ -267,7 +267,7 @@ QImage PaintBackground()
 
 TSignScene::TSignScene(QImage background) : scene_(std::move(background)) {}
 
-QImage TSignScene::Picture(const TSignSpec& sign, size_t state) const
+QImage TSignScene::Picture(const TSignLayout& sign, size_t state) const
 {
     const QRect bounds = BoundsOf(sign);
     QImage picture = scene_.copy(bounds);
@@ -277,7 +277,7 @@ QImage TSignScene::Picture(const TSignSpec& sign, size_t state) const
     return picture;
 }
 
-void TSignScene::Settle(const TSignSpec& sign)
+void TSignScene::Settle(const TSignLayout& sign)
 {
     QPainter p(&scene_);
     PaintSign(p, sign, 1);

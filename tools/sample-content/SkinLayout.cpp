@@ -26,7 +26,7 @@ constexpr std::array<QPoint, 5> kMaterials = {
 constexpr std::array<QPoint, 7> kMood = {
     {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}}};
 
-const std::array<TSignSpec, 7> kSigns = {{
+const std::array<TSignLayout, 7> kSigns = {{
     {"sign_1_4",
      kAllWorks,
      "All designs",
@@ -127,7 +127,7 @@ const std::array<TFilterGroupLayout, 6> kFilterGroups = {{
 constexpr QRect kFilterArea{679, 306, 156, 220};
 constexpr int kColumnGap = 4;
 
-void AddFilterButtons(std::vector<TButtonSpec>& buttons)
+void AddFilterButtons(std::vector<TButtonLayout>& buttons)
 {
     for (size_t g = 0; g < kFilterGroups.size(); ++g) {
         const TFilterGroupLayout& group = kFilterGroups[g];
@@ -150,7 +150,7 @@ void AddFilterButtons(std::vector<TButtonSpec>& buttons)
 constexpr std::array<std::string_view, 7> kTabLabels = {
     "All designs", "Complexity", "Time", "Colour", "Theme", "Materials", "Mood"};
 
-void AddTabs(std::vector<TButtonSpec>& buttons)
+void AddTabs(std::vector<TButtonLayout>& buttons)
 {
     for (size_t t = 0; t < kTabLabels.size(); ++t) {
         buttons.push_back(
@@ -161,9 +161,9 @@ void AddTabs(std::vector<TButtonSpec>& buttons)
     }
 }
 
-std::vector<TButtonSpec> BuildButtons()
+std::vector<TButtonLayout> BuildButtons()
 {
-    std::vector<TButtonSpec> buttons = {
+    std::vector<TButtonLayout> buttons = {
         // main window frame strip
         {"zoom",
          Main,
@@ -275,7 +275,7 @@ std::vector<TButtonSpec> BuildButtons()
     return buttons;
 }
 
-const std::array<TScrollSpec, 3> kScrolls = {{
+const std::array<TScrollLayout, 3> kScrolls = {{
     {"wb_vscroll", "scroll_up", "scroll_down", "scroll_thumb", {660, 52, 12, 476}, Track},
     {"wb_vscroll_L21", "scroll_up", "scroll_down", "scroll_thumb", {505, 47, 12, 486}, Track},
     {"wb_vscroll_sh",
@@ -288,18 +288,18 @@ const std::array<TScrollSpec, 3> kScrolls = {{
 
 } // namespace
 
-std::span<const TButtonSpec> Buttons()
+std::span<const TButtonLayout> Buttons()
 {
-    static const std::vector<TButtonSpec> buttons = BuildButtons();
+    static const std::vector<TButtonLayout> buttons = BuildButtons();
     return buttons;
 }
 
-std::span<const TSignSpec> Signs()
+std::span<const TSignLayout> Signs()
 {
     return kSigns;
 }
 
-std::span<const TScrollSpec> Scrolls()
+std::span<const TScrollLayout> Scrolls()
 {
     return kScrolls;
 }

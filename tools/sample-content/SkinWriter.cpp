@@ -70,7 +70,7 @@ void AddButtonSection(IniText& ini, std::string_view section, const QRect& bound
     ini.Key("bnd_h", bounds.height());
 }
 
-QRect BoundsOf(const TSignSpec& sign)
+QRect BoundsOf(const TSignLayout& sign)
 {
     QPolygon points;
     for (const QPoint& point : sign.Polygon)
@@ -80,7 +80,7 @@ QRect BoundsOf(const TSignSpec& sign)
 
 void WriteButtons(ContentFolder& folder, const std::map<TSurface, QImage>& surfaces, IniText& ini)
 {
-    for (const TButtonSpec& button : SkinLayout::Buttons()) {
+    for (const TButtonLayout& button : SkinLayout::Buttons()) {
         const QImage& surface = surfaces.at(button.Surface);
         const QImage underlay = surface.copy(QRect(button.Bounds.topLeft(), button.Bounds.size()));
         for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
@@ -93,7 +93,7 @@ void WriteButtons(ContentFolder& folder, const std::map<TSurface, QImage>& surfa
 void WriteSigns(ContentFolder& folder, const QImage& main, IniText& ini)
 {
     MainWindowPainter::TSignScene scene(main);
-    for (const TSignSpec& sign : SkinLayout::Signs()) {
+    for (const TSignLayout& sign : SkinLayout::Signs()) {
         for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
             folder.WriteJpeg(Relative(SkinLayout::PicturePath(sign.Section, state)),
                              scene.Picture(sign, state));
@@ -105,7 +105,7 @@ void WriteSigns(ContentFolder& folder, const QImage& main, IniText& ini)
 void WriteScrolls(ContentFolder& folder)
 {
     IniText ini;
-    for (const TScrollSpec& scroll : SkinLayout::Scrolls()) {
+    for (const TScrollLayout& scroll : SkinLayout::Scrolls()) {
         ini.Section(scroll.Section);
         ini.Key("button_up", scroll.Up);
         ini.Key("button_down", scroll.Down);
