@@ -291,19 +291,13 @@ TEST(SignPicturesTest, StatesDifferOnlyWhereNoLaterPictureCovers)
 {
     MainWindowPainter::TSignScene scene(MainWindowPainter::PaintBackground());
     const auto signs = SkinLayout::Signs();
-    const auto boundsOf = [](const TSignLayout& sign) {
-        QPolygon points;
-        for (const QPoint& point : sign.Polygon)
-            points << point;
-        return points.boundingRect();
-    };
     for (size_t k = 0; k < signs.size(); ++k) {
-        const QRect own = boundsOf(signs[k]);
+        const QRect own = SkinLayout::BoundsOf(signs[k]);
         const QImage up = scene.Picture(signs[k], 1);
         for (size_t state : {2u, 3u}) {
             const QImage lit = scene.Picture(signs[k], state);
             for (size_t j = k + 1; j < signs.size(); ++j) {
-                const QRect covered = own.intersected(boundsOf(signs[j]));
+                const QRect covered = own.intersected(SkinLayout::BoundsOf(signs[j]));
                 for (int y = covered.top(); y <= covered.bottom(); ++y)
                     for (int x = covered.left(); x <= covered.right(); ++x) {
                         const QPoint local = QPoint(x, y) - own.topLeft();

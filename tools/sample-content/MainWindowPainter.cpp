@@ -28,14 +28,6 @@ QPolygonF RingOf(const TSignLayout& sign)
     return ring;
 }
 
-QRect BoundsOf(const TSignLayout& sign)
-{
-    QPolygon points;
-    for (const QPoint& point : sign.Polygon)
-        points << point;
-    return points.boundingRect();
-}
-
 QPolygonF Shrunk(const QPolygonF& ring, double by)
 {
     QPointF center;
@@ -269,7 +261,7 @@ TSignScene::TSignScene(QImage background) : scene_(std::move(background)) {}
 
 QImage TSignScene::Picture(const TSignLayout& sign, size_t state) const
 {
-    const QRect bounds = BoundsOf(sign);
+    const QRect bounds = SkinLayout::BoundsOf(sign);
     QImage picture = scene_.copy(bounds);
     QPainter p(&picture);
     p.translate(-bounds.topLeft());

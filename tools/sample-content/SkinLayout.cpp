@@ -1,6 +1,6 @@
 #include "SkinLayout.h"
 
-#include <initializer_list>
+#include <QPolygon>
 
 namespace SkinLayout {
 namespace {
@@ -297,6 +297,14 @@ std::span<const TSignLayout> Signs()
 std::span<const TScrollLayout> Scrolls()
 {
     return kScrolls;
+}
+
+QRect BoundsOf(const TSignLayout& sign)
+{
+    QPolygon points;
+    for (const QPoint& point : sign.Polygon)
+        points << point;
+    return points.boundingRect();
 }
 
 std::string PicturePath(std::string_view section, size_t state)

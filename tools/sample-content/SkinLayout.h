@@ -127,6 +127,9 @@ std::span<const TButtonLayout> Buttons();
 std::span<const TSignLayout> Signs();
 std::span<const TScrollLayout> Scrolls();
 
+// The rectangle round a sign's polygon: where its pictures go.
+QRect BoundsOf(const TSignLayout& sign);
+
 // The five state pictures in the order the viewer reads them.
 inline constexpr std::array<std::string_view, 5> kStateKeys = {
     "state_disable", "state_up", "state_down", "state_over", "state_active"};

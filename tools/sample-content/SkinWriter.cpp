@@ -9,7 +9,6 @@
 #include "SkinLayout.h"
 
 #include <QPainter>
-#include <QPolygon>
 
 #include <map>
 
@@ -70,14 +69,6 @@ void AddButtonSection(IniText& ini, std::string_view section, const QRect& bound
     ini.Key("bnd_h", bounds.height());
 }
 
-QRect BoundsOf(const TSignLayout& sign)
-{
-    QPolygon points;
-    for (const QPoint& point : sign.Polygon)
-        points << point;
-    return points.boundingRect();
-}
-
 void WriteButtons(ContentFolder& folder, const std::map<TSurface, QImage>& surfaces, IniText& ini)
 {
     for (const TButtonLayout& button : SkinLayout::Buttons()) {
@@ -98,7 +89,7 @@ void WriteSigns(ContentFolder& folder, const QImage& main, IniText& ini)
             folder.WriteJpeg(Relative(SkinLayout::PicturePath(sign.Section, state)),
                              scene.Picture(sign, state));
         scene.Settle(sign);
-        AddButtonSection(ini, sign.Section, BoundsOf(sign), sign.Title);
+        AddButtonSection(ini, sign.Section, SkinLayout::BoundsOf(sign), sign.Title);
     }
 }
 
