@@ -54,8 +54,8 @@ void Splash(TNailCanvas& nail)
     nail.FillPlain(pal.At(0));
     QPainter& p = nail.Painter;
     p.setPen(Qt::NoPen);
-    const int count = nail.Accent ? 9 : 6;
-    for (int k = 0; k < count; ++k) {
+    const size_t count = nail.Accent ? 9 : 6;
+    for (size_t k = 0; k < count; ++k) {
         const QColor color = pal.At(1 + k % std::max<size_t>(1, pal.Colors.size() - 1));
         const QPointF center = nail.RandomPoint(0, 1);
         const double r = nail.Width * nail.Random.Between(0.05, 0.16);
@@ -81,7 +81,7 @@ void Watercolor(TNailCanvas& nail)
     nail.FillPlain(pal.At(0).lighter(115));
     QPainter& p = nail.Painter;
     p.setPen(Qt::NoPen);
-    for (int k = 0; k < 5; ++k) {
+    for (size_t k = 0; k < 5; ++k) {
         const QPointF center = nail.RandomPoint(0, 1);
         const double r = nail.Width * nail.Random.Between(0.3, 0.55);
         SoftBlob(p, center, r, pal.At(1 + k), WithAlpha(pal.At(1 + k), 190));
@@ -94,7 +94,7 @@ void Galaxy(TNailCanvas& nail)
     nail.FillPlain(QColor(0x14, 0x10, 0x22));
     QPainter& p = nail.Painter;
     p.setPen(Qt::NoPen);
-    for (int k = 0; k < 4; ++k) {
+    for (size_t k = 0; k < 4; ++k) {
         const QPointF center = nail.RandomPoint(0.1, 0.9);
         const double r = nail.Width * nail.Random.Between(0.35, 0.6);
         SoftBlob(p, center, r, pal.At(k % 2), WithAlpha(pal.At(k % 2).lighter(130), 200));
