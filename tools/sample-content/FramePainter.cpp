@@ -5,8 +5,8 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
+
+#include <array>
 
 namespace FramePainter {
 namespace {
@@ -158,6 +158,14 @@ void PaintAbout(QPainter& p)
     PaintNote(p, QRect(684, 470, 144, 50), QStringLiteral("Roll the wheel to read on."), 11);
 }
 
+using TFramePainter = void (*)(QPainter&);
+
+// Indexed by TFrame.
+constexpr std::array<TFramePainter, 5> kFramePainters = {
+    PaintCatalogue, PaintWorkPage, PaintLargePicture, PaintSearch, PaintAbout,
+};
+static_assert(size_t(TFrame::About) + 1 == kFramePainters.size());
+
 } // namespace
 
 QImage Paint(TFrame frame)
@@ -165,23 +173,7 @@ QImage Paint(TFrame frame)
     QImage image(kFrameSize, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
-    switch (frame) {
-    case TFrame::Catalogue:
-        PaintCatalogue(p);
-        break;
-    case TFrame::WorkPage:
-        PaintWorkPage(p);
-        break;
-    case TFrame::LargePicture:
-        PaintLargePicture(p);
-        break;
-    case TFrame::Search:
-        PaintSearch(p);
-        break;
-    case TFrame::About:
-        PaintAbout(p);
-        break;
-    }
+    kFramePainters[size_t(frame)](p);
     return image;
 }
 
