@@ -2,8 +2,8 @@
 
 #include "SampleStyle.h"
 #include "SkinLayout.h"
+#include "SkinSurfaces.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 
 #include <array>
@@ -17,21 +17,13 @@ using SkinLayout::kHeaderHeight;
 
 void PaintShell(QPainter& p, const QString& caption)
 {
-    QLinearGradient paper(0, 0, 0, kFrameSize.height());
-    paper.setColorAt(0, kCream);
-    paper.setColorAt(1, kSand);
-    p.fillRect(QRect(QPoint(0, 0), kFrameSize), paper);
-
-    QLinearGradient band(0, 0, 0, kHeaderHeight);
-    band.setColorAt(0, kWine.lighter(112));
-    band.setColorAt(1, kWineDark);
-    p.fillRect(QRect(0, 0, kFrameSize.width(), kHeaderHeight), band);
-    p.fillRect(QRect(0, kHeaderHeight, kFrameSize.width(), 1), kGold);
+    SkinSurfaces::PaintPaper(p, QRect(QPoint(0, 0), kFrameSize));
+    SkinSurfaces::PaintHeaderBand(p, kFrameSize.width(), kHeaderHeight, kWine.lighter(112));
 
     p.setPen(QPen(kWineDark, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(0, 0, kFrameSize.width() - 1, kFrameSize.height() - 1));
-    p.setPen(QPen(QColor(kGold.red(), kGold.green(), kGold.blue(), 140), 1));
+    p.setPen(QPen(WithAlpha(kGold, 140), 1));
     p.drawRect(QRect(4, kHeaderHeight + 4, kFrameSize.width() - 9,
                      kFrameSize.height() - kHeaderHeight - 9));
     if (!caption.isEmpty()) {

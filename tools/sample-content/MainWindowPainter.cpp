@@ -2,6 +2,7 @@
 
 #include "Glyphs.h"
 #include "SampleStyle.h"
+#include "SkinSurfaces.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -45,11 +46,7 @@ QPolygonF Shrunk(const QPolygonF& ring, double by)
 
 void PaintBand(QPainter& p)
 {
-    QLinearGradient band(0, 0, 0, kBand);
-    band.setColorAt(0, kWine.lighter(115));
-    band.setColorAt(1, kWineDark);
-    p.fillRect(QRect(0, 0, SkinLayout::kMainSize.width(), kBand), band);
-    p.fillRect(QRect(0, kBand, SkinLayout::kMainSize.width(), 1), kGold);
+    SkinSurfaces::PaintHeaderBand(p, SkinLayout::kMainSize.width(), kBand, kWine.lighter(115));
     p.setFont(Serif(32));
     p.setPen(kGold.lighter(120));
     p.drawText(QRect(32, 4, 300, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Velmora"));
@@ -101,9 +98,7 @@ void PaintSprig(QPainter& p, QPointF root, double angle, double length)
     QPainterPath stem;
     stem.moveTo(0, 0);
     stem.cubicTo(length * 0.3, -length * 0.12, length * 0.65, length * 0.1, length, -length * 0.05);
-    QColor gold = kGold;
-    gold.setAlpha(150);
-    p.setPen(QPen(gold, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(WithAlpha(kGold, 150), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(stem);
     for (int k = 1; k <= 6; ++k) {
@@ -121,10 +116,8 @@ void PaintSprig(QPainter& p, QPointF root, double angle, double length)
         p.drawPath(leaf);
         p.restore();
     }
-    QColor bud = kRose;
-    bud.setAlpha(120);
     p.setPen(Qt::NoPen);
-    p.setBrush(bud);
+    p.setBrush(WithAlpha(kRose, 120));
     for (double at : {0.45, 1.0}) {
         const QPointF point = stem.pointAtPercent(at);
         for (int k = 0; k < 5; ++k) {
@@ -216,9 +209,7 @@ void PaintSign(QPainter& p, const TSignLayout& sign, size_t state)
     if (colours.Halo.alpha() > 0) {
         QRadialGradient halo(QPointF(0, -6), kHaloRadius);
         halo.setColorAt(0, colours.Halo);
-        QColor fade = colours.Halo;
-        fade.setAlpha(0);
-        halo.setColorAt(1, fade);
+        halo.setColorAt(1, WithAlpha(colours.Halo, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(halo);
         p.drawEllipse(QPointF(0, -6), kHaloRadius, kHaloRadius);
