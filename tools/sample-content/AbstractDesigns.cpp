@@ -1,10 +1,10 @@
 #include "AbstractDesigns.h"
 
+#include "DecorShapes.h"
 #include "SampleStyle.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -12,20 +12,6 @@
 
 namespace AbstractDesigns {
 using SampleStyle::WithAlpha;
-
-namespace {
-
-// A round patch of colour fading from its centre to nothing at its rim.
-void SoftBlob(QPainter& p, QPointF center, double r, const QColor& color, const QColor& heart)
-{
-    QRadialGradient blob(center, r);
-    blob.setColorAt(0, heart);
-    blob.setColorAt(1, WithAlpha(color, 0));
-    p.setBrush(blob);
-    p.drawEllipse(center, r, r);
-}
-
-} // namespace
 
 void Marble(TNailCanvas& nail)
 {
@@ -84,7 +70,7 @@ void Watercolor(TNailCanvas& nail)
     for (size_t k = 0; k < 5; ++k) {
         const QPointF center = nail.RandomPoint(0, 1);
         const double r = nail.Width * nail.Random.Between(0.3, 0.55);
-        SoftBlob(p, center, r, pal.At(1 + k), WithAlpha(pal.At(1 + k), 190));
+        DecorShapes::SoftBlob(p, center, r, WithAlpha(pal.At(1 + k), 190), pal.At(1 + k));
     }
 }
 
@@ -97,7 +83,8 @@ void Galaxy(TNailCanvas& nail)
     for (size_t k = 0; k < 4; ++k) {
         const QPointF center = nail.RandomPoint(0.1, 0.9);
         const double r = nail.Width * nail.Random.Between(0.35, 0.6);
-        SoftBlob(p, center, r, pal.At(k % 2), WithAlpha(pal.At(k % 2).lighter(130), 200));
+        DecorShapes::SoftBlob(p, center, r, WithAlpha(pal.At(k % 2).lighter(130), 200),
+                              pal.At(k % 2));
     }
     p.setBrush(QColor(255, 255, 255, 220));
     for (int k = 0; k < 18; ++k)

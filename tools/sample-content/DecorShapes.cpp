@@ -1,5 +1,7 @@
 #include "DecorShapes.h"
 
+#include "SampleStyle.h"
+
 #include <QRadialGradient>
 
 #include <algorithm>
@@ -53,6 +55,15 @@ void Flower(QPainter& p, QPointF center, double radius, const QColor& petal, con
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(0, 0), radius * 0.2, radius * 0.2);
     p.restore();
+}
+
+void SoftBlob(QPainter& p, QPointF center, double radius, const QColor& heart, const QColor& rim)
+{
+    QRadialGradient blob(center, radius);
+    blob.setColorAt(0, heart);
+    blob.setColorAt(1, SampleStyle::WithAlpha(rim, 0));
+    p.setBrush(blob);
+    p.drawEllipse(center, radius, radius);
 }
 
 } // namespace DecorShapes

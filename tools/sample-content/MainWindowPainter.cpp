@@ -1,5 +1,6 @@
 #include "MainWindowPainter.h"
 
+#include "DecorShapes.h"
 #include "Glyphs.h"
 #include "SampleStyle.h"
 #include "SkinSurfaces.h"
@@ -58,12 +59,8 @@ void PaintBand(QPainter& p)
 
 void PaintMedallion(QPainter& p)
 {
-    QRadialGradient glow(kMedallion, 120);
-    glow.setColorAt(0, QColor(255, 255, 255, 200));
-    glow.setColorAt(1, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(kMedallion, 120, 120);
+    DecorShapes::SoftBlob(p, kMedallion, 120, QColor(255, 255, 255, 200), Qt::white);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kGold, 1.5));
     p.drawEllipse(kMedallion, 92, 92);
@@ -207,12 +204,8 @@ void PaintSign(QPainter& p, const TSignLayout& sign, size_t state)
     p.translate(center);
     p.rotate(sign.Angle);
     if (colours.Halo.alpha() > 0) {
-        QRadialGradient halo(QPointF(0, -6), kHaloRadius);
-        halo.setColorAt(0, colours.Halo);
-        halo.setColorAt(1, WithAlpha(colours.Halo, 0));
         p.setPen(Qt::NoPen);
-        p.setBrush(halo);
-        p.drawEllipse(QPointF(0, -6), kHaloRadius, kHaloRadius);
+        DecorShapes::SoftBlob(p, QPointF(0, -6), kHaloRadius, colours.Halo, colours.Halo);
     }
     Glyphs::Draw(p, sign.Glyph, QRectF(-18, -40, 36, 36), colours.Ink);
     p.setFont(Serif(18));
