@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TPaletteCase{"Silver", "серебряный", 1, false, true},
                     TPaletteCase{"UnknownFallsBack", "бежевый", 1, false, false},
                     TPaletteCase{"Empty", "", 1, false, false}),
-    [](const auto& info) { return info.param.Name; });
+    [](const testing::TestParamInfo<TPaletteCase>& testCase) { return testCase.param.Name; });
 
 TEST(PaletteFromColourText, LightAndDarkPrefixesShadeTheColour)
 {
@@ -185,18 +185,18 @@ TEST(SkinLayoutTest, SectionsAndPicturePathsAreUnique)
         for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
             EXPECT_TRUE(pictures.insert(SkinLayout::PicturePath(section, state)).second);
     };
-    for (const TButtonSpec& button : SkinLayout::Buttons())
+    for (const TButtonLayout& button : SkinLayout::Buttons())
         add(button.Section);
-    for (const TSignSpec& sign : SkinLayout::Signs())
+    for (const TSignLayout& sign : SkinLayout::Signs())
         add(sign.Section);
-    for (const TScrollSpec& scroll : SkinLayout::Scrolls())
+    for (const TScrollLayout& scroll : SkinLayout::Scrolls())
         for (std::string_view part : {scroll.Up, scroll.Down, scroll.Thumb})
             EXPECT_TRUE(sections.count(std::string(part))) << part;
 }
 
 TEST(SkinLayoutTest, FilterSwitchesAreTheOnlyToggles)
 {
-    for (const TButtonSpec& button : SkinLayout::Buttons())
+    for (const TButtonLayout& button : SkinLayout::Buttons())
         EXPECT_EQ(button.Look == TLook::Toggle, button.Section.rfind("filtr_", 0) == 0)
             << button.Section;
 }
@@ -205,7 +205,7 @@ TEST(ButtonPainterTest, RoundedButtonsKeepTheSurfaceInTheirCorners)
 {
     QImage underlay(80, 26, QImage::Format_RGB32);
     underlay.fill(QColor(0x12, 0x34, 0x56));
-    for (const TButtonSpec& button : SkinLayout::Buttons()) {
+    for (const TButtonLayout& button : SkinLayout::Buttons()) {
         if (button.Look != TLook::Pill && button.Look != TLook::Toggle)
             continue;
         const QImage surface = underlay.scaled(button.Bounds.size());
@@ -238,7 +238,7 @@ TEST(SignPicturesTest, LaterPicturesRepeatTheSignsTheyCover)
     std::vector<QImage> up;
     std::vector<QRect> bounds;
     std::vector<QPolygonF> shapes;
-    for (const TSignSpec& sign : SkinLayout::Signs()) {
+    for (const TSignLayout& sign : SkinLayout::Signs()) {
         up.push_back(scene.Picture(sign, 1));
         scene.Settle(sign);
         QPolygonF shape;
@@ -291,19 +291,13 @@ TEST(SignPicturesTest, StatesDifferOnlyWhereNoLaterPictureCovers)
 {
     MainWindowPainter::TSignScene scene(MainWindowPainter::PaintBackground());
     const auto signs = SkinLayout::Signs();
-    const auto boundsOf = [](const TSignSpec& sign) {
-        QPolygon points;
-        for (const QPoint& point : sign.Polygon)
-            points << point;
-        return points.boundingRect();
-    };
     for (size_t k = 0; k < signs.size(); ++k) {
-        const QRect own = boundsOf(signs[k]);
+        const QRect own = SkinLayout::BoundsOf(signs[k]);
         const QImage up = scene.Picture(signs[k], 1);
         for (size_t state : {2u, 3u}) {
             const QImage lit = scene.Picture(signs[k], state);
             for (size_t j = k + 1; j < signs.size(); ++j) {
-                const QRect covered = own.intersected(boundsOf(signs[j]));
+                const QRect covered = own.intersected(SkinLayout::BoundsOf(signs[j]));
                 for (int y = covered.top(); y <= covered.bottom(); ++y)
                     for (int x = covered.left(); x <= covered.right(); ++x) {
                         const QPoint local = QPoint(x, y) - own.topLeft();

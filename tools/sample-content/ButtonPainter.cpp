@@ -83,7 +83,7 @@ QString Text(const std::string& utf8)
 }
 
 // Glyph at the left, label after it; a lone glyph is centred.
-void PaintContent(QPainter& p, const TButtonSpec& button, const QRectF& box, const QColor& ink,
+void PaintContent(QPainter& p, const TButtonLayout& button, const QRectF& box, const QColor& ink,
                   int fontSize)
 {
     const double glyphSide = std::min(box.height() - 8, 18.0);
@@ -106,7 +106,7 @@ void PaintContent(QPainter& p, const TButtonSpec& button, const QRectF& box, con
                Qt::AlignLeft | Qt::AlignVCenter, label);
 }
 
-void PaintTab(QPainter& p, const TButtonSpec& button, const QRectF& box, size_t state)
+void PaintTab(QPainter& p, const TButtonLayout& button, const QRectF& box, size_t state)
 {
     const TFace face = LightFace(state);
     PaintFace(p, box, 4, face, state == kDown);
@@ -120,7 +120,7 @@ void PaintTab(QPainter& p, const TButtonSpec& button, const QRectF& box, size_t 
                Text(button.Label));
 }
 
-void PaintToggle(QPainter& p, const TButtonSpec& button, const QRectF& box, size_t state)
+void PaintToggle(QPainter& p, const TButtonLayout& button, const QRectF& box, size_t state)
 {
     const TFace face = LightFace(state);
     PaintFace(p, box, box.height() / 2, face, state == kDown);
@@ -150,7 +150,7 @@ void PaintToggle(QPainter& p, const TButtonSpec& button, const QRectF& box, size
         Qt::AlignLeft | Qt::AlignVCenter, Text(button.Label));
 }
 
-void PaintArrow(QPainter& p, const TButtonSpec& button, const QRectF& box, size_t state)
+void PaintArrow(QPainter& p, const TButtonLayout& button, const QRectF& box, size_t state)
 {
     const TFace face = LightFace(state);
     p.setPen(QPen(face.Border, 1));
@@ -182,7 +182,7 @@ void PaintThumb(QPainter& p, const QRectF& box, size_t state)
 
 } // namespace
 
-QImage Paint(const TButtonSpec& button, size_t state, const QImage& underlay)
+QImage Paint(const TButtonLayout& button, size_t state, const QImage& underlay)
 {
     QImage picture = underlay.convertToFormat(QImage::Format_RGB32);
     QPainter p(&picture);

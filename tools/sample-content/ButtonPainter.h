@@ -9,6 +9,6 @@
 // so rounded corners blend into it.
 namespace ButtonPainter {
 
-QImage Paint(const TButtonSpec& button, size_t state, const QImage& underlay);
+QImage Paint(const TButtonLayout& button, size_t state, const QImage& underlay);
 
 } // namespace ButtonPainter

@@ -3,6 +3,7 @@
 #include "Glyphs.h"
 #include "SampleStyle.h"
 #include "SkinLayout.h"
+#include "SkinSurfaces.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -58,24 +59,18 @@ void PaintEmblem(QPainter& p, QPointF base, double scale, const QColor& ink)
     p.restore();
 }
 
+constexpr int kCardBand = 34; // the question window's title band
+
 void PaintCardFrame(QPainter& p, const QRect& rect, bool withBand)
 {
-    QLinearGradient paper(0, 0, 0, rect.height());
-    paper.setColorAt(0, kCream);
-    paper.setColorAt(1, kSand);
-    p.fillRect(rect, paper);
-    if (withBand) {
-        QLinearGradient band(0, 0, 0, 34);
-        band.setColorAt(0, kWine.lighter(112));
-        band.setColorAt(1, kWineDark);
-        p.fillRect(QRect(0, 0, rect.width(), 34), band);
-        p.fillRect(QRect(0, 34, rect.width(), 1), kGold);
-    }
+    SkinSurfaces::PaintPaper(p, rect);
+    if (withBand)
+        SkinSurfaces::PaintHeaderBand(p, rect.width(), kCardBand, kWine.lighter(112));
     p.setPen(QPen(kWineDark, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect.adjusted(0, 0, -1, -1));
     p.setPen(QPen(kGold, 1));
-    p.drawRect(rect.adjusted(3, withBand ? 38 : 3, -4, -4));
+    p.drawRect(rect.adjusted(3, withBand ? kCardBand + 4 : 3, -4, -4));
 }
 
 } // namespace

@@ -2,11 +2,11 @@
 
 #include "SampleStyle.h"
 #include "SkinLayout.h"
+#include "SkinSurfaces.h"
 
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
+
+#include <array>
 
 namespace FramePainter {
 namespace {
@@ -17,21 +17,13 @@ using SkinLayout::kHeaderHeight;
 
 void PaintShell(QPainter& p, const QString& caption)
 {
-    QLinearGradient paper(0, 0, 0, kFrameSize.height());
-    paper.setColorAt(0, kCream);
-    paper.setColorAt(1, kSand);
-    p.fillRect(QRect(QPoint(0, 0), kFrameSize), paper);
-
-    QLinearGradient band(0, 0, 0, kHeaderHeight);
-    band.setColorAt(0, kWine.lighter(112));
-    band.setColorAt(1, kWineDark);
-    p.fillRect(QRect(0, 0, kFrameSize.width(), kHeaderHeight), band);
-    p.fillRect(QRect(0, kHeaderHeight, kFrameSize.width(), 1), kGold);
+    SkinSurfaces::PaintPaper(p, QRect(QPoint(0, 0), kFrameSize));
+    SkinSurfaces::PaintHeaderBand(p, kFrameSize.width(), kHeaderHeight, kWine.lighter(112));
 
     p.setPen(QPen(kWineDark, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(0, 0, kFrameSize.width() - 1, kFrameSize.height() - 1));
-    p.setPen(QPen(QColor(kGold.red(), kGold.green(), kGold.blue(), 140), 1));
+    p.setPen(QPen(WithAlpha(kGold, 140), 1));
     p.drawRect(QRect(4, kHeaderHeight + 4, kFrameSize.width() - 9,
                      kFrameSize.height() - kHeaderHeight - 9));
     if (!caption.isEmpty()) {
@@ -158,6 +150,14 @@ void PaintAbout(QPainter& p)
     PaintNote(p, QRect(684, 470, 144, 50), QStringLiteral("Roll the wheel to read on."), 11);
 }
 
+using TFramePainter = void (*)(QPainter&);
+
+// Indexed by TFrame.
+constexpr std::array<TFramePainter, 5> kFramePainters = {
+    PaintCatalogue, PaintWorkPage, PaintLargePicture, PaintSearch, PaintAbout,
+};
+static_assert(size_t(TFrame::About) + 1 == kFramePainters.size());
+
 } // namespace
 
 QImage Paint(TFrame frame)
@@ -165,23 +165,7 @@ QImage Paint(TFrame frame)
     QImage image(kFrameSize, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
-    switch (frame) {
-    case TFrame::Catalogue:
-        PaintCatalogue(p);
-        break;
-    case TFrame::WorkPage:
-        PaintWorkPage(p);
-        break;
-    case TFrame::LargePicture:
-        PaintLargePicture(p);
-        break;
-    case TFrame::Search:
-        PaintSearch(p);
-        break;
-    case TFrame::About:
-        PaintAbout(p);
-        break;
-    }
+    kFramePainters[size_t(frame)](p);
     return image;
 }
 

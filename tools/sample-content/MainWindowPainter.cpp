@@ -1,7 +1,9 @@
 #include "MainWindowPainter.h"
 
+#include "DecorShapes.h"
 #include "Glyphs.h"
 #include "SampleStyle.h"
+#include "SkinSurfaces.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -19,21 +21,13 @@ using namespace SampleStyle;
 constexpr int kBand = 60;
 constexpr QPointF kMedallion{505, 410};
 
-QPolygonF RingOf(const TSignSpec& sign)
+QPolygonF RingOf(const TSignLayout& sign)
 {
     QPolygonF ring;
     // The last point closes the ring and is not part of the shape.
     for (size_t k = 0; k + 1 < sign.Polygon.size(); ++k)
         ring << QPointF(sign.Polygon[k]);
     return ring;
-}
-
-QRect BoundsOf(const TSignSpec& sign)
-{
-    QPolygon points;
-    for (const QPoint& point : sign.Polygon)
-        points << point;
-    return points.boundingRect();
 }
 
 QPolygonF Shrunk(const QPolygonF& ring, double by)
@@ -53,11 +47,7 @@ QPolygonF Shrunk(const QPolygonF& ring, double by)
 
 void PaintBand(QPainter& p)
 {
-    QLinearGradient band(0, 0, 0, kBand);
-    band.setColorAt(0, kWine.lighter(115));
-    band.setColorAt(1, kWineDark);
-    p.fillRect(QRect(0, 0, SkinLayout::kMainSize.width(), kBand), band);
-    p.fillRect(QRect(0, kBand, SkinLayout::kMainSize.width(), 1), kGold);
+    SkinSurfaces::PaintHeaderBand(p, SkinLayout::kMainSize.width(), kBand, kWine.lighter(115));
     p.setFont(Serif(32));
     p.setPen(kGold.lighter(120));
     p.drawText(QRect(32, 4, 300, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Velmora"));
@@ -69,12 +59,8 @@ void PaintBand(QPainter& p)
 
 void PaintMedallion(QPainter& p)
 {
-    QRadialGradient glow(kMedallion, 120);
-    glow.setColorAt(0, QColor(255, 255, 255, 200));
-    glow.setColorAt(1, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(kMedallion, 120, 120);
+    DecorShapes::SoftBlob(p, kMedallion, 120, QColor(255, 255, 255, 200), Qt::white);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kGold, 1.5));
     p.drawEllipse(kMedallion, 92, 92);
@@ -109,9 +95,7 @@ void PaintSprig(QPainter& p, QPointF root, double angle, double length)
     QPainterPath stem;
     stem.moveTo(0, 0);
     stem.cubicTo(length * 0.3, -length * 0.12, length * 0.65, length * 0.1, length, -length * 0.05);
-    QColor gold = kGold;
-    gold.setAlpha(150);
-    p.setPen(QPen(gold, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(WithAlpha(kGold, 150), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(stem);
     for (int k = 1; k <= 6; ++k) {
@@ -129,10 +113,8 @@ void PaintSprig(QPainter& p, QPointF root, double angle, double length)
         p.drawPath(leaf);
         p.restore();
     }
-    QColor bud = kRose;
-    bud.setAlpha(120);
     p.setPen(Qt::NoPen);
-    p.setBrush(bud);
+    p.setBrush(WithAlpha(kRose, 120));
     for (double at : {0.45, 1.0}) {
         const QPointF point = stem.pointAtPercent(at);
         for (int k = 0; k < 5; ++k) {
@@ -156,7 +138,7 @@ void PaintCorners(QPainter& p)
 void PaintShadows(QPainter& p)
 {
     p.setPen(Qt::NoPen);
-    for (const TSignSpec& sign : SkinLayout::Signs()) {
+    for (const TSignLayout& sign : SkinLayout::Signs()) {
         for (int k = 1; k <= 4; ++k) {
             p.setBrush(QColor(0x6E, 0x2A, 0x35, 10));
             p.drawPolygon(RingOf(sign).translated(k * 0.8, k * 1.4));
@@ -176,7 +158,7 @@ struct TSignColours {
 // rim keeps the two seamless.
 constexpr double kHaloRadius = 56;
 
-TSignColours ColoursOf(const TSignSpec& sign, size_t state)
+TSignColours ColoursOf(const TSignLayout& sign, size_t state)
 {
     const QColor tint = QColor::fromRgb(sign.Tint);
     const QColor light = tint.lighter(108);
@@ -196,7 +178,7 @@ TSignColours ColoursOf(const TSignSpec& sign, size_t state)
     }
 }
 
-void PaintSign(QPainter& p, const TSignSpec& sign, size_t state)
+void PaintSign(QPainter& p, const TSignLayout& sign, size_t state)
 {
     const QPolygonF ring = RingOf(sign);
     const TSignColours colours = ColoursOf(sign, state);
@@ -222,14 +204,8 @@ void PaintSign(QPainter& p, const TSignSpec& sign, size_t state)
     p.translate(center);
     p.rotate(sign.Angle);
     if (colours.Halo.alpha() > 0) {
-        QRadialGradient halo(QPointF(0, -6), kHaloRadius);
-        halo.setColorAt(0, colours.Halo);
-        QColor fade = colours.Halo;
-        fade.setAlpha(0);
-        halo.setColorAt(1, fade);
         p.setPen(Qt::NoPen);
-        p.setBrush(halo);
-        p.drawEllipse(QPointF(0, -6), kHaloRadius, kHaloRadius);
+        DecorShapes::SoftBlob(p, QPointF(0, -6), kHaloRadius, colours.Halo, colours.Halo);
     }
     Glyphs::Draw(p, sign.Glyph, QRectF(-18, -40, 36, 36), colours.Ink);
     p.setFont(Serif(18));
@@ -267,9 +243,9 @@ QImage PaintBackground()
 
 TSignScene::TSignScene(QImage background) : scene_(std::move(background)) {}
 
-QImage TSignScene::Picture(const TSignSpec& sign, size_t state) const
+QImage TSignScene::Picture(const TSignLayout& sign, size_t state) const
 {
-    const QRect bounds = BoundsOf(sign);
+    const QRect bounds = SkinLayout::BoundsOf(sign);
     QImage picture = scene_.copy(bounds);
     QPainter p(&picture);
     p.translate(-bounds.topLeft());
@@ -277,7 +253,7 @@ QImage TSignScene::Picture(const TSignSpec& sign, size_t state) const
     return picture;
 }
 
-void TSignScene::Settle(const TSignSpec& sign)
+void TSignScene::Settle(const TSignLayout& sign)
 {
     QPainter p(&scene_);
     PaintSign(p, sign, 1);

@@ -17,9 +17,9 @@ public:
     explicit TSignScene(QImage background);
 
     // The picture of a sign in one state (0 to 4), over the scene so far.
-    QImage Picture(const TSignSpec& sign, size_t state) const;
+    QImage Picture(const TSignLayout& sign, size_t state) const;
     // Adds the sign, drawn up, to the scene for the signs after it.
-    void Settle(const TSignSpec& sign);
+    void Settle(const TSignLayout& sign);
 
 private:
     QImage scene_;

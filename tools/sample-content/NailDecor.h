@@ -1,24 +1,11 @@
 #pragma once
 
-#include "DesignPalette.h"
+#include "NailCanvas.h"
 #include "SampleCatalogue.h"
-#include "SeededRandom.h"
-
-#include <QPainter>
 
 #include <string_view>
 
-// One nail being decorated. The painter is clipped to the nail, with the origin at the middle
-// of its base and the tip at (0, -Length).
-struct TNailCanvas {
-    QPainter& Painter;
-    double Width;
-    double Length;
-    bool Accent; // the one nail that carries the main motif
-    const TDesignPalette& Palette;
-    SeededRandom& Random;
-};
-
+// Decorates one nail as a work describes it: which painter draws each design and material.
 namespace NailDecor {
 
 // The base coat and the work's motif.

@@ -1,5 +1,6 @@
 #include "NailPainter.h"
 
+#include "DecorShapes.h"
 #include "DesignPalette.h"
 #include "NailDecor.h"
 #include "SampleStyle.h"
@@ -77,14 +78,10 @@ void PaintBackdrop(QPainter& p, QSize size, SeededRandom& random)
     p.fillRect(QRect(QPoint(0, 0), size), wash);
     p.setPen(Qt::NoPen);
     for (int k = 0; k < 5; ++k) {
-        const QPointF center(random.Between(0, size.width()),
-                             random.Between(0, size.height() * 0.6));
+        const double y = random.Between(0, size.height() * 0.6);
+        const QPointF center(random.Between(0, size.width()), y);
         const double r = random.Between(0.08, 0.2) * size.width();
-        QRadialGradient bokeh(center, r);
-        bokeh.setColorAt(0, QColor(255, 255, 255, 110));
-        bokeh.setColorAt(1, QColor(255, 255, 255, 0));
-        p.setBrush(bokeh);
-        p.drawEllipse(center, r, r);
+        DecorShapes::SoftBlob(p, center, r, QColor(255, 255, 255, 110), Qt::white);
     }
 }
 
@@ -116,11 +113,8 @@ void PaintGloss(QPainter& p, double w, double l)
     p.setPen(Qt::NoPen);
     p.setBrush(gloss);
     p.drawRoundedRect(QRectF(-w * 0.3, -l * 0.85, w * 0.22, l * 0.6), w * 0.1, w * 0.1);
-    QRadialGradient spot(QPointF(w * 0.18, -l * 0.2), w * 0.15);
-    spot.setColorAt(0, QColor(255, 255, 255, 90));
-    spot.setColorAt(1, QColor(255, 255, 255, 0));
-    p.setBrush(spot);
-    p.drawEllipse(QPointF(w * 0.18, -l * 0.2), w * 0.15, w * 0.15);
+    DecorShapes::SoftBlob(p, QPointF(w * 0.18, -l * 0.2), w * 0.15, QColor(255, 255, 255, 90),
+                          Qt::white);
 }
 
 struct TFingerPlace {

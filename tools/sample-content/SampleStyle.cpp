@@ -48,6 +48,12 @@ QFont Make(const QString& family, int pixelSize, bool bold, bool italic)
 
 } // namespace
 
+QColor WithAlpha(QColor color, int alpha)
+{
+    color.setAlpha(alpha);
+    return color;
+}
+
 QFont Sans(int pixelSize, bool bold)
 {
     return Make(Families().sans, pixelSize, bold, false);

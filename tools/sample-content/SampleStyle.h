@@ -18,6 +18,9 @@ inline const QColor kGold{0xC9, 0xA6, 0x6B};
 inline const QColor kInk{0x3B, 0x2A, 0x2F};
 inline const QColor kMuted{0x8A, 0x74, 0x78};
 
+// The colour with another opacity, 0 to 255.
+QColor WithAlpha(QColor color, int alpha);
+
 // Fonts load from files, never by family lookup, so every machine draws the same pixels.
 // Without the files the default family stands in.
 QFont Sans(int pixelSize, bool bold = false);

@@ -13,8 +13,8 @@ public:
     static uint64_t SeedOf(std::string_view text)
     {
         uint64_t hash = 0xCBF29CE484222325ULL;
-        for (unsigned char c : text) {
-            hash ^= c;
+        for (char c : text) {
+            hash ^= static_cast<unsigned char>(c);
             hash *= 0x100000001B3ULL;
         }
         return hash;

@@ -1,6 +1,6 @@
 #include "SkinLayout.h"
 
-#include <initializer_list>
+#include <QPolygon>
 
 namespace SkinLayout {
 namespace {
@@ -26,7 +26,7 @@ constexpr std::array<QPoint, 5> kMaterials = {
 constexpr std::array<QPoint, 7> kMood = {
     {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}}};
 
-const std::array<TSignSpec, 7> kSigns = {{
+const std::array<TSignLayout, 7> kSigns = {{
     {"sign_1_4",
      kAllWorks,
      "All designs",
@@ -127,7 +127,7 @@ const std::array<TFilterGroupLayout, 6> kFilterGroups = {{
 constexpr QRect kFilterArea{679, 306, 156, 220};
 constexpr int kColumnGap = 4;
 
-void AddFilterButtons(std::vector<TButtonSpec>& buttons)
+void AddFilterButtons(std::vector<TButtonLayout>& buttons)
 {
     for (size_t g = 0; g < kFilterGroups.size(); ++g) {
         const TFilterGroupLayout& group = kFilterGroups[g];
@@ -150,7 +150,7 @@ void AddFilterButtons(std::vector<TButtonSpec>& buttons)
 constexpr std::array<std::string_view, 7> kTabLabels = {
     "All designs", "Complexity", "Time", "Colour", "Theme", "Materials", "Mood"};
 
-void AddTabs(std::vector<TButtonSpec>& buttons)
+void AddTabs(std::vector<TButtonLayout>& buttons)
 {
     for (size_t t = 0; t < kTabLabels.size(); ++t) {
         buttons.push_back(
@@ -161,121 +161,116 @@ void AddTabs(std::vector<TButtonSpec>& buttons)
     }
 }
 
-std::vector<TButtonSpec> BuildButtons()
+// A button of a fixed place, on the surface its group lies on.
+struct TFixedButton {
+    std::string_view Section;
+    QRect Bounds;
+    std::string_view Label;
+    std::string_view Title;
+    TLook Look;
+    TGlyph Glyph;
+};
+
+struct TSurfaceButtons {
+    TSurface Surface;
+    std::span<const TFixedButton> Buttons;
+};
+
+// The main window's frame strip.
+constexpr std::array<TFixedButton, 4> kMainButtons = {{
+    {"zoom", {820, 14, 100, 32}, "About", "About the catalogue and its artists", HeaderPill, Info},
+    {"minimize", {932, 15, 30, 30}, "", "Minimise", HeaderIcon, Minimize},
+    {"close", {970, 15, 30, 30}, "", "Close Velmora", HeaderIcon, Close},
+    {"quest",
+     {700, 14, 112, 32},
+     "Search",
+     "Search the descriptions of all works",
+     HeaderPill,
+     Search},
+}};
+// The first is every browser window's close button, on the same header band.
+constexpr std::array<TFixedButton, 3> kCatalogueButtons = {{
+    {"close_2_1", {812, 8, 26, 26}, "", "Close this window", HeaderIcon, Close},
+    {"button_show", {680, 250, 76, 24}, "Show", "Show the works the filters choose", Pill, Show},
+    {"button_all",
+     {760, 250, 76, 24},
+     "All on",
+     "Switch on every filter of this group",
+     Pill,
+     AllOn},
+}};
+constexpr std::array<TFixedButton, 1> kWorkPageButtons = {{
+    {"L2param_1", {572, 506, 200, 28}, "Large picture", "Open the large picture", Pill, Picture},
+}};
+constexpr std::array<TFixedButton, 3> kLargePictureButtons = {{
+    {"L1param_1",
+     {652, 8, 150, 26},
+     "Description",
+     "Back to the description of this work",
+     HeaderPill,
+     Back},
+    {"L1param_2", {38, 268, 64, 44}, "", "Previous work", Pill, Previous},
+    {"L1param_3", {748, 268, 64, 44}, "", "Next work", Pill, Next},
+}};
+constexpr std::array<TFixedButton, 3> kSearchButtons = {{
+    {"search_btn", {676, 110, 153, 26}, "Search", "Search the descriptions", Pill, Search},
+    {"s_image", {676, 502, 153, 26}, "As pictures", "Show results as picture cards", Pill, Picture},
+    {"s_text", {676, 502, 153, 26}, "As a list", "Show results as a list", Pill, List},
+}};
+constexpr std::array<TFixedButton, 3> kContextButtons = {{
+    {"context_save", {6, 6, 158, 26}, "Save page", "Save this page as HTML", Pill, Save},
+    {"context_print", {6, 36, 158, 26}, "Print", "Print this page", Pill, Print},
+    {"context_copy", {6, 66, 158, 26}, "Copy", "Copy the selected text", Pill, Copy},
+}};
+constexpr std::array<TFixedButton, 2> kMessageButtons = {{
+    {"no", {262, 196, 110, 36}, "No", "No, stay here", Pill, No},
+    {"yes", {128, 196, 110, 36}, "Yes", "Yes", Pill, Yes},
+}};
+// Scroll bars place and size these themselves.
+constexpr std::array<TFixedButton, 3> kTrackButtons = {{
+    {"scroll_up", {0, 0, 12, 12}, "", "Scroll up", Arrow, Up},
+    {"scroll_down", {0, 0, 12, 12}, "", "Scroll down", Arrow, Down},
+    {"scroll_thumb", {0, 0, 12, 45}, "", "Drag to scroll", Thumb, None},
+}};
+constexpr std::array<TFixedButton, 3> kCompactTrackButtons = {{
+    {"scroll_sh_up", {0, 0, 12, 12}, "", "Scroll the history up", Arrow, Up},
+    {"scroll_sh_down", {0, 0, 12, 12}, "", "Scroll the history down", Arrow, Down},
+    {"scroll_sh_thumb", {0, 0, 10, 31}, "", "Drag to scroll the history", Thumb, None},
+}};
+
+// In the order buttons.ini lists them.
+constexpr std::array<TSurfaceButtons, 9> kFixedButtons = {{
+    {Main, kMainButtons},
+    {Catalogue, kCatalogueButtons},
+    {WorkPage, kWorkPageButtons},
+    {LargePicture, kLargePictureButtons},
+    {SearchFrame, kSearchButtons},
+    {Context, kContextButtons},
+    {Message, kMessageButtons},
+    {Track, kTrackButtons},
+    {CompactTrack, kCompactTrackButtons},
+}};
+
+void AddFixedButtons(std::vector<TButtonLayout>& buttons)
 {
-    std::vector<TButtonSpec> buttons = {
-        // main window frame strip
-        {"zoom",
-         Main,
-         {820, 14, 100, 32},
-         "About",
-         "About the catalogue and its artists",
-         HeaderPill,
-         Info},
-        {"minimize", Main, {932, 15, 30, 30}, "", "Minimise", HeaderIcon, Minimize},
-        {"close", Main, {970, 15, 30, 30}, "", "Close Velmora", HeaderIcon, Close},
-        {"quest",
-         Main,
-         {700, 14, 112, 32},
-         "Search",
-         "Search the descriptions of all works",
-         HeaderPill,
-         Search},
-        // every browser window's close button, on the same header band
-        {"close_2_1", Catalogue, {812, 8, 26, 26}, "", "Close this window", HeaderIcon, Close},
-        // catalogue
-        {"button_show",
-         Catalogue,
-         {680, 250, 76, 24},
-         "Show",
-         "Show the works the filters choose",
-         Pill,
-         Show},
-        {"button_all",
-         Catalogue,
-         {760, 250, 76, 24},
-         "All on",
-         "Switch on every filter of this group",
-         Pill,
-         AllOn},
-        // work page and large picture
-        {"L2param_1",
-         WorkPage,
-         {572, 506, 200, 28},
-         "Large picture",
-         "Open the large picture",
-         Pill,
-         Picture},
-        {"L1param_1",
-         LargePicture,
-         {652, 8, 150, 26},
-         "Description",
-         "Back to the description of this work",
-         HeaderPill,
-         Back},
-        {"L1param_2", LargePicture, {38, 268, 64, 44}, "", "Previous work", Pill, Previous},
-        {"L1param_3", LargePicture, {748, 268, 64, 44}, "", "Next work", Pill, Next},
-        // search and history
-        {"search_btn",
-         SearchFrame,
-         {676, 110, 153, 26},
-         "Search",
-         "Search the descriptions",
-         Pill,
-         Search},
-        {"s_image",
-         SearchFrame,
-         {676, 502, 153, 26},
-         "As pictures",
-         "Show results as picture cards",
-         Pill,
-         Picture},
-        {"s_text",
-         SearchFrame,
-         {676, 502, 153, 26},
-         "As a list",
-         "Show results as a list",
-         Pill,
-         List},
-        // context pop-up
-        {"context_save",
-         Context,
-         {6, 6, 158, 26},
-         "Save page",
-         "Save this page as HTML",
-         Pill,
-         Save},
-        {"context_print", Context, {6, 36, 158, 26}, "Print", "Print this page", Pill, Print},
-        {"context_copy", Context, {6, 66, 158, 26}, "Copy", "Copy the selected text", Pill, Copy},
-        // confirmation
-        {"no", Message, {262, 196, 110, 36}, "No", "No, stay here", Pill, No},
-        {"yes", Message, {128, 196, 110, 36}, "Yes", "Yes", Pill, Yes},
-        // scroll bars: the bars place and size these themselves
-        {"scroll_up", Track, {0, 0, 12, 12}, "", "Scroll up", Arrow, Up},
-        {"scroll_down", Track, {0, 0, 12, 12}, "", "Scroll down", Arrow, Down},
-        {"scroll_thumb", Track, {0, 0, 12, 45}, "", "Drag to scroll", Thumb, None},
-        {"scroll_sh_up", CompactTrack, {0, 0, 12, 12}, "", "Scroll the history up", Arrow, Up},
-        {"scroll_sh_down",
-         CompactTrack,
-         {0, 0, 12, 12},
-         "",
-         "Scroll the history down",
-         Arrow,
-         Down},
-        {"scroll_sh_thumb",
-         CompactTrack,
-         {0, 0, 10, 31},
-         "",
-         "Drag to scroll the history",
-         Thumb,
-         None},
-    };
+    for (const TSurfaceButtons& group : kFixedButtons) {
+        for (const TFixedButton& button : group.Buttons)
+            buttons.push_back({std::string(button.Section), group.Surface, button.Bounds,
+                               std::string(button.Label), std::string(button.Title), button.Look,
+                               button.Glyph});
+    }
+}
+
+std::vector<TButtonLayout> BuildButtons()
+{
+    std::vector<TButtonLayout> buttons;
+    AddFixedButtons(buttons);
     AddTabs(buttons);
     AddFilterButtons(buttons);
     return buttons;
 }
 
-const std::array<TScrollSpec, 3> kScrolls = {{
+const std::array<TScrollLayout, 3> kScrolls = {{
     {"wb_vscroll", "scroll_up", "scroll_down", "scroll_thumb", {660, 52, 12, 476}, Track},
     {"wb_vscroll_L21", "scroll_up", "scroll_down", "scroll_thumb", {505, 47, 12, 486}, Track},
     {"wb_vscroll_sh",
@@ -288,20 +283,28 @@ const std::array<TScrollSpec, 3> kScrolls = {{
 
 } // namespace
 
-std::span<const TButtonSpec> Buttons()
+std::span<const TButtonLayout> Buttons()
 {
-    static const std::vector<TButtonSpec> buttons = BuildButtons();
+    static const std::vector<TButtonLayout> buttons = BuildButtons();
     return buttons;
 }
 
-std::span<const TSignSpec> Signs()
+std::span<const TSignLayout> Signs()
 {
     return kSigns;
 }
 
-std::span<const TScrollSpec> Scrolls()
+std::span<const TScrollLayout> Scrolls()
 {
     return kScrolls;
+}
+
+QRect BoundsOf(const TSignLayout& sign)
+{
+    QPolygon points;
+    for (const QPoint& point : sign.Polygon)
+        points << point;
+    return points.boundingRect();
 }
 
 std::string PicturePath(std::string_view section, size_t state)

@@ -68,7 +68,7 @@ enum class TGlyph {
     Heart,
 };
 
-struct TButtonSpec {
+struct TButtonLayout {
     std::string Section;
     TSurface Surface;
     QRect Bounds; // in the owning window; the pictures have exactly this size
@@ -80,7 +80,7 @@ struct TButtonSpec {
 };
 
 // A main-window sign: an irregular button whose picture follows its hit polygon.
-struct TSignSpec {
+struct TSignLayout {
     std::string_view Section;
     std::span<const QPoint> Polygon; // closed ring, last point repeats or lies next to the first
     std::string_view Label;
@@ -91,7 +91,7 @@ struct TSignSpec {
     QPoint Center; // where the icon and label stand, clear of the later signs' pictures
 };
 
-struct TScrollSpec {
+struct TScrollLayout {
     std::string_view Section;
     std::string_view Up;
     std::string_view Down;
@@ -123,9 +123,12 @@ inline constexpr QSize kSearchHeadingSize{300, 30};
 inline constexpr QRect kSplashBar{20, 319, 491, 39};
 inline constexpr int kHeaderHeight = 40;
 
-std::span<const TButtonSpec> Buttons();
-std::span<const TSignSpec> Signs();
-std::span<const TScrollSpec> Scrolls();
+std::span<const TButtonLayout> Buttons();
+std::span<const TSignLayout> Signs();
+std::span<const TScrollLayout> Scrolls();
+
+// The rectangle round a sign's polygon: where its pictures go.
+QRect BoundsOf(const TSignLayout& sign);
 
 // The five state pictures in the order the viewer reads them.
 inline constexpr std::array<std::string_view, 5> kStateKeys = {

@@ -9,7 +9,6 @@
 #include "SkinLayout.h"
 
 #include <QPainter>
-#include <QPolygon>
 
 #include <map>
 
@@ -70,17 +69,9 @@ void AddButtonSection(IniText& ini, std::string_view section, const QRect& bound
     ini.Key("bnd_h", bounds.height());
 }
 
-QRect BoundsOf(const TSignSpec& sign)
-{
-    QPolygon points;
-    for (const QPoint& point : sign.Polygon)
-        points << point;
-    return points.boundingRect();
-}
-
 void WriteButtons(ContentFolder& folder, const std::map<TSurface, QImage>& surfaces, IniText& ini)
 {
-    for (const TButtonSpec& button : SkinLayout::Buttons()) {
+    for (const TButtonLayout& button : SkinLayout::Buttons()) {
         const QImage& surface = surfaces.at(button.Surface);
         const QImage underlay = surface.copy(QRect(button.Bounds.topLeft(), button.Bounds.size()));
         for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
@@ -93,19 +84,19 @@ void WriteButtons(ContentFolder& folder, const std::map<TSurface, QImage>& surfa
 void WriteSigns(ContentFolder& folder, const QImage& main, IniText& ini)
 {
     MainWindowPainter::TSignScene scene(main);
-    for (const TSignSpec& sign : SkinLayout::Signs()) {
+    for (const TSignLayout& sign : SkinLayout::Signs()) {
         for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
             folder.WriteJpeg(Relative(SkinLayout::PicturePath(sign.Section, state)),
                              scene.Picture(sign, state));
         scene.Settle(sign);
-        AddButtonSection(ini, sign.Section, BoundsOf(sign), sign.Title);
+        AddButtonSection(ini, sign.Section, SkinLayout::BoundsOf(sign), sign.Title);
     }
 }
 
 void WriteScrolls(ContentFolder& folder)
 {
     IniText ini;
-    for (const TScrollSpec& scroll : SkinLayout::Scrolls()) {
+    for (const TScrollLayout& scroll : SkinLayout::Scrolls()) {
         ini.Section(scroll.Section);
         ini.Key("button_up", scroll.Up);
         ini.Key("button_down", scroll.Down);
