@@ -7,39 +7,32 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <chrono>
 #include <cmath>
 
 namespace {
 
-constexpr int kWidth = 500;
-constexpr int kHeight = 407;
+constexpr QSize kSize(500, 407);
 constexpr int kDurationUnits = 4000;
 constexpr int kFullBarWidth = 491;
 constexpr QRect kBarArea(20, 319, kFullBarWidth, 39);
 constexpr int kProgressRows = 38;
 constexpr double kMillisecondsPerUnit = 0.864;
+constexpr std::chrono::milliseconds kTimer2Interval(1);
 
 } // namespace
 
-TfLoader::TClock TfLoader::SteadyClock()
-{
-    return [] {
-        const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        return std::chrono::duration<double, std::milli>(now).count() / kMillisecondsPerUnit;
-    };
-}
-
-TfLoader::TfLoader(TClock clock) : clock_(std::move(clock))
+TfLoader::TfLoader(TTickSource& ticks) : ticks_(ticks)
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Velmora"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    Timer2.setInterval(1);
-    Timer2.setTimerType(Qt::PreciseTimer);
-    connect(&Timer2, &QTimer::timeout, this, &TfLoader::Timer2Timer);
     FormCreate();
-    Timer2.start();
+    ticks_.Every(kTimer2Interval, *this, [this] { Timer2Timer(); });
+}
+
+double TfLoader::NowUnits() const
+{
+    return ticks_.Now().count() / kMillisecondsPerUnit;
 }
 
 void TfLoader::FormCreate()
@@ -50,7 +43,7 @@ void TfLoader::FormCreate()
                    background_);
     composition_ = background_;
     started_ = false;
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kSize);
     duration_ = kDurationUnits;
     move(CentredOnDesktop(screen()->geometry().size(), size()));
 }
@@ -62,15 +55,17 @@ int TfLoader::BarWidth(double elapsedUnits)
 
 void TfLoader::Timer2Timer()
 {
+    if (!timing_)
+        return;
     if (!started_) {
-        startTime_ = currentTime_ = clock_();
+        startTime_ = currentTime_ = NowUnits();
         started_ = true;
         return;
     }
     const int shownWidth = CurrentBarWidth();
-    currentTime_ = clock_();
+    currentTime_ = NowUnits();
     if (currentTime_ > startTime_ + duration_)
-        Timer2.stop();
+        timing_ = false;
     // The bar moves a pixel every few ticks; repainting only then looks the same.
     if (CurrentBarWidth() != shownWidth)
         update();

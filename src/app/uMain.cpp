@@ -1,10 +1,11 @@
 #include "uMain.h"
 
+#include "BrowserWindows.h"
 #include "CatalogueLoader.h"
 #include "ContentPath.h"
 #include "FontInstaller.h"
 #include "Placement.h"
-#include "Windows.h"
+#include "PopUps.h"
 #include "uChHtmlViewInfo1.h"
 #include "uChMessage.h"
 #include "uFunctions.h"
@@ -13,8 +14,9 @@
 
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
+constexpr QSize kSize(1024, 768);
+// Often enough that a button follows the pointer without a visible delay.
+constexpr std::chrono::milliseconds kRepaintTick(10);
 
 // The frame strip's buttons, by index.
 enum TFrameButton { ZoomButton = 0, MinimizeButton = 1, CloseButton = 2, QuestButton = 3 };
@@ -48,30 +50,27 @@ TBackgroundPair LoadBackground(const QString& contentDir, QStringView relativePa
 
 } // namespace
 
-TfMain::TfMain()
+TfMain::TfMain(TTickSource& ticks)
+    : ContentDir(ContentPath::ExecutableDir()), signStrip_(*this, ContentDir),
+      frameStrip_(*this, ContentDir)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Velmora"));
-    Timer1.setInterval(10);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
-    Timer1.start();
+    ticks.Every(kRepaintTick, *this, [this] { Guarded([this] { Timer1Timer(); }); });
     Guarded([this] { FormCreate(); });
 }
 
 void TfMain::FormCreate()
 {
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kSize);
     move(CentredOnDesktop(ScreenSize(), size()));
-    ContentDir = ContentPath::ExecutableDir();
-    frameStrip_.emplace(*this, ContentDir);
     for (const std::string_view section : kFrameSections)
-        frameStrip_->AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
-    signStrip_.emplace(*this, ContentDir);
+        frameStrip_.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
     for (const TSign& sign : kSigns)
-        signStrip_->AddButton("buttons.ini", sign.Section, ButtonState::Up, false,
-                              ButtonKind::Push);
+        signStrip_.AddButton("buttons.ini", sign.Section, ButtonState::Up, false,
+                             ButtonKind::Push);
     for (size_t i = 0; i < kSigns.size(); ++i)
-        signStrip_->Buttons()[i].SetPolygon(kSigns[i].HitArea);
+        signStrip_.Buttons()[i].SetPolygon(kSigns[i].HitArea);
     LoadBackgrounds();
     Works.clear();
     Selection.clear();
@@ -83,28 +82,26 @@ void TfMain::FormCreate()
 void TfMain::LoadBackgrounds()
 {
     MainBackground = LoadBackground(ContentDir, u"\\design\\windows\\main\\fon.jpg");
-    CatalogueBackground = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_2.jpg");
-    SearchBackground = LoadBackground(ContentDir, u"\\design\\windows\\search\\fon_search.jpg");
-    WorkPicture12Background = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_1_2.jpg");
-    WorkPage21Background = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_2_1.jpg");
-    AboutBackground = LoadBackground(ContentDir, u"\\design\\windows\\childs\\fon_about.jpg");
+    BrowserFrames.clear();
+    for (const TBrowserWindowEntry& window : BrowserWindowRegistry())
+        BrowserFrames.push_back(LoadBackground(ContentDir, window.FramePicture));
 }
 
 void TfMain::HideBrowserWindows()
 {
-    if (fChHtmlViewInfo1)
-        fChHtmlViewInfo1->hide();
+    for (const TBrowserWindowEntry& entry : BrowserWindowRegistry()) {
+        if (TBrowserWindow* window = entry.Window(); window && entry.HiddenWithOthers)
+            window->hide();
+    }
 }
 
 // The button states the picture shows; the repaint clock repaints only when they changed.
 std::vector<int> TfMain::DrawnStates() const
 {
     std::vector<int> states;
-    for (const auto& strip : {std::cref(frameStrip_), std::cref(signStrip_)}) {
-        if (strip.get()) {
-            for (const TButtonEx& button : strip.get()->Buttons())
-                states.push_back(int(button.GetState()));
-        }
+    for (const TMainMenuEx* strip : {&frameStrip_, &signStrip_}) {
+        for (const TButtonEx& button : strip->Buttons())
+            states.push_back(int(button.GetState()));
     }
     return states;
 }
@@ -119,20 +116,16 @@ void TfMain::Timer1Timer()
 void TfMain::FormPaint(QPainter& canvas)
 {
     Compose(canvas, MainBackground.Composition, MainBackground.Picture, [this](QPainter& composer) {
-        if (frameStrip_)
-            frameStrip_->Draw(composer);
-        if (signStrip_)
-            signStrip_->Draw(composer);
+        frameStrip_.Draw(composer);
+        signStrip_.Draw(composer);
     });
     paintedStates_ = DrawnStates();
 }
 
 void TfMain::FormMouseDown(Qt::MouseButton, QPoint point)
 {
-    if (signStrip_ && frameStrip_) {
-        signStrip_->MouseDown(point);
-        frameStrip_->MouseDown(point);
-    }
+    signStrip_.MouseDown(point);
+    frameStrip_.MouseDown(point);
     Invalidate();
 }
 
@@ -142,35 +135,31 @@ void TfMain::FormMouseMove(QPoint point)
     SetPointer(Qt::ArrowCursor);
     SetHintsOn(false);
     SetHintText(QString());
-    if (signStrip_ && frameStrip_) {
-        frameStrip_->MouseMove(point);
-        signStrip_->MouseMove(point);
-    }
+    frameStrip_.MouseMove(point);
+    signStrip_.MouseMove(point);
     Invalidate();
 }
 
 void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
 {
-    if (signStrip_ && frameStrip_) {
-        frameStrip_->MouseUp(point);
-        signStrip_->MouseUp(point);
-        switch (frameStrip_->FindButtonAt(point)) {
-        case ZoomButton:
-            // The page request follows the window's own showing.
-            if (fChHtmlViewInfo1) {
-                fChHtmlViewInfo1->show();
-                fChHtmlViewInfo1->OpenPage(QStringLiteral("about.htm"));
-            }
-            break;
-        case MinimizeButton:
-            showMinimized();
-            break;
-        case CloseButton:
-            close();
-            break;
-        default:
-            break;
+    frameStrip_.MouseUp(point);
+    signStrip_.MouseUp(point);
+    switch (frameStrip_.FindButtonAt(point)) {
+    case ZoomButton:
+        // The page request follows the window's own showing.
+        if (fChHtmlViewInfo1) {
+            fChHtmlViewInfo1->show();
+            fChHtmlViewInfo1->OpenPage(QStringLiteral("about.htm"));
         }
+        break;
+    case MinimizeButton:
+        showMinimized();
+        break;
+    case CloseButton:
+        close();
+        break;
+    default:
+        break;
     }
     Invalidate();
 }

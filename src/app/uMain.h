@@ -1,37 +1,25 @@
 #pragma once
 
+#include "BackgroundPair.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
+#include "TickSource.h"
 #include "uMainMenu.h"
 
-#include <QImage>
-#include <QTimer>
-
-#include <optional>
 #include <vector>
 
 class QCloseEvent;
 
-// A background picture and the same-size copy its window composes each paint on.
-struct TBackgroundPair {
-    QImage Picture;
-    QImage Composition;
-};
-
 // The main window: a 1024 by 768 picture with seven catalogue signs and four frame buttons.
-// It owns the content folder, the catalogue and the browser windows' backgrounds.
+// It owns the content folder, the catalogue and the browser windows' frames.
 class TfMain : public TSkinnedWindow {
 public:
-    TfMain();
+    explicit TfMain(TTickSource& ticks);
 
-    QTimer Timer1;
     QString ContentDir;
     TBackgroundPair MainBackground;
-    TBackgroundPair CatalogueBackground; // the catalogue window's frame
-    TBackgroundPair SearchBackground;    // the search and history window's frame
-    TBackgroundPair WorkPicture12Background;
-    TBackgroundPair WorkPage21Background;
-    TBackgroundPair AboutBackground; // the information window's frame
+    // The frame of each browser window, in the order of their registry.
+    std::vector<TBackgroundPair> BrowserFrames;
     TVelmoraDataArray Works;
     TVelmoraDataArray Selection;
 
@@ -52,7 +40,7 @@ private:
     void LoadBackgrounds();
     std::vector<int> DrawnStates() const;
 
-    std::optional<TMainMenuEx> signStrip_;
-    std::optional<TMainMenuEx> frameStrip_;
+    TMainMenuEx signStrip_;
+    TMainMenuEx frameStrip_;
     std::vector<int> paintedStates_;
 };

@@ -1,66 +1,42 @@
 #pragma once
 
-#include "ScrollCoupling.h"
-#include "SkinnedWindow.h"
-#include "uEmbeddedWB.h"
-#include "uMain.h"
+#include "BrowserHost.h"
+#include "BrowserPane.h"
+#include "PageCommandTarget.h"
+#include "PageCommands.h"
 #include "uMainMenu.h"
 #include "uMoveForm.h"
-#include "uScrollEx.h"
 
-#include <QTimer>
+#include <deque>
+#include <vector>
 
-#include <functional>
-#include <memory>
-#include <optional>
-
-// What tells one browser window apart from another.
+// What tells one browser window apart from another, beside its panes.
 struct TBrowserWindowSetup {
-    TBackgroundPair TfMain::*Frame; // the frame picture pair the main window holds for it
-    QRect BrowserGeometry;          // the browser's place at creation
-    const char* ScrollSection;      // its bar in scrolls.ini
-    int BrowserWidth;               // the browser's width after each load
-    int ContextTarget;              // the code the context pop-up gets
-    bool PageCommands;              // save, print and copy act on this window's page
-    bool HidesContextOnPress;       // a press anywhere hides the context pop-up
+    std::vector<TBrowserPaneSetup> Panes; // the first one's page takes the keys and the commands
+    bool PageCommands;                    // save, print and copy act on this window's page
+    bool HidesContextOnPress;             // a press anywhere hides the context pop-up
 };
 
-// A skinned child window of the main window with one page in an embedded browser, its own
-// scroll bar beside it kept in step with the page, wheel and keys turned into page steps,
-// links with a work or entry number turned into the program's navigation, the question before
-// a page opens a new browser window, and the program's own context pop-up.
-class TBrowserWindow : public TSkinnedWindow {
+// A skinned child window of the main window with its browsers: the frame picture with the
+// window's buttons and the browsers' bars, the mover, wheel and keys turned into page steps of
+// its first browser through an application-wide hook, the two clocks of press-and-hold and of
+// hints, and the context pop-up over its pages. The program's windows are its subclasses.
+class TBrowserWindow : public TSkinnedWindow, public TPageCommandTarget {
 public:
-    // 0 saves the page source, 1 prints, 2 copies; other kinds do nothing.
-    void PageCommand(int kind);
-    void SaveHtmlSource(const QString& fileName, TEmbeddedWB& browser);
+    void PageCommand(TPageCommand command) override;
+    bool OffersPageCommands() const { return setup_.PageCommands; }
 
-    TEmbeddedWB& Browser() const { return *wb; }
-    const TScrollEx& ScrollBar() const { return *scrollBar_; }
-
-    // Press-and-hold: Timer1 counts ticks since the last press, timer repeats the held step.
-    QTimer Timer1;
-    QTimer timer;
-    void Timer1Timer();
-    void timerTimer();
+    TEmbeddedWB& Browser() { return Pane().Browser(); }
+    const TScrollExBase& ScrollBar() const { return panes_.front().Bar(); }
+    TPageCommands& PageCommands() { return pageCommands_; }
 
 protected:
-    explicit TBrowserWindow(const TBrowserWindowSetup& setup);
-    ~TBrowserWindow() override;
+    TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup);
 
-    // The number a link to the program carries after its marker ("<<" work, ">>" entry), the
-    // window's action for it; an empty action leaves that marker unexamined.
-    struct TLinkActions {
-        std::function<void(int)> Work;
-        std::function<void(int)> Entry;
-    };
-    void SetLinkActions(TLinkActions actions) { links_ = std::move(actions); }
-
-    // The steps every browser window takes at creation; navigate tells whether the browser
-    // loads the placeholder page at once.
-    void CreateCommon(bool navigate);
+    TBrowserPane& Pane(size_t index = 0) { return panes_[index]; }
+    const QString& ContentDir() const { return host_.ContentDir; }
     void CentreInMainWindow();
-    void NavigatePlaceholder();
+    void NavigatePlaceholder() { Pane().NavigatePlaceholder(ContentDir()); }
 
     void FormShow() override;
     void FormHide() override;
@@ -68,37 +44,30 @@ protected:
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;
     void FormMouseMove(QPoint point) override;
     void FormMouseUp(Qt::MouseButton button, QPoint point) override;
-    virtual void wbDocumentComplete(const QUrl& url);
-    // Layers of the window's own, painted after the buttons and the bar.
+    // A page of a browser has loaded.
+    virtual void wbDocumentComplete(TBrowserPane& pane, const QUrl& url);
+    // Layers of the window's own, painted after the buttons and the bars.
     virtual void PaintLayers(QPainter&) {}
 
-    // Whether creation got as far as the parts every handler uses.
-    bool Created() const { return scrolling_ && windowButtons_; }
-    TScrollCoupling& Scrolling() { return *scrolling_; }
-    TScrollEx& Bar() { return *scrollBar_; }
-    TMainMenuEx& WindowButtons() { return *windowButtons_; }
-
-    std::unique_ptr<TEmbeddedWB> wb;
-    int PressTicks = 0;
-    int HeldArea = 0;
-    bool HintArmed = false;
-    bool RootScrolls = true;
+    TMainMenuEx& WindowButtons() { return windowButtons_; }
 
 private:
+    void Timer1Timer();
+    void timerTimer();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void appMessage(QObject* receiver, QEvent* event);
-    // The step a key makes, or the jump of Home and End.
-    void HandleKey(int key);
-    bool wbBeforeNavigate2(const QUrl& url);
-    bool wbNewWindow2(const QUrl& url);
-    void wbShowContextMenu(QPoint screenPoint);
-    void AskBeforeOpening(const QUrl& url);
+    std::deque<TBrowserPane> MakePanes();
+    void WireBrowser(TBrowserPane& pane);
+    bool wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url);
+    void wbShowContextMenu(const TBrowserPane& pane, QPoint screenPoint);
 
+    const TBrowserHost host_;
     const TBrowserWindowSetup setup_;
-    std::optional<TScrollEx> scrollBar_;
-    std::optional<TMoveForm> mover_;
-    std::optional<TMainMenuEx> windowButtons_;
-    std::optional<TScrollCoupling> scrolling_;
-    TLinkActions links_;
-    bool pageRefused_ = false; // the user refused the page shown a new window
+    TMainMenuEx windowButtons_;
+    TMoveForm mover_;
+    bool HintArmed = false;
+    bool RootScrolls = true;
+    // Last, so the browsers go first: their pending answers refer to the window's parts.
+    std::deque<TBrowserPane> panes_;
+    TPageCommands pageCommands_;
 };

@@ -40,11 +40,11 @@ void TScrollCoupling::UpdateScrollRange(std::function<void()> done)
     });
 }
 
-void TScrollCoupling::Step(const QString& name)
+void TScrollCoupling::Step(TPageStep step)
 {
     if (!browser_.HasDocument())
         return;
-    browser_.ScrollStep(name, rootScrolls_, [this](TPageScroll scroll) {
+    browser_.ScrollStep(step, rootScrolls_, [this](TPageScroll scroll) {
         if (bar_.IsVisible())
             bar_.SetPosition(scroll.Position);
         repaint_();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "PageStep.h"
 
 #include <functional>
 
@@ -21,8 +21,8 @@ public:
     // After a load: the bar's range from the page, the browser's fixed width.
     void UpdateScrollRange(std::function<void()> done = {});
 
-    // One step, "up", "down", "pageup" or "pagedown", with the bar following the page.
-    void Step(const QString& name);
+    // One step, with the bar following the page.
+    void Step(TPageStep step);
     // Home and End: the page to a position, the bar's thumb with it.
     void JumpTo(int position);
     // While the bar's thumb is dragged, the page follows it.

@@ -1,45 +1,39 @@
 #include "uChHtmlViewInfo1.h"
 
 #include "ContentPath.h"
-#include "Windows.h"
 
 namespace {
 
 const TBrowserWindowSetup kSetup = {
-    .Frame = &TfMain::AboutBackground,
-    .BrowserGeometry = QRect(42, 52, 610, 476),
-    .ScrollSection = "wb_vscroll",
-    .BrowserWidth = 610,
-    .ContextTarget = 2,
+    .Panes = {{
+        .BrowserGeometry = QRect(42, 52, 610, 476),
+        .ScrollSection = "wb_vscroll",
+        .BarKind = TScrollBarKind::Standard,
+        .BrowserWidth = 610,
+        .ContextTarget = TContextTarget::Information,
+    }},
     .PageCommands = true,
     .HidesContextOnPress = true,
 };
 
 } // namespace
 
-TfChHtmlViewInfo1::TfChHtmlViewInfo1() : TBrowserWindow(kSetup)
+TfChHtmlViewInfo1::TfChHtmlViewInfo1(const TBrowserHost& host) : TBrowserWindow(host, kSetup)
 {
-    Guarded([this] {
-        CreateCommon(false);
-        // This window's browser is never hidden; it shows the page it has.
-        wb->Show();
-    });
+    // This window's browser is never hidden; it shows the page it has.
+    Browser().Show();
     // A work link brings the catalogue to view once it exists; an entry link does nothing.
-    SetLinkActions({.Work = [](int) {}, .Entry = [](int) {}});
+    Pane().Links = {.Work = [](int) {}, .Entry = [](int) {}};
 }
 
 void TfChHtmlViewInfo1::OpenPage(const QString& pageFileName)
 {
-    if (!Created())
-        return;
-    wb->Navigate(ContentPath::Join(fMain->ContentDir, QStringLiteral("\\html\\") + pageFileName));
+    Browser().Navigate(ContentPath::Join(ContentDir(), QStringLiteral("\\html\\") + pageFileName));
 }
 
 // Each showing starts from the placeholder at the centre; the browser stays shown.
 void TfChHtmlViewInfo1::FormShow()
 {
-    if (!Created())
-        return;
     raise();
     CentreInMainWindow();
     NavigatePlaceholder();
@@ -47,15 +41,15 @@ void TfChHtmlViewInfo1::FormShow()
 
 void TfChHtmlViewInfo1::FormHide()
 {
-    if (Created() && Bar().IsVisible())
-        Bar().SetPosition(0);
+    if (Pane().Bar().IsVisible())
+        Pane().Bar().SetPosition(0);
 }
 
-void TfChHtmlViewInfo1::wbDocumentComplete(const QUrl&)
+void TfChHtmlViewInfo1::wbDocumentComplete(TBrowserPane& pane, const QUrl&)
 {
-    Scrolling().UpdateScrollRange([this] {
-        if (Bar().IsVisible())
-            Bar().SetPosition(0);
+    pane.Scrolling().UpdateScrollRange([this, &pane] {
+        if (pane.Bar().IsVisible())
+            pane.Bar().SetPosition(0);
         Invalidate();
     });
 }

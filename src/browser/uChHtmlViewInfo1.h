@@ -5,7 +5,7 @@
 // The information window: content pages such as the about page, in the common browser frame.
 class TfChHtmlViewInfo1 : public TBrowserWindow {
 public:
-    TfChHtmlViewInfo1();
+    explicit TfChHtmlViewInfo1(const TBrowserHost& host);
 
     // Opens a page of the content's html folder by file name.
     void OpenPage(const QString& pageFileName);
@@ -13,5 +13,5 @@ public:
 protected:
     void FormShow() override;
     void FormHide() override;
-    void wbDocumentComplete(const QUrl& url) override;
+    void wbDocumentComplete(TBrowserPane& pane, const QUrl& url) override;
 };

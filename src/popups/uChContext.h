@@ -1,23 +1,23 @@
 #pragma once
 
+#include "PageCommandTarget.h"
 #include "SkinnedWindow.h"
 #include "uMainMenu.h"
 
 #include <QImage>
 
-#include <optional>
-
-class TBrowserWindow;
+#include <functional>
 
 // The program's own context menu over a page: save, print and copy, carried out on the page of
-// the window the target code names, on the press itself; the pop-up then hides.
+// the window the target names, on the press itself; the pop-up then hides.
 class TfChContext : public TSkinnedWindow {
 public:
-    enum TTarget { CatalogueTarget = 0, SearchTarget = 1, InformationTarget = 2 };
+    // The window that runs the commands of a target, or null while there is none.
+    using TTargetFinder = std::function<TPageCommandTarget*(TContextTarget)>;
 
-    TfChContext();
+    TfChContext(const QString& contentDir, TTargetFinder findTarget);
 
-    int TargetCode = CatalogueTarget;
+    TContextTarget TargetCode = TContextTarget::Catalogue;
 
 protected:
     void FormPaint(QPainter& canvas) override;
@@ -26,11 +26,8 @@ protected:
     void FormMouseUp(Qt::MouseButton button, QPoint point) override;
 
 private:
-    void FormCreate();
-    // The window whose page the commands act on, if it exists.
-    TBrowserWindow* Target() const;
-
-    std::optional<TMainMenuEx> ButtonGroup;
+    TTargetFinder findTarget_;
+    TMainMenuEx ButtonGroup;
     QImage Background;
     QImage Surface;
     int Chosen = -1;

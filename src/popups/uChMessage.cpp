@@ -3,16 +3,13 @@
 #include "ContentPath.h"
 #include "Placement.h"
 #include "SettingsFile.h"
-#include "Windows.h"
 #include "uFunctions.h"
-#include "uMain.h"
 
 #include <QKeyEvent>
 
 namespace {
 
-constexpr int kWidth = 500;
-constexpr int kHeight = 260;
+constexpr QSize kSize(500, 260);
 constexpr std::string_view kSection = "MESSAGES";
 
 // What each question reads and writes, by kind.
@@ -30,24 +27,18 @@ enum TButtonIndex { NoButton = 0, YesButton = 1 };
 
 } // namespace
 
-TfChMessage::TfChMessage() : TSkinnedWindowOf<QDialog>(nullptr)
+TfChMessage::TfChMessage(QString contentDir)
+    : TSkinnedWindowOf<QDialog>(nullptr), contentDir_(std::move(contentDir)),
+      ButtonGroup(*this, contentDir_), Mover(*this, QPoint(), nullptr, *this)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Velmora"));
     setModal(true);
-    Guarded([this] { FormCreate(); });
-}
-
-void TfChMessage::FormCreate()
-{
-    contentDir_ = fMain ? fMain->ContentDir : ContentPath::ExecutableDir();
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kSize);
     move(CentredOnDesktop(ScreenSize(), size()));
-    Mover.emplace(*this, pos(), nullptr, *this);
     LoadBackground(QString::fromUtf16(kQuestions[CloseMessage].Picture));
-    ButtonGroup.emplace(*this, contentDir_);
-    ButtonGroup->AddButton("buttons.ini", "no", ButtonState::Up, false, ButtonKind::Push);
-    ButtonGroup->AddButton("buttons.ini", "yes", ButtonState::Up, false, ButtonKind::Push);
+    ButtonGroup.AddButton("buttons.ini", "no", ButtonState::Up, false, ButtonKind::Push);
+    ButtonGroup.AddButton("buttons.ini", "yes", ButtonState::Up, false, ButtonKind::Push);
 }
 
 void TfChMessage::LoadBackground(const QString& relativePath)
@@ -57,9 +48,9 @@ void TfChMessage::LoadBackground(const QString& relativePath)
     Surface = Background;
 }
 
-int TfChMessage::Prepare(int kind, int& remembered)
+int TfChMessage::Prepare(TMessageKind kind, int& remembered)
 {
-    MessageKind = kind == WebMessage ? WebMessage : CloseMessage;
+    MessageKind = kind;
     const TQuestion& question = kQuestions[MessageKind];
     const ProfileFile settings = OpenSettings(contentDir_);
     AskFlag = settings.ReadInteger(kSection, question.AskKey, 1);
@@ -71,17 +62,15 @@ int TfChMessage::Prepare(int kind, int& remembered)
 
 void TfChMessage::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, Surface, Background, [this](QPainter& composer) {
-        if (ButtonGroup)
-            ButtonGroup->Draw(composer);
-    });
+    Compose(canvas, Surface, Background,
+            [this](QPainter& composer) { ButtonGroup.Draw(composer); });
 }
 
 void TfChMessage::FormMouseDown(Qt::MouseButton, QPoint point)
 {
-    ButtonGroup->MouseDown(point);
-    if (ButtonGroup->FindButtonAt(point) == -1)
-        Mover->MouseDown(point);
+    ButtonGroup.MouseDown(point);
+    if (ButtonGroup.FindButtonAt(point) == -1)
+        Mover.MouseDown(point);
     Invalidate();
 }
 
@@ -89,9 +78,9 @@ void TfChMessage::FormMouseMove(QPoint point)
 {
     Tag = 0;
     SetPointer(Qt::ArrowCursor);
-    ButtonGroup->MouseMove(point);
-    if (Mover->IsMoving()) {
-        Mover->MouseMove(point);
+    ButtonGroup.MouseMove(point);
+    if (Mover.IsMoving()) {
+        Mover.MouseMove(point);
         return;
     }
     // No button hint is ever shown on the question.
@@ -101,9 +90,9 @@ void TfChMessage::FormMouseMove(QPoint point)
 
 void TfChMessage::FormMouseUp(Qt::MouseButton, QPoint point)
 {
-    Mover->MouseUp(point);
-    ButtonGroup->MouseUp(point);
-    switch (ButtonGroup->FindButtonAt(point)) {
+    Mover.MouseUp(point);
+    ButtonGroup.MouseUp(point);
+    switch (ButtonGroup.FindButtonAt(point)) {
     case NoButton:
         Answer(No);
         break;

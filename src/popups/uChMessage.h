@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QImage>
 
-#include <optional>
 
 // The one modal question of the program, asked in its own picture with "no" and "yes":
 // leaving the program (kind 0) or letting a page open a new browser window (kind 1). The user
@@ -18,11 +17,12 @@ public:
     enum TMessageKind { CloseMessage = 0, WebMessage = 1 };
     enum TAnswer { Yes = 1, No = 2 };
 
-    TfChMessage();
+    // The question reads its pictures, skin and settings from contentDir.
+    explicit TfChMessage(QString contentDir);
 
     // Loads the question's picture and settings. Returns whether to ask at all; remembered
     // gets the stored answer (0 once "yes" was given).
-    int Prepare(int kind, int& remembered);
+    int Prepare(TMessageKind kind, int& remembered);
 
 protected:
     void FormPaint(QPainter& canvas) override;
@@ -32,7 +32,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormCreate();
     // Ends the question; "yes" is remembered.
     void Answer(TAnswer answer);
     void LoadBackground(const QString& relativePath);
@@ -40,8 +39,8 @@ private:
     QString contentDir_;
     QImage Background;
     QImage Surface;
-    std::optional<TMainMenuEx> ButtonGroup;
-    std::optional<TMoveForm> Mover;
-    int MessageKind = CloseMessage;
+    TMainMenuEx ButtonGroup;
+    TMoveForm Mover;
+    TMessageKind MessageKind = CloseMessage;
     int AskFlag = 1;
 };

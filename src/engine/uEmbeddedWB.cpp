@@ -1,6 +1,5 @@
 #include "uEmbeddedWB.h"
 
-#include "Dialogs.h"
 #include "EngineProfile.h"
 #include "OwnScrollingBlocker.h"
 #include "PagePrinter.h"
@@ -134,7 +133,7 @@ void TEmbeddedWB::SetScroll(int position, std::function<void()> done)
     });
 }
 
-void TEmbeddedWB::ScrollStep(const QString& step, bool rootScrolls,
+void TEmbeddedWB::ScrollStep(TPageStep step, bool rootScrolls,
                              std::function<void(TPageScroll)> done)
 {
     if (!HasDocument())
@@ -145,18 +144,18 @@ void TEmbeddedWB::ScrollStep(const QString& step, bool rootScrolls,
               });
 }
 
-void TEmbeddedWB::Print(QWidget* dialogParent, const QString& title)
+void TEmbeddedWB::Print(std::shared_ptr<QPrinter> printer, const QString& title)
 {
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    if (!Dialogs().AskPrint(dialogParent, *printer))
-        return;
     const TPrintFrameTexts texts{
         title, Url().toString(),
         QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
+    const QPageLayout layout = PagePrinter::PageLayout(*printer);
     // The printer lives with the request; the page needs nothing of the adapter by then.
     state_->page->printToPdf(
-        [printer, texts](const QByteArray& pdf) { PagePrinter::Print(pdf, *printer, texts); },
-        PagePrinter::PageLayout(*printer));
+        [printer = std::move(printer), texts](const QByteArray& pdf) {
+            PagePrinter::Print(pdf, *printer, texts);
+        },
+        layout);
 }
 
 void TEmbeddedWB::Copy()

@@ -22,12 +22,14 @@ public:
     {
         return SaveFileName;
     }
-    bool AskPrint(QWidget*, QPrinter&) override { return false; }
+    // Prints into PrintFile as PDF; an empty one cancels.
+    bool AskPrint(QWidget*, QPrinter& printer) override;
     void OpenExternally(const QUrl& address) override { Opened << address; }
 
     QStringList Errors;
     QStringList Messages;
     QString SaveFileName; // empty: the user cancels the save dialog
+    QString PrintFile;    // empty: the user cancels the print dialog
     QList<QUrl> Opened;
 };
 

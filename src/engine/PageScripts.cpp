@@ -42,17 +42,18 @@ constexpr auto kFrame = R"((function () {
 
 // The old engine's doScroll steps: a line, or a page less one line, up or down.
 constexpr int kLinePixels = 40;
-struct TStep {
-    const char* Name;
+struct TStepMove {
     int Lines;
     int Pages;
 };
-constexpr std::array<TStep, 4> kSteps = {{
-    {"up", -1, 0},
-    {"down", 1, 0},
-    {"pageup", 0, -1},
-    {"pagedown", 0, 1},
+// By TPageStep.
+constexpr std::array<TStepMove, kPageStepCount> kStepMoves = {{
+    {-1, 0}, // Up
+    {1, 0},  // Down
+    {0, -1}, // PageUp
+    {0, 1},  // PageDown
 }};
+static_assert(int(TPageStep::PageDown) + 1 == kPageStepCount);
 
 QString Framed(const QString& body)
 {
@@ -89,12 +90,9 @@ QString SetScroll(int position)
                       .arg(position));
 }
 
-QString ScrollStep(const QString& step, bool rootScrolls)
+QString ScrollStep(TPageStep step, bool rootScrolls)
 {
-    TStep move{"", 0, 0};
-    for (const TStep& known : kSteps)
-        if (step == QLatin1String(known.Name))
-            move = known;
+    const TStepMove move = kStepMoves[size_t(step)];
     return Framed(QStringLiteral("var el = scrolling(%1);\n"
                                  "    if (el)\n"
                                  "        el.scrollTop += %2 * %4 + %3 * Math.max(el.clientHeight "

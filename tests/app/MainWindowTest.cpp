@@ -43,16 +43,16 @@ protected:
 
     void Click(std::string_view section, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(main_.get(), button, {}, Centre(section));
+        QTest::mouseClick(main_, button, {}, Centre(section));
     }
 
     // The question's answer, given with the mouse once it shows; asked tells whether it did.
     void AnswerQuestionWith(std::string_view section)
     {
-        QTimer::singleShot(0, message_.get(), [this, section] {
+        QTimer::singleShot(0, message_, [this, section] {
             asked_ = message_->isVisible();
             if (asked_)
-                QTest::mouseClick(message_.get(), Qt::LeftButton, {}, Centre(section));
+                QTest::mouseClick(message_, Qt::LeftButton, {}, Centre(section));
         });
     }
 
@@ -60,10 +60,10 @@ protected:
     void AnswerQuestionWithKey(Qt::Key key)
     {
         asked_ = false;
-        QTimer::singleShot(0, message_.get(), [this, key] {
+        QTimer::singleShot(0, message_, [this, key] {
             asked_ = message_->isVisible();
             if (asked_)
-                QTest::keyClick(message_.get(), key);
+                QTest::keyClick(message_, key);
         });
     }
 
@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, ASignIsPressedInsideItsShapeOnly)
         const QRect bounds = content_.ButtonBounds(sign.Section);
         for (const auto& [point, stateKey] : {std::pair{sign.Inside, "state_down"},
                                               std::pair{sign.OutsideInBoundingBox, "state_up"}}) {
-            QTest::mousePress(main_.get(), Qt::LeftButton, {}, point);
+            QTest::mousePress(main_, Qt::LeftButton, {}, point);
             // A later sign's picture may lie over this spot; read the picture that is on top.
             std::string_view topSection = sign.Section;
             for (const TSignPoint& other : kSignPoints) {
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, ASignIsPressedInsideItsShapeOnly)
                     content_.ButtonPicture(sign.Section, stateKey).pixel(point - bounds.topLeft()))
                     << sign.Section << " " << stateKey;
             }
-            QTest::mouseRelease(main_.get(), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(main_, Qt::LeftButton, {}, QPoint(2, 2));
         }
     }
 }
@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, ASignIsPressedInsideItsShapeOnly)
 TEST_F(MainWindowTest, HoveringAFrameButtonShowsTheHandAndItsHint)
 {
     Start();
-    QTest::mouseMove(main_.get(), Centre("minimize"));
+    QTest::mouseMove(main_, Centre("minimize"));
     EXPECT_EQ(main_->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_TRUE(main_->Hint().IsOn());
     EXPECT_FALSE(main_->Hint().Text().isEmpty());
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, HoveringAFrameButtonShowsTheHandAndItsHint)
     EXPECT_EQ(PixelOnScreen(Centre("minimize")), content_.ButtonPicture("minimize", "state_over")
                                                      .pixel(Centre("minimize") - bounds.topLeft()));
 
-    QTest::mouseMove(main_.get(), QPoint(2, 2));
+    QTest::mouseMove(main_, QPoint(2, 2));
     EXPECT_EQ(main_->cursor().shape(), Qt::ArrowCursor);
     EXPECT_FALSE(main_->Hint().IsOn());
 }
@@ -173,8 +173,8 @@ TEST_F(MainWindowTest, AReleaseActsOnTheButtonUnderIt)
 {
     content_.WriteSettings("[MESSAGES]\r\nshowclosemessage=0\r\n");
     Start();
-    QTest::mousePress(main_.get(), Qt::LeftButton, {}, Centre("minimize"));
-    QTest::mouseRelease(main_.get(), Qt::LeftButton, {}, Centre("close"));
+    QTest::mousePress(main_, Qt::LeftButton, {}, Centre("minimize"));
+    QTest::mouseRelease(main_, Qt::LeftButton, {}, Centre("close"));
     EXPECT_FALSE(main_->isMinimized());
     EXPECT_FALSE(main_->isVisible());
 }
@@ -240,7 +240,7 @@ TEST_P(BrokenSkin, LeavesTheUserAWayOut)
     const QString buttons = content_.Path("buttons.ini");
     TestFiles::Write(buttons, GetParam().buttons(TestFiles::Read(buttons)));
     Start();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_));
 
     AnswerQuestionWithKey(Qt::Key_Escape);
     RequestCloseAsTheWindowManager();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageStep.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -9,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class QPrinter;
 class QVariant;
 class QWebEngineLoadingInfo;
 class QWebEngineView;
@@ -68,14 +71,14 @@ public:
     void GetScroll(std::function<void(TPageScroll)> done);
     // The probe, then the scrolling element's scrollTop := position (the page stops at its end).
     void SetScroll(int position, std::function<void()> done = {});
-    // One step, "up", "down", "pageup" or "pagedown", on the root element or on the body, then
-    // the state after it as GetScroll answers.
-    void ScrollStep(const QString& step, bool rootScrolls, std::function<void(TPageScroll)> done);
+    // One step on the root element or on the body, then the state after it as GetScroll
+    // answers.
+    void ScrollStep(TPageStep step, bool rootScrolls, std::function<void(TPageScroll)> done);
 
-    // The print dialog, then the page printed portrait with margins of 19.05 mm, the window
-    // title left and "Page p of P" right at the top of every page, the address left and the
-    // date right at the bottom. Cancelling the dialog prints nothing.
-    void Print(QWidget* dialogParent, const QString& title);
+    // The page printed on a printer the print dialog has set up: portrait with margins of
+    // 19.05 mm, the window title left and "Page p of P" right at the top of every page, the
+    // address left and the date right at the bottom.
+    void Print(std::shared_ptr<QPrinter> printer, const QString& title);
     // Copies the page's selection to the clipboard.
     void Copy();
     // Writes the page source: the bytes of the file behind the page as loaded, or the written

@@ -27,7 +27,7 @@ protected:
     bool NavigateAndWait(const QString& name, size_t count);
 
     std::optional<TPageScroll> Scroll();
-    std::optional<TPageScroll> Step(const QString& step, bool rootScrolls);
+    std::optional<TPageScroll> Step(TPageStep step, bool rootScrolls);
     bool SetScroll(int position);
     bool Write(const std::string& pageText);
     // A test's own look into the document.

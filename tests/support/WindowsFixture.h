@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ManualTicks.h"
+#include "Program.h"
 #include "WindowTestContent.h"
 #include "uChContext.h"
 #include "uChHtmlViewInfo1.h"
@@ -9,16 +11,17 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <optional>
 
-// The program's windows over a private copy of the sample content, created in start-up order
-// and set in their program-wide references: the main window and the question, and with them,
-// when asked, the information window and the context pop-up.
+// The program's windows over a private copy of the sample content, as the start-up makes them:
+// the main window and the question, and with them, when asked, the browser windows and the
+// context pop-up. Their clocks tick only when the test advances them.
 class WindowsFixture : public testing::Test {
 protected:
-    ~WindowsFixture() override;
-
     void StartWindows(bool browserWindows);
+
+    // What a browser window of the registry is made with.
+    TBrowserHost HostOf(size_t registryIndex);
 
     // Writes a page into the content's html folder.
     void GivenPage(const QString& fileName, const QByteArray& html) const;
@@ -36,10 +39,12 @@ protected:
     QPoint DownArrow() const;
 
     TWindowTestContent content_;
-    std::unique_ptr<TfMain> main_;
-    std::unique_ptr<TfChMessage> message_;
-    std::unique_ptr<TfChHtmlViewInfo1> info_;
-    std::unique_ptr<TfChContext> context_;
+    TManualTicks ticks_;
+    std::optional<TProgram> program_;
+    TfMain* main_ = nullptr;
+    TfChMessage* message_ = nullptr;
+    TfChHtmlViewInfo1* info_ = nullptr;
+    TfChContext* context_ = nullptr;
 
 private:
     QRect BarBounds() const;

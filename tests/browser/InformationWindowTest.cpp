@@ -5,6 +5,7 @@
 #include "WindowsFixture.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
@@ -21,7 +22,7 @@ protected:
     {
         browser.SetScroll(0);
         std::optional<int> position;
-        browser.ScrollStep("down", rootScrolls,
+        browser.ScrollStep(TPageStep::Down, rootScrolls,
                            [&](TPageScroll scroll) { position = scroll.Position; });
         EXPECT_TRUE(QTest::qWaitFor([&] { return position.has_value(); }, 5000));
         browser.SetScroll(0);
@@ -49,7 +50,7 @@ TEST_F(InformationWindowTest, OpensCentredInTheMainWindowWithItsPage)
 TEST_F(InformationWindowTest, TheZoomButtonOpensTheAboutPageAndHideBrowserWindowsHidesIt)
 {
     const QRect zoom = content_.ButtonBounds("zoom");
-    QTest::mouseClick(main_.get(), Qt::LeftButton, {}, zoom.center());
+    QTest::mouseClick(main_, Qt::LeftButton, {}, zoom.center());
     EXPECT_TRUE(info_->isVisible());
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return info_->Browser().Url().fileName() == "about.htm"; }, 10000));
@@ -117,7 +118,7 @@ TEST_F(InformationWindowTest, HomeAndEndJumpAndTheThumbGoesWithThem)
 TEST_F(InformationWindowTest, TwoVisibleWindowsBothScrollOnOneWheelTurn)
 {
     GivenPage("page.htm", LongPage(true));
-    TfChHtmlViewInfo1 second;
+    TfChHtmlViewInfo1 second(HostOf(0));
     Open(*info_, "page.htm");
     Open(second, "page.htm");
     SendWheel(-120);
@@ -132,15 +133,12 @@ TEST_F(InformationWindowTest, HoldingTheDownArrowRepeatsFromTheFourthTick)
     GivenPage("page.htm", LongPage(true, 20000));
     Open(*info_, "page.htm");
     const int line = LineStep(info_->Browser(), true);
-    info_->Timer1.stop();
-    info_->timer.stop();
     const auto tick = [&] {
-        info_->Timer1Timer();
-        info_->timerTimer();
+        ticks_.Advance(std::chrono::milliseconds(100));
         Settle(info_->Browser());
     };
 
-    QTest::mousePress(info_.get(), Qt::LeftButton, {}, DownArrow());
+    QTest::mousePress(info_, Qt::LeftButton, {}, DownArrow());
     for (int i = 0; i < 3; ++i)
         tick();
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0) << "no repeat within three ticks";
@@ -148,7 +146,7 @@ TEST_F(InformationWindowTest, HoldingTheDownArrowRepeatsFromTheFourthTick)
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, line) << "the fourth tick steps";
     tick();
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, 2 * line);
-    QTest::mouseRelease(info_.get(), Qt::LeftButton, {}, DownArrow());
+    QTest::mouseRelease(info_, Qt::LeftButton, {}, DownArrow());
     Settle(info_->Browser());
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, 3 * line) << "the release adds one step";
     tick();
@@ -160,13 +158,13 @@ TEST_F(InformationWindowTest, DraggingTheThumbScrollsThePageWithIt)
     GivenPage("page.htm", LongPage(true));
     Open(*info_, "page.htm");
     const QPoint thumb = UpArrow() + QPoint(0, 12 + 22); // the thumb at the top of its track
-    QTest::mousePress(info_.get(), Qt::LeftButton, {}, thumb);
-    QTest::mouseMove(info_.get(), thumb + QPoint(0, 100));
+    QTest::mousePress(info_, Qt::LeftButton, {}, thumb);
+    QTest::mouseMove(info_, thumb + QPoint(0, 100));
     Settle(info_->Browser());
     const int position = info_->ScrollBar().GetPosition();
     EXPECT_GT(position, 0);
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, position);
-    QTest::mouseRelease(info_.get(), Qt::LeftButton, {}, thumb + QPoint(0, 100));
+    QTest::mouseRelease(info_, Qt::LeftButton, {}, thumb + QPoint(0, 100));
 }
 
 TEST_F(InformationWindowTest, AQuickClickOnAnArrowStepsOnceOnRelease)
@@ -174,10 +172,10 @@ TEST_F(InformationWindowTest, AQuickClickOnAnArrowStepsOnceOnRelease)
     GivenPage("page.htm", LongPage(true));
     Open(*info_, "page.htm");
     const int line = LineStep(info_->Browser(), true);
-    QTest::mouseClick(info_.get(), Qt::LeftButton, {}, DownArrow());
+    QTest::mouseClick(info_, Qt::LeftButton, {}, DownArrow());
     Settle(info_->Browser());
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, line);
-    QTest::mouseClick(info_.get(), Qt::LeftButton, {}, UpArrow());
+    QTest::mouseClick(info_, Qt::LeftButton, {}, UpArrow());
     Settle(info_->Browser());
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0);
 }
@@ -230,13 +228,13 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
     bool asked = false;
     QTimer answerer;
     answerer.setInterval(50);
-    QObject::connect(&answerer, &QTimer::timeout, message_.get(), [&] {
+    QObject::connect(&answerer, &QTimer::timeout, message_, [&] {
         if (!message_->isVisible())
             return;
         asked = true;
         answerer.stop();
         const std::string section = *test.answer ? test.answer : "no";
-        QTest::mouseClick(message_.get(), Qt::LeftButton, {},
+        QTest::mouseClick(message_, Qt::LeftButton, {},
                           content_.ButtonBounds(section).center());
     });
     answerer.start();
@@ -289,18 +287,18 @@ TEST_F(InformationWindowTest, APageThatKeepsAskingForWindowsIsAskedOnce)
     const QtMessageHandler previousHandler = qInstallMessageHandler(RecordWarnings);
     QWebEnginePage& page = *info_->Browser().View().page();
     int requests = 0;
-    QObject::connect(&page, &QWebEnginePage::newWindowRequested, info_.get(),
+    QObject::connect(&page, &QWebEnginePage::newWindowRequested, info_,
                      [&](QWebEngineNewWindowRequest&) { ++requests; });
     int questions = 0;
     QTimer answerer;
-    QObject::connect(&answerer, &QTimer::timeout, message_.get(), [&] {
+    QObject::connect(&answerer, &QTimer::timeout, message_, [&] {
         if (!message_->isVisible())
             return;
         if (questions == 0) {
             ++questions;
             page.runJavaScript("nag(5)");
         } else if (requests >= 6) {
-            QTest::mouseClick(message_.get(), Qt::LeftButton, {},
+            QTest::mouseClick(message_, Qt::LeftButton, {},
                               content_.ButtonBounds("no").center());
         }
     });
@@ -312,7 +310,7 @@ TEST_F(InformationWindowTest, APageThatKeepsAskingForWindowsIsAskedOnce)
     ASSERT_TRUE(QTest::qWaitFor([&] { return requests >= 16; }, 15000));
     // Each request is handled just after it arrives; this comes after the last of them.
     bool handled = false;
-    QTimer::singleShot(0, info_.get(), [&] { handled = true; });
+    QTimer::singleShot(0, info_, [&] { handled = true; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 5000));
     qInstallMessageHandler(previousHandler);
     EXPECT_EQ(questions, 1);
@@ -329,9 +327,9 @@ TEST_F(InformationWindowTest, ThePopUpCopiesFromTheInformationPage)
     Settle(info_->Browser());
     main_->activateWindow(); // the user's window, as after the right click into the page
 
-    context_->TargetCode = TfChContext::InformationTarget;
+    context_->TargetCode = TContextTarget::Information;
     context_->show();
-    QTest::mousePress(context_.get(), Qt::RightButton, {},
+    QTest::mousePress(context_, Qt::RightButton, {},
                       content_.ButtonBounds("context_copy").center());
     EXPECT_FALSE(context_->isVisible());
     EXPECT_TRUE(QTest::qWaitFor(
@@ -346,9 +344,9 @@ TEST_F(InformationWindowTest, APressAnywhereHidesThePopUpAndItsBackgroundRunsNot
     EXPECT_FALSE(context_->isVisible());
 
     content_.Dialogs.SaveFileName = content_.Path("saved.html");
-    context_->TargetCode = TfChContext::InformationTarget;
+    context_->TargetCode = TContextTarget::Information;
     context_->show();
-    QTest::mousePress(context_.get(), Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::mousePress(context_, Qt::LeftButton, {}, QPoint(1, 1));
     EXPECT_FALSE(context_->isVisible());
     EXPECT_FALSE(QFile::exists(content_.Dialogs.SaveFileName));
 }
@@ -359,7 +357,7 @@ TEST_F(InformationWindowTest, SavingReplacesAnExistingFileWithThePageSource)
     const QString target = content_.Path("saved.html");
     TestFiles::Write(target, "old contents");
     content_.Dialogs.SaveFileName = target;
-    info_->PageCommand(0);
+    info_->PageCommand(TPageCommand::Save);
     EXPECT_EQ(TestFiles::Read(target), TestFiles::Read(content_.Path("html/about.htm")));
     EXPECT_TRUE(content_.Dialogs.Messages.isEmpty());
 }
@@ -371,7 +369,7 @@ TEST_F(InformationWindowTest, AFailedSaveSaysSoAndKeepsTheOldFile)
     TestFiles::Write(target, "old");
     {
         const FileSizeLimit diskFull(8);
-        info_->SaveHtmlSource(target, info_->Browser());
+        info_->PageCommands().SaveHtmlSource(target);
     }
     EXPECT_EQ(content_.Dialogs.Messages, QStringList{"Error: Fail to save HTML source"});
     EXPECT_EQ(TestFiles::Read(target), "old");
@@ -381,9 +379,28 @@ TEST_F(InformationWindowTest, AFileThatCannotBeCreatedIsReportedAndNothingWritte
 {
     Open(*info_, "about.htm");
     const QString target = content_.Path("no-such-folder/saved.html");
-    info_->SaveHtmlSource(target, info_->Browser());
+    info_->PageCommands().SaveHtmlSource(target);
     EXPECT_EQ(content_.Dialogs.Errors.size(), 1);
     EXPECT_FALSE(QFile::exists(target));
+}
+
+// A whole PDF document has been written into the file.
+bool PrintedInto(const QString& path)
+{
+    const QByteArray pdf = QFile::exists(path) ? QByteArray::fromStdString(TestFiles::Read(path))
+                                               : QByteArray();
+    return pdf.startsWith("%PDF") && pdf.trimmed().endsWith("%%EOF");
+}
+
+TEST_F(InformationWindowTest, PrintingPrintsOnlyWhatThePrintDialogLets)
+{
+    Open(*info_, "about.htm");
+    info_->PageCommand(TPageCommand::Print); // the dialog is cancelled
+    content_.Dialogs.PrintFile = content_.Path("after.pdf");
+    info_->PageCommand(TPageCommand::Print);
+    // Prints finish in order: once the later one is out, the cancelled one would be too.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PrintedInto(content_.Path("after.pdf")); }, 10000));
+    EXPECT_EQ(QDir(content_.Path("")).entryList({"*.pdf"}, QDir::Files), QStringList{"after.pdf"});
 }
 
 TEST_F(InformationWindowTest, HidingAndShowingAgainStartsFromTheTop)

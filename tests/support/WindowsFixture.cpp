@@ -2,6 +2,8 @@
 
 #include "ProfileFile.h"
 #include "TestFiles.h"
+#include "BrowserWindows.h"
+#include "PopUps.h"
 #include "Windows.h"
 
 #include <QSignalSpy>
@@ -12,30 +14,21 @@
 
 void WindowsFixture::StartWindows(bool browserWindows)
 {
-    main_ = std::make_unique<TfMain>();
-    fMain = main_.get();
-    message_ = std::make_unique<TfChMessage>();
-    fChMessage = message_.get();
+    program_.emplace(ticks_);
+    main_ = fMain;
+    message_ = fChMessage;
     if (browserWindows) {
-        info_ = std::make_unique<TfChHtmlViewInfo1>();
-        fChHtmlViewInfo1 = info_.get();
-        context_ = std::make_unique<TfChContext>();
-        fChContext = context_.get();
+        program_->CreateBrowserWindows();
+        info_ = fChHtmlViewInfo1;
+        context_ = fChContext;
     }
-    main_->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+    program_->ShowMainWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(main_));
 }
 
-WindowsFixture::~WindowsFixture()
+TBrowserHost WindowsFixture::HostOf(size_t registryIndex)
 {
-    fChContext = nullptr;
-    fChHtmlViewInfo1 = nullptr;
-    fChMessage = nullptr;
-    fMain = nullptr;
-    context_.reset();
-    info_.reset();
-    message_.reset();
-    main_.reset();
+    return {*main_, main_->ContentDir, main_->BrowserFrames[registryIndex], ticks_};
 }
 
 void WindowsFixture::GivenPage(const QString& fileName, const QByteArray& html) const

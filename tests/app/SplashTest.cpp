@@ -1,3 +1,4 @@
+#include "ManualTicks.h"
 #include "WindowTestContent.h"
 #include "uChLoader.h"
 #include "uFunctions.h"
@@ -28,24 +29,27 @@ INSTANTIATE_TEST_SUITE_P(Table, SplashBarWidth,
 class SplashTest : public testing::Test {
 protected:
     TWindowTestContent content_;
-    double now_ = 1000;
-    TfLoader splash_{[this] { return now_; }};
+    // The splash's time unit is 0.864 ms.
+    void AdvanceUnits(double units)
+    {
+        ticks_.Advance(std::chrono::duration<double, std::milli>(units * 0.864));
+    }
+
+    TManualTicks ticks_;
+    TfLoader splash_{ticks_};
 };
 
 TEST_F(SplashTest, TimesItselfFromTheFirstTick)
 {
     EXPECT_EQ(splash_.size(), QSize(500, 407));
     EXPECT_TRUE(splash_.IsTiming());
-    splash_.Timer2Timer();
+    AdvanceUnits(2);
     EXPECT_EQ(splash_.CurrentBarWidth(), 0);
-    now_ += 2000;
-    splash_.Timer2Timer();
+    AdvanceUnits(2000);
     EXPECT_EQ(splash_.CurrentBarWidth(), 246);
-    now_ += 2000;
-    splash_.Timer2Timer();
+    AdvanceUnits(2000);
     EXPECT_TRUE(splash_.IsTiming()) << "not beyond the duration yet";
-    now_ += 1;
-    splash_.Timer2Timer();
+    AdvanceUnits(2);
     EXPECT_FALSE(splash_.IsTiming());
     EXPECT_EQ(splash_.CurrentBarWidth(), 491);
 }
@@ -55,9 +59,8 @@ TEST_F(SplashTest, DrawsTheBarOverTheBackgroundUpToItsWidth)
     QImage background, progress;
     LoadJpegBitmap(content_.Path("design/loader/loading_bg.jpg"), background);
     LoadJpegBitmap(content_.Path("design/loader/loading_pr.jpg"), progress);
-    splash_.Timer2Timer();
-    now_ += 1000; // 123 pixels
-    splash_.Timer2Timer();
+    AdvanceUnits(2);
+    AdvanceUnits(1000); // 123 pixels
     const QImage shown = splash_.grab().toImage();
     EXPECT_EQ(shown.pixel(20 + 60, 319), progress.pixel(60, 0))
         << "inside the bar, unscaled across";

@@ -1,5 +1,4 @@
 #include "BrowserFixture.h"
-#include "Dialogs.h"
 #include "PagePrinter.h"
 
 #include <QDate>
@@ -13,37 +12,17 @@
 
 namespace {
 
-// Answers the print dialog without showing it: the pages go into a PDF file.
-class PrintToFileDialogs : public TDialogs {
-public:
-    void ShowError(QWidget*, const QString&) override {}
-    void ShowMessage(QWidget*, const QString&, const QString&) override {}
-    QString AskSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool AskPrint(QWidget*, QPrinter& printer) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(outputFile);
-        return !outputFile.isEmpty();
-    }
-    void OpenExternally(const QUrl&) override {}
-
-    QString outputFile;
-};
-
 class PrintTest : public BrowserFixture {
 protected:
-    void SetUp() override
-    {
-        SetDialogs(&dialogs_);
-        ASSERT_TRUE(Load("page.html", kRootPage));
-    }
-    void TearDown() override { SetDialogs(nullptr); }
+    void SetUp() override { ASSERT_TRUE(Load("page.html", kRootPage)); }
 
     // Prints into the file and waits until it holds a whole PDF document.
     bool PrintInto(const QString& name, const QString& title)
     {
-        dialogs_.outputFile = PathOf(name);
-        wb_.Print(&window_, title);
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(PathOf(name));
+        wb_.Print(printer, title);
         return QTest::qWaitFor(
             [&] {
                 return QFileInfo::exists(PathOf(name)) &&
@@ -52,7 +31,6 @@ protected:
             8000);
     }
 
-    PrintToFileDialogs dialogs_;
     QPdfDocument printed_;
 };
 
@@ -76,15 +54,6 @@ TEST_F(PrintTest, EmptyTitleStillPrints)
 {
     ASSERT_TRUE(PrintInto("untitled.pdf", QString()));
     EXPECT_TRUE(printed_.getAllText(0).text().contains(QStringLiteral("Page 1 of ")));
-}
-
-TEST_F(PrintTest, CancelledDialogPrintsNothing)
-{
-    dialogs_.outputFile.clear();
-    wb_.Print(&window_, "Catalogue");
-    // Prints finish in order: once a later one is out, the cancelled one would be too.
-    ASSERT_TRUE(PrintInto("after.pdf", "Catalogue"));
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"after.pdf", "page.html"}));
 }
 
 TEST(PagePrinterTest, WhatIsNoPdfPrintsNothing)

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QPrinter>
 
 #include <stdexcept>
 
@@ -27,6 +28,15 @@ void CopyFolder(const QString& from, const QString& to)
 }
 
 } // namespace
+
+bool TRecordingDialogs::AskPrint(QWidget*, QPrinter& printer)
+{
+    if (PrintFile.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PrintFile);
+    return true;
+}
 
 TWindowTestContent::TWindowTestContent()
 {

@@ -51,14 +51,16 @@ TEST_P(LongPageTest, SetScrollMovesThePageAndStopsAtItsEnd)
 TEST_P(LongPageTest, StepsMoveByLinesAndPagesAndReportThePosition)
 {
     // A line is 40 pixels, a page the view's 400 less a line.
-    const std::pair<const char*, int> steps[] = {
-        {"down", 40}, {"pagedown", 400}, {"up", 360}, {"pageup", 0}, {"sideways", 0}};
+    const std::pair<TPageStep, int> steps[] = {{TPageStep::Down, 40},
+                                               {TPageStep::PageDown, 400},
+                                               {TPageStep::Up, 360},
+                                               {TPageStep::PageUp, 0}};
     for (const auto& [step, position] : steps) {
-        const auto state = Step(QString::fromLatin1(step), GetParam().rootScrolls);
-        ASSERT_TRUE(state) << step;
-        EXPECT_EQ(state->Position, position) << step;
-        EXPECT_EQ(state->Range, kLongRange) << step;
-        EXPECT_EQ(state->RootScrolls, GetParam().rootScrolls) << step;
+        const auto state = Step(step, GetParam().rootScrolls);
+        ASSERT_TRUE(state) << int(step);
+        EXPECT_EQ(state->Position, position) << int(step);
+        EXPECT_EQ(state->Range, kLongRange) << int(step);
+        EXPECT_EQ(state->RootScrolls, GetParam().rootScrolls) << int(step);
     }
 }
 
@@ -71,7 +73,7 @@ TEST_F(BrowserFixture, ShortPageHasNothingToScroll)
     const auto state = Scroll();
     ASSERT_TRUE(state);
     EXPECT_LE(state->Range, 0);
-    const auto stepped = Step("pagedown", state->RootScrolls);
+    const auto stepped = Step(TPageStep::PageDown, state->RootScrolls);
     ASSERT_TRUE(stepped);
     EXPECT_EQ(stepped->Position, 0);
 }
@@ -107,7 +109,8 @@ TEST_F(BrowserFixture, AnswersStillPendingWhenTheBrowserGoesAreNeverDelivered)
     browser->GetScroll([&](TPageScroll) { answered = true; });
     browser->SetScroll(100, [&] { answered = true; });
     browser.reset(); // the engine answers both while its page is deleted
-    QTest::qWait(200);
+    // Answers come in order: once a later one is in, none of the deleted page's is pending.
+    ASSERT_TRUE(Scroll());
     EXPECT_FALSE(answered);
 }
 

@@ -1,3 +1,4 @@
+#include "ContentPath.h"
 #include "ProfileFile.h"
 #include "WindowTestContent.h"
 #include "uChMessage.h"
@@ -16,7 +17,7 @@ class MessageWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        message_ = std::make_unique<TfChMessage>();
+        message_ = std::make_unique<TfChMessage>(ContentPath::ExecutableDir());
         message_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(message_.get()));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageStep.h"
 #include "uEmbeddedWB.h"
 
 #include <QString>
@@ -16,9 +17,8 @@ QString WritePage(const QString& text);
 QString GetScroll();
 // The probe, then the scrolling element's scrollTop := position; answers true.
 QString SetScroll(int position);
-// One named step on the root element or the body, then the state as GetScroll answers.
-// A name that is not a step moves nothing.
-QString ScrollStep(const QString& step, bool rootScrolls);
+// One step on the root element or the body, then the state as GetScroll answers.
+QString ScrollStep(TPageStep step, bool rootScrolls);
 
 // The state a scroll script answered, rounded; a page without a scrolling element, or an
 // answer that is not a state, has nothing to scroll.

@@ -46,7 +46,7 @@ std::optional<TPageScroll> BrowserFixture::Scroll()
     return Await<TPageScroll>([this](auto done) { wb_.GetScroll(done); });
 }
 
-std::optional<TPageScroll> BrowserFixture::Step(const QString& step, bool rootScrolls)
+std::optional<TPageScroll> BrowserFixture::Step(TPageStep step, bool rootScrolls)
 {
     return Await<TPageScroll>([&](auto done) { wb_.ScrollStep(step, rootScrolls, done); });
 }

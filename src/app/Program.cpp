@@ -1,0 +1,59 @@
+#include "Program.h"
+
+#include "BrowserWindow.h"
+#include "BrowserWindows.h"
+#include "PopUps.h"
+#include "Windows.h"
+#include "uChContext.h"
+#include "uChLoader.h"
+#include "uChMessage.h"
+#include "uMain.h"
+
+#include <QCoreApplication>
+
+TProgram::TProgram(TTickSource& ticks)
+    : ticks_(ticks), main_(std::make_unique<TfMain>(ticks)),
+      message_(std::make_unique<TfChMessage>(main_->ContentDir))
+{
+    fMain = main_.get();
+    fChMessage = message_.get();
+}
+
+TProgram::~TProgram()
+{
+    fChContext = nullptr;
+    context_.reset();
+    // The browser windows go with their parent.
+    for (const TBrowserWindowEntry& entry : BrowserWindowRegistry())
+        entry.Forget();
+    fChMessage = nullptr;
+    message_.reset();
+    fMain = nullptr;
+    main_.reset();
+}
+
+void TProgram::ShowSplash()
+{
+    auto splash = std::make_unique<TfLoader>(ticks_);
+    fLoader = splash.get();
+    splash->show();
+    splash->repaint();
+    while (splash->IsTiming())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    splash->hide();
+    fLoader = nullptr;
+}
+
+void TProgram::CreateBrowserWindows()
+{
+    const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
+    for (size_t i = 0; i < windows.size(); ++i)
+        windows[i].Create({*main_, main_->ContentDir, main_->BrowserFrames[i], ticks_});
+    context_ = std::make_unique<TfChContext>(main_->ContentDir, PageCommandsFor);
+    fChContext = context_.get();
+}
+
+void TProgram::ShowMainWindow()
+{
+    main_->show();
+}

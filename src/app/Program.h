@@ -1,0 +1,31 @@
+#pragma once
+
+#include "TickSource.h"
+
+#include <memory>
+
+class TfChContext;
+class TfChMessage;
+class TfMain;
+
+// Every window of the program, created in the start-up order and wired, each set in its
+// program-wide reference; they go, and their references are cleared, in the reverse order.
+// The main window owns the browser windows as their parent.
+class TProgram {
+public:
+    // The main window and the question.
+    explicit TProgram(TTickSource& ticks);
+    ~TProgram();
+
+    // Holds the user on the splash until its own time has run out.
+    void ShowSplash();
+    // The browser windows in their registry's order, then the context pop-up.
+    void CreateBrowserWindows();
+    void ShowMainWindow();
+
+private:
+    TTickSource& ticks_;
+    std::unique_ptr<TfMain> main_;
+    std::unique_ptr<TfChMessage> message_;
+    std::unique_ptr<TfChContext> context_;
+};

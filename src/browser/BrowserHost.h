@@ -1,0 +1,15 @@
+#pragma once
+
+#include "BackgroundPair.h"
+#include "SkinnedWindow.h"
+#include "TickSource.h"
+
+#include <QString>
+
+// What a browser window gets from the program that creates it.
+struct TBrowserHost {
+    TSkinnedWindow& MainWindow; // its parent, inside which it stays; its hint goes over this one
+    QString ContentDir;
+    TBackgroundPair& Frame; // the window's frame picture, held by the main window
+    TTickSource& Ticks;
+};

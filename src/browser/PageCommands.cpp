@@ -1,0 +1,60 @@
+#include "PageCommands.h"
+
+#include "Dialogs.h"
+#include "uEmbeddedWB.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QWebEngineView>
+
+TPageCommands::TPageCommands(QWidget& window, TEmbeddedWB& browser)
+    : window_(window), browser_(browser)
+{
+}
+
+void TPageCommands::Run(TPageCommand command)
+{
+    switch (command) {
+    case TPageCommand::Save:
+        Save();
+        break;
+    case TPageCommand::Print:
+        Print();
+        break;
+    case TPageCommand::Copy:
+        browser_.Copy();
+        break;
+    }
+}
+
+void TPageCommands::Save()
+{
+    const QString fileName = Dialogs().AskSaveFileName(
+        &window_, QStringLiteral("html"), QStringLiteral("HTML (*.html);;Все файлы (*.*)"));
+    if (!fileName.isEmpty())
+        SaveHtmlSource(fileName);
+}
+
+void TPageCommands::Print()
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    if (Dialogs().AskPrint(&window_, *printer))
+        browser_.Print(std::move(printer), browser_.View().title());
+}
+
+void TPageCommands::SaveHtmlSource(const QString& fileName)
+{
+    switch (browser_.SaveSource(fileName)) {
+    case TSaveResult::Saved:
+        break;
+    case TSaveResult::CannotCreate:
+        Dialogs().ShowError(
+            &window_,
+            QStringLiteral("Cannot create file \"%1\".").arg(QDir::toNativeSeparators(fileName)));
+        break;
+    case TSaveResult::Failed:
+        Dialogs().ShowMessage(&window_, QStringLiteral("Fail to save HTML source"),
+                              QStringLiteral("Error"));
+        break;
+    }
+}

@@ -1,0 +1,4 @@
+#include "PopUps.h"
+
+TfChMessage* fChMessage = nullptr;
+TfChContext* fChContext = nullptr;
