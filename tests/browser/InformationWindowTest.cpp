@@ -15,6 +15,15 @@
 
 namespace {
 
+// Returns once everything posted to the event loop so far has been handled.
+void HandleEventsPostedSoFar()
+{
+    bool handled = false;
+    QTimer::singleShot(0, [&] { handled = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 5000));
+}
+
+
 class InformationWindowTest : public BrowserWindowFixture {
 protected:
     // The page position after one direct step down from the top: one line.
@@ -30,12 +39,6 @@ protected:
         return position.value_or(-1);
     }
 
-    // Lets anything the engine would do by itself happen before looking.
-    void LetTheEngineRun(TEmbeddedWB& browser)
-    {
-        QTest::qWait(400);
-        Settle(browser);
-    }
 };
 
 TEST_F(InformationWindowTest, OpensCentredInTheMainWindowWithItsPage)
@@ -78,7 +81,7 @@ TEST_P(PageScrolling, OneWheelTurnMakesOneStepAndTheThumbFollows)
     const int line = LineStep(info_->Browser(), test.rootScrolls);
 
     SendWheel(-120);
-    LetTheEngineRun(info_->Browser());
+    Settle(info_->Browser());
     const TPageScroll after = ScrollOf(info_->Browser());
     EXPECT_EQ(after.Position, test.barVisible ? line : 0);
     if (test.barVisible) {
@@ -86,7 +89,7 @@ TEST_P(PageScrolling, OneWheelTurnMakesOneStepAndTheThumbFollows)
     }
 
     SendWheel(120);
-    LetTheEngineRun(info_->Browser());
+    Settle(info_->Browser());
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0);
 }
 
@@ -238,14 +241,14 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
                           content_.ButtonBounds(section).center());
     });
     answerer.start();
+    int requests = 0;
+    QObject::connect(info_->Browser().View().page(), &QWebEnginePage::newWindowRequested, info_,
+                     [&](QWebEngineNewWindowRequest&) { ++requests; });
     info_->Browser().View().page()->runJavaScript("document.getElementById('out').click()");
-    if (*test.answer) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return asked; }, 10000));
-    }
-    if (test.opened) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !content_.Dialogs.Opened.isEmpty(); }, 10000));
-    }
-    QTest::qWait(1000); // time for anything else the click would wrongly cause
+    ASSERT_TRUE(QTest::qWaitFor([&] { return requests == 1; }, 10000));
+    // The request is handled, question and all, just after it arrives: that is over now.
+    HandleEventsPostedSoFar();
+    Settle(info_->Browser());
     EXPECT_EQ(asked, *test.answer != '\0');
     EXPECT_EQ(!content_.Dialogs.Opened.isEmpty(), test.opened);
     if (test.opened) {
@@ -308,10 +311,8 @@ TEST_F(InformationWindowTest, APageThatKeepsAskingForWindowsIsAskedOnce)
     ASSERT_TRUE(QTest::qWaitFor([&] { return requests >= 6 && !message_->isVisible(); }, 15000));
     page.runJavaScript("nag(10)");
     ASSERT_TRUE(QTest::qWaitFor([&] { return requests >= 16; }, 15000));
-    // Each request is handled just after it arrives; this comes after the last of them.
-    bool handled = false;
-    QTimer::singleShot(0, info_, [&] { handled = true; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 5000));
+    // Each request is handled just after it arrives: that is over now.
+    HandleEventsPostedSoFar();
     qInstallMessageHandler(previousHandler);
     EXPECT_EQ(questions, 1);
     EXPECT_FALSE(message_->isVisible());

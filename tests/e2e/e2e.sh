@@ -131,3 +131,27 @@ moved_up_by() {
     convert "$E2E_SHOTS/$2.png" -crop "$5x$6+$3+$4" +repage "$E2E_TMP/moved_b.png"
     [ "$(compare -metric AE "$E2E_TMP/moved_a.png" "$E2E_TMP/moved_b.png" null: 2>&1)" = 0 ]
 }
+
+# wait_until_changed BEFORE NAME X Y W H SECONDS: screenshots NAME until the region differs
+# from BEFORE.
+wait_until_changed() {
+    local deadline=$((SECONDS + $7))
+    until screenshot "$2" && region_differs "$1" "$2" "$3" "$4" "$5" "$6"; do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+# wait_until_still NAME X Y W H SECONDS: screenshots NAME until the region looks the same in two
+# screenshots in a row: whatever moved there has come to rest.
+wait_until_still() {
+    local deadline=$(($SECONDS + $6))
+    screenshot "$1"
+    while :; do
+        sleep 0.2
+        cp "$E2E_SHOTS/$1.png" "$E2E_TMP/still_previous.png"
+        screenshot "$1"
+        [ "$(compare -metric AE -crop "$4x$5+$2+$3" "$E2E_TMP/still_previous.png" "$E2E_SHOTS/$1.png" null: 2>&1)" = 0 ] && return 0
+        [ $SECONDS -le $deadline ] || return 1
+    done
+}

@@ -27,11 +27,18 @@ near $(pixel_at about $((pageX + 606)) $((pageY + 472))) $page_background ||
     fail "the page does not fill the browser's place"
 
 xdotool mousemove $((pageX + 300)) $((pageY + 300))
+# The page shows while it still loads, and takes the wheel once it has loaded: turn until it
+# moves, then measure the next turn.
+deadline=$((SECONDS + 10))
+until xdotool click 5 && wait_until_changed about ready $pageX $pageY 590 400 1; do
+    [ $SECONDS -le $deadline ] || fail "the page never took a wheel turn"
+done
+wait_until_still ready $pageX $pageY 590 400 5 || fail "the page did not come to rest"
 xdotool click 5
-sleep 1
-screenshot wheeled
+wait_until_changed ready wheeled $pageX $pageY 590 400 5 || fail "a wheel turn scrolled nothing"
+wait_until_still wheeled $pageX $pageY 590 400 5 || fail "the page did not come to rest"
 # One wheel turn is one line step of the page, 40 pixels, and nothing more.
-moved_up_by about wheeled $pageX $pageY 590 400 40 || fail "one wheel turn did not scroll one line"
+moved_up_by ready wheeled $pageX $pageY 590 400 40 || fail "one wheel turn did not scroll one line"
 bar_x=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_x) bar_y=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_y)
 bar_h=$(ini_value "$APP/scrolls.ini" wb_vscroll bnd_h)
 region_differs about wheeled $((infoX + bar_x)) $((infoY + bar_y)) 12 "$bar_h" ||
@@ -46,11 +53,16 @@ sleep 0.3
 screenshot popup
 
 xdotool mousemove $((mainX + 20)) $((mainY + 740)) click 1 # a press elsewhere hides the pop-up
-sleep 0.3
-[ -z "$(visible_windows | awk '$2 == 170 && $3 == 98')" ] || fail "the pop-up stayed"
+deadline=$((SECONDS + 5))
+while [ -n "$(visible_windows | awk '$2 == 170 && $3 == 98')" ]; do
+    [ $SECONDS -le $deadline ] || fail "the pop-up stayed"
+    sleep 0.05
+done
 
 click_button "$infoX" "$infoY" close_2_1
-sleep 0.5
-screenshot closed
-region_differs before closed $infoX $infoY 850 550 && fail "the information window is still shown"
+deadline=$((SECONDS + 5))
+until screenshot closed && ! region_differs before closed $infoX $infoY 850 550; do
+    [ $SECONDS -le $deadline ] || fail "the information window is still shown"
+    sleep 0.1
+done
 exit 0
