@@ -1,4 +1,4 @@
-#include "SkinOwner.h"
+#include "SkinWindow.h"
 #include "uMainMenu.h"
 
 #include <QFile>
@@ -38,7 +38,7 @@ constexpr std::array<SkinButton, 11> kMainButtons = {{
 constexpr std::array<const char*, kButtonStateCount> kStateKeys = {
     "state_disable", "state_up", "state_down", "state_over", "state_active"};
 
-class BenchOwner : public TSkinOwner {
+class BenchWindow : public TSkinWindow {
 public:
     void SetPointer(Qt::CursorShape) override {}
     void SetHintText(const QString&) override {}
@@ -46,6 +46,12 @@ public:
     int GetTag() const override { return tag_; }
     void SetTag(int tag) override { tag_ = tag; }
     QPoint ClientToScreen(QPoint client) const override { return client; }
+    int Left() const override { return 0; }
+    int Top() const override { return 0; }
+    int Width() const override { return 1024; }
+    int Height() const override { return 768; }
+    void MoveTo(int, int) override {}
+    QSize ScreenSize() const override { return {1024, 768}; }
 
 private:
     int tag_ = 0;
@@ -84,7 +90,7 @@ struct MainButtons {
     }
 
     QTemporaryDir dir;
-    BenchOwner owner;
+    BenchWindow owner;
     TMainMenuEx group{owner, dir.path()};
 };
 

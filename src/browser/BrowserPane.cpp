@@ -16,7 +16,7 @@ constexpr int kRepeatAfterTicks = 4;
 
 const QString kScrollsFile = QStringLiteral("scrolls.ini");
 
-std::variant<TScrollEx, TScrollEx1> MakeBar(const TBrowserPaneSetup& setup, TSkinOwner& owner,
+std::variant<TScrollEx, TScrollEx1> MakeBar(const TBrowserPaneSetup& setup, TSkinWindow& owner,
                                             const QString& contentDir)
 {
     if (setup.BarKind == TScrollBarKind::Compact)
@@ -57,7 +57,7 @@ std::optional<TPageStep> StepOfKey(int key)
 
 } // namespace
 
-TBrowserPane::TBrowserPane(QWidget& window, TSkinOwner& owner, const QString& contentDir,
+TBrowserPane::TBrowserPane(QWidget& window, TSkinWindow& owner, const QString& contentDir,
                            const TBrowserPaneSetup& setup, bool& rootScrolls,
                            std::function<void()> repaint)
     : setup_(setup), repaint_(std::move(repaint)), wb(window, setup.BrowserGeometry),

@@ -15,7 +15,7 @@
 
 class QPainter;
 class QWidget;
-class TSkinOwner;
+class TSkinWindow;
 
 // The standard bar, or the compact one that answers the mouse but is never drawn.
 enum class TScrollBarKind { Standard, Compact };
@@ -44,7 +44,7 @@ class TBrowserPane {
 public:
     // The browser is a child of window; owner is the window the bar's buttons report to;
     // repaint is called whenever the bar may have moved.
-    TBrowserPane(QWidget& window, TSkinOwner& owner, const QString& contentDir,
+    TBrowserPane(QWidget& window, TSkinWindow& owner, const QString& contentDir,
                  const TBrowserPaneSetup& setup, bool& rootScrolls, std::function<void()> repaint);
 
     TEmbeddedWB& Browser() { return wb; }

@@ -4,12 +4,14 @@
 
 namespace {
 
+constexpr int kBrowserWidth = 610;
+
 const TBrowserWindowSetup kSetup = {
     .Panes = {{
-        .BrowserGeometry = QRect(42, 52, 610, 476),
+        .BrowserGeometry = QRect(42, 52, kBrowserWidth, 476),
         .ScrollSection = "wb_vscroll",
         .BarKind = TScrollBarKind::Standard,
-        .BrowserWidth = 610,
+        .BrowserWidth = kBrowserWidth,
         .ContextTarget = TContextTarget::Information,
     }},
     .PageCommands = true,

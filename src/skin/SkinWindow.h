@@ -1,13 +1,30 @@
 #pragma once
 
-#include "SkinOwner.h"
-
+#include <QPoint>
 #include <QSize>
+#include <QString>
+#include <Qt>
 
-// A skinned window as the window mover sees it: one it moves, tests the Tag of, or keeps
-// another window inside.
-class TSkinWindow : public TSkinOwner {
+// What the skin controls need of the window they live on: the pointer, the hint and the Tag
+// for the button groups and bars, the place and size for the mover. Every skinned window
+// implements it once in its base, so the controls stay plain objects that tests can drive.
+class TSkinWindow {
 public:
+    virtual ~TSkinWindow() = default;
+
+    virtual void SetPointer(Qt::CursorShape shape) = 0;
+    virtual void SetHintText(const QString& text) = 0;
+    virtual void SetHintsOn(bool on) = 0;
+
+    // One bit from the button groups to the window mover: a group sets it to 1 when it takes
+    // a press, the window clears it at the start of each mouse move.
+    virtual int GetTag() const = 0;
+    virtual void SetTag(int tag) = 0;
+
+    // Screen pixels of a point given in the window's client pixels, with the window where it
+    // is now.
+    virtual QPoint ClientToScreen(QPoint client) const = 0;
+
     // Left and Top in the coordinates the window is placed in (the screen for a top-level
     // window, the parent's client area for a child window).
     virtual int Left() const = 0;

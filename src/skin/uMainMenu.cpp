@@ -1,8 +1,8 @@
 #include "uMainMenu.h"
 
-#include "SkinOwner.h"
+#include "SkinWindow.h"
 
-TMainMenuEx::TMainMenuEx(TSkinOwner& owner, QString contentDir)
+TMainMenuEx::TMainMenuEx(TSkinWindow& owner, QString contentDir)
     : owner_(owner), contentDir_(std::move(contentDir))
 {
 }

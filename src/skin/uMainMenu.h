@@ -10,7 +10,7 @@
 #include <vector>
 
 class QPainter;
-class TSkinOwner;
+class TSkinWindow;
 
 using TButtonArray = std::vector<TButtonEx>;
 
@@ -20,7 +20,7 @@ using TButtonArray = std::vector<TButtonEx>;
 class TMainMenuEx {
 public:
     // The buttons' skin files are read from contentDir.
-    TMainMenuEx(TSkinOwner& owner, QString contentDir);
+    TMainMenuEx(TSkinWindow& owner, QString contentDir);
 
     // Appends a button read from a section of fileName; it starts up, whatever state is given.
     void AddButton(const QString& fileName, std::string_view section, ButtonState state, bool isOn,
@@ -47,7 +47,7 @@ private:
     // Hands each button under point to onHit, in list order, and lets every other one go.
     template <typename OnHit> void VisitButtons(QPoint point, OnHit onHit);
 
-    TSkinOwner& owner_;
+    TSkinWindow& owner_;
     QString contentDir_;
     TButtonArray buttons_;
     bool enabled_ = true;

@@ -1,7 +1,7 @@
 #include "uScrollEx.h"
 
 #include "RoundHalfEven.h"
-#include "SkinOwner.h"
+#include "SkinWindow.h"
 
 #include <QPainter>
 
@@ -37,7 +37,7 @@ enum ButtonIndex { kUpArrow = 0, kDownArrow = 1, kThumb = 2 };
 
 } // namespace
 
-TScrollExBase::TScrollExBase(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
+TScrollExBase::TScrollExBase(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
                              std::string_view section, const TScrollGeometry& geometry)
     : owner_(owner), geometry_(geometry), group_(owner, contentDir)
 {
@@ -177,13 +177,13 @@ void TScrollExBase::DrawBar(QPainter& canvas) const
     group_.Draw(canvas);
 }
 
-TScrollEx::TScrollEx(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
+TScrollEx::TScrollEx(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
                      std::string_view section)
     : TScrollExBase(owner, contentDir, fileName, section, kStandardGeometry)
 {
 }
 
-TScrollEx1::TScrollEx1(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
+TScrollEx1::TScrollEx1(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
                        std::string_view section)
     : TScrollExBase(owner, contentDir, fileName, section, kCompactGeometry)
 {

@@ -10,7 +10,7 @@
 #include <string_view>
 
 class QPainter;
-class TSkinOwner;
+class TSkinWindow;
 
 // Where the mouse is over a scroll bar; the window turns these into page steps.
 enum class ScrollArea : int {
@@ -59,7 +59,7 @@ public:
     const TMainMenuEx& Group() const { return group_; }
 
 protected:
-    TScrollExBase(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
+    TScrollExBase(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
                   std::string_view section, const TScrollGeometry& geometry);
     ~TScrollExBase() = default;
 
@@ -73,7 +73,7 @@ private:
     int ClampedThumbTop(int top) const;
     void MoveThumb(int top);
 
-    TSkinOwner& owner_;
+    TSkinWindow& owner_;
     const TScrollGeometry geometry_;
     TMainMenuEx group_;
     TBounds bounds_;
@@ -90,7 +90,7 @@ private:
 // The standard bar of every browser window.
 class TScrollEx : public TScrollExBase {
 public:
-    TScrollEx(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
+    TScrollEx(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
               std::string_view section);
 
     // Track, then up arrow, down arrow and thumb; nothing while hidden.
@@ -100,6 +100,6 @@ public:
 // The compact bar beside the search history; it is never drawn.
 class TScrollEx1 : public TScrollExBase {
 public:
-    TScrollEx1(TSkinOwner& owner, const QString& contentDir, const QString& fileName,
+    TScrollEx1(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
                std::string_view section);
 };
