@@ -72,11 +72,13 @@ bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image
         return false;
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
-    jpeg_start_decompress(&cinfo);
+    // The budget first: a progressive picture is read whole when decompression starts.
+    jpeg_calc_output_dimensions(&cinfo);
     image = budget.Allocate(QSize(int(cinfo.output_width), int(cinfo.output_height)),
                             QImage::Format_RGB32);
     if (image.isNull())
         return false;
+    jpeg_start_decompress(&cinfo);
     JSAMPLE* cmykRow = cmyk ? static_cast<JSAMPLE*>((*cinfo.mem->alloc_small)(
                                   reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
                                   size_t(cinfo.output_width) * 4))

@@ -1,3 +1,4 @@
+#include "JpegFiles.h"
 #include "TestFiles.h"
 #include "uFunctions.h"
 
@@ -6,11 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <random>
-#include <vector>
-
-#include <jpeglib.h>
 
 namespace {
 
@@ -21,47 +18,6 @@ std::string EncodeJpeg(const QImage& image)
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.save(&buffer, "JPG", 95));
     return std::string(bytes.constData(), size_t(bytes.size()));
-}
-
-// A progressive JPEG of a grey picture whose coefficients come in the given number of
-// successive-approximation steps per band: each step is a scan of its own.
-std::string EncodeProgressive(int width, int height, int stepsPerBand)
-{
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr errors;
-    cinfo.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 1;
-    cinfo.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&cinfo);
-    std::vector<jpeg_scan_info> scans;
-    scans.push_back({1, {0}, 0, 0, 0, 0}); // the DC coefficients
-    for (int band = 1; band < DCTSIZE2; ++band) {
-        const int lowestBit = stepsPerBand - 1;
-        scans.push_back({1, {0}, band, band, 0, lowestBit});
-        for (int bit = lowestBit; bit > 0; --bit)
-            scans.push_back({1, {0}, band, band, bit, bit - 1});
-    }
-    cinfo.scan_info = scans.data();
-    cinfo.num_scans = int(scans.size());
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(static_cast<size_t>(width));
-    while (cinfo.next_scanline < cinfo.image_height) {
-        for (int x = 0; x < width; ++x)
-            row[size_t(x)] = JSAMPLE((x * 7 + int(cinfo.next_scanline) * 13) & 0xFF);
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::string bytes(reinterpret_cast<const char*>(buffer), size);
-    std::free(buffer);
-    return bytes;
 }
 
 QImage Filled(int width, int height, QColor color, QImage::Format format = QImage::Format_RGB32)
@@ -201,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PictureTraps,
 TEST_F(JpegLoading, AProgressivePictureOfOrdinaryScansLoads)
 {
     QImage bitmap;
-    LoadJpegBitmap(Given(EncodeProgressive(40, 24, 1)), bitmap);
+    LoadJpegBitmap(Given(JpegFiles::OrdinaryProgressive(40, 24, JpegFiles::TColours::Colour)), bitmap);
     EXPECT_EQ(bitmap.size(), QSize(40, 24));
 }
 
@@ -209,7 +165,7 @@ TEST_F(JpegLoading, AProgressivePictureOfHundredsOfScansCountsAsBroken)
 {
     // 1 + 63 bands of 11 steps: 694 scans.
     QImage bitmap;
-    LoadJpegBitmap(Given(EncodeProgressive(40, 24, 11)), bitmap);
+    LoadJpegBitmap(Given(JpegFiles::Progressive(40, 24, 11)), bitmap);
     EXPECT_TRUE(bitmap.isNull());
 }
 
