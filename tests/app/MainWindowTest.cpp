@@ -282,10 +282,9 @@ INSTANTIATE_TEST_SUITE_P(
                        }},
         BrokenSkinCase{"CarriageReturnsOnly",
                        [](const std::string& sample) { return Replaced(sample, "\r\n", "\r"); }},
-        BrokenSkinCase{"NulBytes",
-                       [](const std::string& sample) {
-                           return Replaced(sample, "=", std::string("=\0", 2));
-                       }},
+        BrokenSkinCase{
+            "NulBytes",
+            [](const std::string& sample) { return Replaced(sample, "=", std::string("=\0", 2)); }},
         BrokenSkinCase{"NoCloseAndNoYes",
                        [](const std::string& sample) {
                            return Replaced(Replaced(sample, "[close]", "[gone]"), "[yes]",
@@ -293,13 +292,15 @@ INSTANTIATE_TEST_SUITE_P(
                        }},
         BrokenSkinCase{"ImpossibleBoundsForYesAndNo",
                        [](const std::string& sample) {
-                           const std::string impossible = "bnd_x=0x7FFFFFFF\r\nbnd_y=-2147483648\r\n"
-                                                          "bnd_w=-5\r\nbnd_h=0\r\n";
+                           const std::string impossible =
+                               "bnd_x=0x7FFFFFFF\r\nbnd_y=-2147483648\r\n"
+                               "bnd_w=-5\r\nbnd_h=0\r\n";
                            return "[yes]\r\n" + impossible + "[no]\r\n" + impossible + sample;
                        }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct PlacementCase {
+    const char* name;
     QSize desktop;
     QSize window;
     QPoint expected;
@@ -312,12 +313,15 @@ TEST_P(DesktopPlacement, CentresTruncatingAndNeverOffTheCorner)
     EXPECT_EQ(CentredOnDesktop(GetParam().desktop, GetParam().window), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, DesktopPlacement,
-                         testing::Values(PlacementCase{{1024, 768}, {1024, 768}, {0, 0}},
-                                         PlacementCase{{800, 600}, {1024, 768}, {0, 0}},
-                                         PlacementCase{{1280, 1024}, {1024, 768}, {128, 128}},
-                                         PlacementCase{{1025, 769}, {1024, 768}, {0, 0}},
-                                         PlacementCase{{1024, 768}, {500, 407}, {262, 180}},
-                                         PlacementCase{{1366, 768}, {500, 260}, {433, 254}}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, DesktopPlacement,
+    testing::Values(
+        PlacementCase{"FillsTheDesktopExactly", {1024, 768}, {1024, 768}, {0, 0}},
+        PlacementCase{"LargerThanTheDesktopStaysAtTheCorner", {800, 600}, {1024, 768}, {0, 0}},
+        PlacementCase{"CentredOnALargerDesktop", {1280, 1024}, {1024, 768}, {128, 128}},
+        PlacementCase{"OnePixelToSpareTruncatesToTheCorner", {1025, 769}, {1024, 768}, {0, 0}},
+        PlacementCase{"OddHeightToSpareTruncates", {1024, 768}, {500, 407}, {262, 180}},
+        PlacementCase{"CentredOnAWideDesktop", {1366, 768}, {500, 260}, {433, 254}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

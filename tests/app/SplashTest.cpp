@@ -8,6 +8,7 @@
 namespace {
 
 struct WidthCase {
+    const char* name;
     double elapsedUnits;
     int width;
 };
@@ -21,10 +22,14 @@ TEST_P(SplashBarWidth, FollowsElapsedTimeRoundingHalvesToEven)
 
 // 2000 units give 245.5, 6000 give 736.5, 1000 give 122.75.
 INSTANTIATE_TEST_SUITE_P(Table, SplashBarWidth,
-                         testing::Values(WidthCase{0, 0}, WidthCase{1000, 123},
-                                         WidthCase{2000, 246}, WidthCase{4000, 491},
-                                         WidthCase{4008, 492}, WidthCase{6000, 736},
-                                         WidthCase{-8, -1}));
+                         testing::Values(WidthCase{"NoTimeNoBar", 0, 0},
+                                         WidthCase{"QuarterRoundsToNearest", 1000, 123},
+                                         WidthCase{"HalfwayHalfRoundsUpToEven", 2000, 246},
+                                         WidthCase{"WholeDurationFillsTheBar", 4000, 491},
+                                         WidthCase{"PastTheDurationKeepsGrowing", 4008, 492},
+                                         WidthCase{"OneAndAHalfHalfRoundsDownToEven", 6000, 736},
+                                         WidthCase{"NegativeTimeGivesNegativeWidth", -8, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class SplashTest : public testing::Test {
 protected:

@@ -31,6 +31,7 @@ TFilterFlags OnlyFlag(size_t flag, size_t count)
 }
 
 struct TimeCase {
+    const char* name;
     int time;
     std::vector<size_t> bands; // 1-based, as the filter's flags
 };
@@ -48,12 +49,17 @@ TEST_P(TimeBands, BothEndsBelongToTheBand)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TimeBands,
-                         testing::Values(TimeCase{9, {}}, TimeCase{10, {1}}, TimeCase{40, {1}},
-                                         TimeCase{41, {2}}, TimeCase{70, {2}}, TimeCase{71, {3}},
-                                         TimeCase{100, {3}}, TimeCase{101, {4}}, TimeCase{150, {4}},
-                                         TimeCase{151, {5}}, TimeCase{250, {5}}, TimeCase{251, {}},
-                                         TimeCase{0, {}}, TimeCase{-40, {}}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, TimeBands,
+    testing::Values(TimeCase{"JustBelowTheFirstBandIsInNone", 9, {}},
+                    TimeCase{"Band1StartsAt10", 10, {1}}, TimeCase{"Band1EndsAt40", 40, {1}},
+                    TimeCase{"Band2StartsAt41", 41, {2}}, TimeCase{"Band2EndsAt70", 70, {2}},
+                    TimeCase{"Band3StartsAt71", 71, {3}}, TimeCase{"Band3EndsAt100", 100, {3}},
+                    TimeCase{"Band4StartsAt101", 101, {4}}, TimeCase{"Band4EndsAt150", 150, {4}},
+                    TimeCase{"Band5StartsAt151", 151, {5}}, TimeCase{"Band5EndsAt250", 250, {5}},
+                    TimeCase{"JustAboveTheLastBandIsInNone", 251, {}},
+                    TimeCase{"ZeroIsInNone", 0, {}}, TimeCase{"NegativeIsInNone", -40, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 using Filter = TVelmoraDataArray (*)(const TVelmoraDataArray&, const TFilterFlags&);
 

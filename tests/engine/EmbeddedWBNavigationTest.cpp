@@ -80,11 +80,16 @@ TEST_F(NavigationTest, CancelledLoadKeepsThePage)
     EXPECT_EQ(Evaluate("document.title").toString(), "links");
 }
 
-class LinkClickTest : public NavigationTest, public testing::WithParamInterface<bool> {};
+struct LinkClickCase {
+    const char* name;
+    bool cancel;
+};
+
+class LinkClickTest : public NavigationTest, public testing::WithParamInterface<LinkClickCase> {};
 
 TEST_P(LinkClickTest, LinkClickArrivesPercentEncodedAndCancellingKeepsThePage)
 {
-    cancel_ = GetParam();
+    cancel_ = GetParam().cancel;
     Click("work");
     ASSERT_FALSE(requested_.empty());
     EXPECT_EQ(requested_.back().toEncoded(),
@@ -94,7 +99,10 @@ TEST_P(LinkClickTest, LinkClickArrivesPercentEncodedAndCancellingKeepsThePage)
     EXPECT_EQ(wb_.Url() == UrlOf("links.html"), cancel_);
 }
 
-INSTANTIATE_TEST_SUITE_P(CancelOrNot, LinkClickTest, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(CancelOrNot, LinkClickTest,
+                         testing::Values(LinkClickCase{"Followed", false},
+                                         LinkClickCase{"Cancelled", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct NewWindowCase {
     const char* name;

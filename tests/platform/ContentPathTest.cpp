@@ -5,6 +5,7 @@
 namespace {
 
 struct JoinCase {
+    const char* name;
     const char* relative;
     const char* expected;
 };
@@ -18,19 +19,20 @@ TEST_P(ContentPathJoin, JoinsWithOneSeparatorAndForwardSlashes)
         QString::fromUtf8(GetParam().expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(RelativeForms, ContentPathJoin,
-                         testing::Values(JoinCase{"\\design\\windows\\main\\fon.jpg",
-                                                  "/opt/velmora/design/windows/main/fon.jpg"},
-                                         JoinCase{"\\settings.ini", "/opt/velmora/settings.ini"},
-                                         JoinCase{"buttons.ini", "/opt/velmora/buttons.ini"},
-                                         JoinCase{"design\\buttons\\close up.jpg",
-                                                  "/opt/velmora/design/buttons/close up.jpg"},
-                                         JoinCase{"\\html\\мира-1.htm.txt",
-                                                  "/opt/velmora/html/мира-1.htm.txt"},
-                                         JoinCase{"\\html\\..\\buttons.ini",
-                                                  "/opt/velmora/buttons.ini"},
-                                         JoinCase{"\\\\html\\.\\about.htm",
-                                                  "/opt/velmora/html/about.htm"}));
+INSTANTIATE_TEST_SUITE_P(
+    RelativeForms, ContentPathJoin,
+    testing::Values(
+        JoinCase{"LeadingBackslashAndNestedFolders", "\\design\\windows\\main\\fon.jpg",
+                 "/opt/velmora/design/windows/main/fon.jpg"},
+        JoinCase{"LeadingBackslashAndFileOnly", "\\settings.ini", "/opt/velmora/settings.ini"},
+        JoinCase{"BareFileName", "buttons.ini", "/opt/velmora/buttons.ini"},
+        JoinCase{"NoLeadingSeparatorAndABlankInTheName", "design\\buttons\\close up.jpg",
+                 "/opt/velmora/design/buttons/close up.jpg"},
+        JoinCase{"CyrillicName", "\\html\\мира-1.htm.txt", "/opt/velmora/html/мира-1.htm.txt"},
+        JoinCase{"ParentStepStayingInside", "\\html\\..\\buttons.ini", "/opt/velmora/buttons.ini"},
+        JoinCase{"DoubledSeparatorAndCurrentFolderStep", "\\\\html\\.\\about.htm",
+                 "/opt/velmora/html/about.htm"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct LeavingCase {
     const char* name;
@@ -42,18 +44,18 @@ class ContentPathLeaving : public testing::TestWithParam<LeavingCase> {};
 
 TEST_P(ContentPathLeaving, GivesNoPath)
 {
-    EXPECT_TRUE(ContentPath::Join(QStringLiteral("/opt/velmora"),
-                                  QString::fromUtf8(GetParam().relative))
-                    .isEmpty());
+    EXPECT_TRUE(
+        ContentPath::Join(QStringLiteral("/opt/velmora"), QString::fromUtf8(GetParam().relative))
+            .isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ContentPathLeaving,
-    testing::Values(LeavingCase{"ClimbsToTheRoot", "..\\..\\..\\dev\\zero"},
-                    LeavingCase{"ClimbsIntoASiblingFolder", "\\..\\velmora-other\\a.jpg"},
-                    LeavingCase{"ClimbsPastItsOwnFolder", "design\\..\\..\\x"},
-                    LeavingCase{"IsTheParent", ".."},
-                    LeavingCase{"SlashesClimbToo", "/../../etc/passwd"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, ContentPathLeaving,
+                         testing::Values(LeavingCase{"ClimbsToTheRoot", "..\\..\\..\\dev\\zero"},
+                                         LeavingCase{"ClimbsIntoASiblingFolder",
+                                                     "\\..\\velmora-other\\a.jpg"},
+                                         LeavingCase{"ClimbsPastItsOwnFolder", "design\\..\\..\\x"},
+                                         LeavingCase{"IsTheParent", ".."},
+                                         LeavingCase{"SlashesClimbToo", "/../../etc/passwd"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

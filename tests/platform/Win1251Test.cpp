@@ -69,6 +69,7 @@ TEST(Win1251, UpperMapsEveryLetterToItsCapitalInTheCodePage)
 }
 
 struct CompareCase {
+    const char* name;
     const char* a;
     const char* b;
     int sign;
@@ -88,11 +89,19 @@ TEST_P(AsciiNoCaseOrder, FoldsOnlyAsciiLetters)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, AsciiNoCaseOrder,
-    testing::Values(CompareCase{"Rose", "rose", 0}, CompareCase{"ROSE", "rosE", 0},
-                    CompareCase{"Роза", "роза", -1}, CompareCase{"роза", "Роза", 1},
-                    CompareCase{"Rose", "Roses", -1}, CompareCase{"", "a", -1},
-                    CompareCase{"", "", 0}, CompareCase{"Ёж", "Еж", -1},
-                    CompareCase{"ёж", "яж", -1}, CompareCase{"ёж", "Яж", -1},
-                    CompareCase{"Z", "a", 1}, CompareCase{"_", "a", 1}, CompareCase{"z", "Ж", -1}));
+    testing::Values(CompareCase{"AsciiCaseIsFolded", "Rose", "rose", 0},
+                    CompareCase{"MixedAsciiCaseIsFolded", "ROSE", "rosE", 0},
+                    CompareCase{"CyrillicIsNotFoldedCapitalFirst", "Роза", "роза", -1},
+                    CompareCase{"CyrillicIsNotFoldedSmallLast", "роза", "Роза", 1},
+                    CompareCase{"PrefixIsLower", "Rose", "Roses", -1},
+                    CompareCase{"EmptyIsLower", "", "a", -1},
+                    CompareCase{"BothEmptyAreEqual", "", "", 0},
+                    CompareCase{"CapitalYoIsBelowCapitalYe", "Ёж", "Еж", -1},
+                    CompareCase{"SmallYoIsBelowSmallYa", "ёж", "яж", -1},
+                    CompareCase{"SmallYoIsBelowCapitalYa", "ёж", "Яж", -1},
+                    CompareCase{"FoldedZIsAboveA", "Z", "a", 1},
+                    CompareCase{"UnderscoreIsAboveLettersFoldedToCapitals", "_", "a", 1},
+                    CompareCase{"CyrillicBytesAreAboveAscii", "z", "Ж", -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

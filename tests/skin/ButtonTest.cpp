@@ -201,17 +201,22 @@ TEST(ButtonTest, DisabledStateIsStillHit)
     EXPECT_TRUE(button.HitTest({5, 5}));
 }
 
-class ButtonDrawTest : public testing::TestWithParam<ButtonState> {};
+struct DrawCase {
+    const char* name;
+    ButtonState state;
+};
+
+class ButtonDrawTest : public testing::TestWithParam<DrawCase> {};
 
 TEST_P(ButtonDrawTest, DrawsThePictureOfItsStateWholeAtItsCorner)
 {
     SkinFolder folder;
     TButtonEx button = LoadedButton(folder);
-    button.SetState(GetParam());
+    button.SetState(GetParam().state);
 
     const QImage canvas = Drawn(button);
 
-    const QColor expected = kStateColours[int(GetParam())];
+    const QColor expected = kStateColours[int(GetParam().state)];
     // The picture is 30 by 20 at (10, 20), larger than the hit rectangle.
     EXPECT_TRUE(NearColour(canvas.pixel(10, 20), expected));
     EXPECT_TRUE(NearColour(canvas.pixel(39, 39), expected));
@@ -221,9 +226,11 @@ TEST_P(ButtonDrawTest, DrawsThePictureOfItsStateWholeAtItsCorner)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryState, ButtonDrawTest,
-                         testing::Values(kDisabled, kUp, kDown, kOver, kActive),
-                         [](const testing::TestParamInfo<ButtonState>& info) {
-                             return "State" + std::to_string(int(info.param));
+                         testing::Values(DrawCase{"Disabled", kDisabled}, DrawCase{"Up", kUp},
+                                         DrawCase{"Down", kDown}, DrawCase{"Over", kOver},
+                                         DrawCase{"Active", kActive}),
+                         [](const testing::TestParamInfo<DrawCase>& info) {
+                             return info.param.name;
                          });
 
 TEST(ButtonTest, StateOutsideTheTableDrawsNothing)

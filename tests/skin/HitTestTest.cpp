@@ -5,6 +5,7 @@
 namespace {
 
 struct RectCase {
+    const char* name;
     QPoint point;
     bool inclusive;
     bool inside;
@@ -20,15 +21,21 @@ TEST_P(PointInRectCases, EdgesBelongOnlyToTheInclusiveForm)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, PointInRectCases,
-    testing::Values(RectCase{{10, 10}, true, true}, RectCase{{10, 10}, false, false},
-                    RectCase{{0, 0}, true, true}, RectCase{{0, 0}, false, false},
-                    RectCase{{5, 5}, true, true}, RectCase{{5, 5}, false, true},
-                    RectCase{{11, 5}, true, false}, RectCase{{5, -1}, true, false},
-                    RectCase{{10, 5}, false, false}));
+    testing::Values(RectCase{"InclusiveHasTheBottomRightCorner", {10, 10}, true, true},
+                    RectCase{"ExclusiveLacksTheBottomRightCorner", {10, 10}, false, false},
+                    RectCase{"InclusiveHasTheTopLeftCorner", {0, 0}, true, true},
+                    RectCase{"ExclusiveLacksTheTopLeftCorner", {0, 0}, false, false},
+                    RectCase{"InclusiveHasTheCentre", {5, 5}, true, true},
+                    RectCase{"ExclusiveHasTheCentre", {5, 5}, false, true},
+                    RectCase{"InclusiveLacksPastTheRightEdge", {11, 5}, true, false},
+                    RectCase{"InclusiveLacksAboveTheTopEdge", {5, -1}, true, false},
+                    RectCase{"ExclusiveLacksTheRightEdge", {10, 5}, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 const TPointArray kSquare = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
 
 struct PolygonCase {
+    const char* name;
     QPoint point;
     bool inside;
 };
@@ -41,10 +48,15 @@ TEST_P(SquareRing, CountsLeftAndTopEdgesOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SquareRing,
-                         testing::Values(PolygonCase{{5, 5}, true}, PolygonCase{{15, 5}, false},
-                                         PolygonCase{{0, 5}, true}, PolygonCase{{10, 5}, false},
-                                         PolygonCase{{5, 0}, true}, PolygonCase{{5, 10}, false},
-                                         PolygonCase{{-1, 5}, false}, PolygonCase{{5, 11}, false}));
+                         testing::Values(PolygonCase{"Centre", {5, 5}, true},
+                                         PolygonCase{"RightOfTheSquare", {15, 5}, false},
+                                         PolygonCase{"LeftEdgeCounts", {0, 5}, true},
+                                         PolygonCase{"RightEdgeDoesNotCount", {10, 5}, false},
+                                         PolygonCase{"TopEdgeCounts", {5, 0}, true},
+                                         PolygonCase{"BottomEdgeDoesNotCount", {5, 10}, false},
+                                         PolygonCase{"LeftOfTheSquare", {-1, 5}, false},
+                                         PolygonCase{"BelowTheSquare", {5, 11}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PointInPolygon, FewerThanFourEntriesContainNothing)
 {
