@@ -179,12 +179,8 @@ TEST_F(ProfileFileTest, WriteIntoMissingFolderReports)
     EXPECT_FALSE(profile.LastError().isEmpty());
 }
 
-struct TrapCase {
-    const char* name;
-    TestFiles::TTrap trap;
-};
-
-class ProfileFileTraps : public ProfileFileTest, public testing::WithParamInterface<TrapCase> {};
+class ProfileFileTraps : public ProfileFileTest,
+                         public testing::WithParamInterface<TestFiles::TTrapCase> {};
 
 // Whatever stands where the file should be reads as empty, at once, and is never replaced.
 TEST_P(ProfileFileTraps, ReadAsEmptyAndAreNeverReplaced)
@@ -202,11 +198,7 @@ TEST_P(ProfileFileTraps, ReadAsEmptyAndAreNeverReplaced)
     EXPECT_EQ(after.size(), before.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ProfileFileTraps,
-                         testing::Values(TrapCase{"Folder", TestFiles::TTrap::Directory},
-                                         TrapCase{"Fifo", TestFiles::TTrap::Fifo},
-                                         TrapCase{"LinkToDevZero", TestFiles::TTrap::LinkToDevZero},
-                                         TrapCase{"HugeFile", TestFiles::TTrap::HugeFile}),
+INSTANTIATE_TEST_SUITE_P(Table, ProfileFileTraps, testing::ValuesIn(TestFiles::kTraps),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -129,12 +129,8 @@ TEST_F(JpegLoading, MissingFileLeavesTheBitmapEmpty)
     EXPECT_TRUE(bitmap.isNull());
 }
 
-struct TrapCase {
-    const char* name;
-    TestFiles::TTrap trap;
-};
-
-class PictureTraps : public JpegLoading, public testing::WithParamInterface<TrapCase> {};
+class PictureTraps : public JpegLoading,
+                     public testing::WithParamInterface<TestFiles::TTrapCase> {};
 
 // Whatever stands in a picture's place is never read whole, nor waited for.
 TEST_P(PictureTraps, LeaveTheBitmapUnchanged)
@@ -147,17 +143,14 @@ TEST_P(PictureTraps, LeaveTheBitmapUnchanged)
     EXPECT_EQ(bitmap, before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PictureTraps,
-                         testing::Values(TrapCase{"Fifo", TestFiles::TTrap::Fifo},
-                                         TrapCase{"Folder", TestFiles::TTrap::Directory},
-                                         TrapCase{"LinkToDevZero", TestFiles::TTrap::LinkToDevZero},
-                                         TrapCase{"HugeFile", TestFiles::TTrap::HugeFile}),
+INSTANTIATE_TEST_SUITE_P(Table, PictureTraps, testing::ValuesIn(TestFiles::kTraps),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(JpegLoading, AProgressivePictureOfOrdinaryScansLoads)
 {
     QImage bitmap;
-    LoadJpegBitmap(Given(JpegFiles::OrdinaryProgressive(40, 24, JpegFiles::TColours::Colour)), bitmap);
+    LoadJpegBitmap(Given(JpegFiles::OrdinaryProgressive(40, 24, JpegFiles::TColours::Colour)),
+                   bitmap);
     EXPECT_EQ(bitmap.size(), QSize(40, 24));
 }
 

@@ -2,9 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
-
 #include <jpeglib.h>
+#include <vector>
 
 namespace JpegFiles {
 namespace {
@@ -31,7 +30,8 @@ std::vector<jpeg_scan_info> ScanScript(int components, int stepsPerBand)
 }
 
 // Encodes the patterned picture; scripted sets up the scans once the defaults are in place.
-template <typename TScans> std::string Encode(int width, int height, TColours colours, TScans scripted)
+template <typename TScans>
+std::string Encode(int width, int height, TColours colours, TScans scripted)
 {
     const int components = colours == TColours::Colour ? 3 : 1;
     jpeg_compress_struct cinfo;
@@ -76,9 +76,8 @@ std::string Progressive(int width, int height, int stepsPerBand, TColours colour
 
 std::string OrdinaryProgressive(int width, int height, TColours colours)
 {
-    return Encode(width, height, colours, [](jpeg_compress_struct& cinfo) {
-        jpeg_simple_progression(&cinfo);
-    });
+    return Encode(width, height, colours,
+                  [](jpeg_compress_struct& cinfo) { jpeg_simple_progression(&cinfo); });
 }
 
 } // namespace JpegFiles

@@ -19,4 +19,16 @@ enum class TTrap {
 };
 void PlaceTrap(const QString& path, TTrap trap);
 
+// Every trap, named for a test table.
+struct TTrapCase {
+    const char* name;
+    TTrap trap;
+};
+inline constexpr TTrapCase kTraps[] = {
+    {"Fifo", TTrap::Fifo},
+    {"Folder", TTrap::Directory},
+    {"LinkToDevZero", TTrap::LinkToDevZero},
+    {"HugeFile", TTrap::HugeFile},
+};
+
 } // namespace TestFiles
