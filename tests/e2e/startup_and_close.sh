@@ -35,3 +35,26 @@ main=$(wait_for_window 1024 768 10) || fail "no main window on the second start"
 read -r _ mainX mainY <<<"$main"
 click_button "$mainX" "$mainY" close
 wait_for_exit 3 || fail "with the question off, close did not end the program at once"
+
+# A skin whose question has no usable "yes" or "no": the keys answer it.
+rm -f "$APP/settings.ini"
+sed -i 's/^\[yes\]/[gone]/; s/^\[no\]/[gone too]/' "$APP/buttons.ini"
+launch
+main=$(wait_for_window 1024 768 10) || fail "no main window with the broken question"
+read -r _ mainX mainY <<<"$main"
+click_button "$mainX" "$mainY" close
+wait_for_window 500 260 5 >/dev/null || fail "closing asked no question"
+xdotool key Escape
+deadline=$((SECONDS + 5))
+while [ -n "$(visible_windows | awk '$2 == 500 && $3 == 260')" ]; do
+    [ $SECONDS -le $deadline ] || fail "Escape did not answer the question"
+    sleep 0.05
+done
+kill -0 "$VELMORA_PID" || fail "Escape ended the program"
+click_button "$mainX" "$mainY" close
+wait_for_window 500 260 5 >/dev/null || fail "closing asked no question the second time"
+screenshot question_without_buttons
+xdotool key Return
+wait_for_exit 5 || fail "Enter did not end the program"
+[ "$(ini_value "$APP/settings.ini" MESSAGES ShowCloseMessage_yn)" = 0 ] ||
+    fail "Enter was not remembered as \"yes\""
