@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 16000, 16000); }},
         BadFile{"ZeroHeight",
                 [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 64, 0); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(JpegLoading, MissingFileLeavesTheBitmapEmpty)
 {

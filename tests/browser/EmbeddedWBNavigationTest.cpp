@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NewWindowCase{"LinkAllowed", "document.getElementById('blank').click()", false},
                     NewWindowCase{"ScriptRefused", "window.open('other.html'); 0", true},
                     NewWindowCase{"ScriptAllowed", "window.open('other.html'); 0", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(NavigationTest, PagesShowNoScrollBarsOfTheirOwn)
 {

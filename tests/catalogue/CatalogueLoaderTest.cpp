@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Table, AuthorCounts,
                                          CountCase{"NotANumber", "ilnacount=one\r\n", 0},
                                          CountCase{"One", "ilnacount=1\r\n", 1},
                                          CountCase{"OtherCase", "ILNACount=1\r\n", 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(CatalogueLoading, MissingIndexLoadsNothing)
 {
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Table, TextLines,
                                          LinesCase{"NoFinalEnd", "only", {"only"}},
                                          LinesCase{"Empty", "", {}},
                                          LinesCase{"JustAnEnd", "\r\n", {""}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(CatalogueLoading, AMissingTextFileStopsTheLoadAfterItsRecord)
 {

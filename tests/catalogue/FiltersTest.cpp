@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
         WordCase{"TemperGentle", FilterByTemper, &TVelmoraData::Temper, 3, "нежный", {2}},
         WordCase{"TemperCalmCapital", FilterByTemper, &TVelmoraData::Temper, 3, "Спокойный", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(Filters, AnySwitchedOnConditionPassesAWork)
 {

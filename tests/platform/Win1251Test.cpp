@@ -29,7 +29,8 @@ TEST(Win1251, EveryAssignedByteDecodesAsTheCodePageSays)
     for (int byte = 0; byte < 256; ++byte) {
         if (byte == kUnassigned)
             continue;
-        EXPECT_EQ(Win1251::ToUnicode(std::string(1, char(byte))), DecodeWithIconv(byte))
+        EXPECT_EQ(Win1251::ToUnicode(std::string(1, char(byte))),
+                  DecodeWithIconv(static_cast<unsigned char>(byte)))
             << "byte " << byte;
     }
 }

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                        false},
         TransitionCase{"DisabledOnToggleStaysOn", kToggle, kDisabled, true, "ELPC", kDisabled,
                        true}),
-    [](const testing::TestParamInfo<TransitionCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<TransitionCase>& paramInfo) { return paramInfo.param.name; });
 
 struct HitCase {
     const char* name;
@@ -130,8 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ButtonRectangleHitTest,
                                          HitCase{"PastTheBottomEdge", {30, 31}, false},
                                          HitCase{"LeftOfTheLeftEdge", {9, 10}, false},
                                          HitCase{"AboveTheTopEdge", {10, 9}, false}),
-                         [](const testing::TestParamInfo<HitCase>& info) {
-                             return info.param.name;
+                         [](const testing::TestParamInfo<HitCase>& paramInfo) {
+                             return paramInfo.param.name;
                          });
 
 TEST(ButtonTest, ButtonWithoutSectionIsNeverHit)
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(HitCase{"Centre", {50, 50}, true},
                     HitCase{"CornerOfTheRectangleOutsideThePolygon", {5, 5}, false},
                     HitCase{"OutsideBoth", {150, 50}, false}),
-    [](const testing::TestParamInfo<HitCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<HitCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST(ButtonTest, PolygonButtonStillDrawsAtItsCorner)
 {
@@ -222,8 +222,8 @@ TEST_P(ButtonDrawTest, DrawsThePictureOfItsStateWholeAtItsCorner)
 
 INSTANTIATE_TEST_SUITE_P(EveryState, ButtonDrawTest,
                          testing::Values(kDisabled, kUp, kDown, kOver, kActive),
-                         [](const testing::TestParamInfo<ButtonState>& info) {
-                             return "State" + std::to_string(int(info.param));
+                         [](const testing::TestParamInfo<ButtonState>& paramInfo) {
+                             return "State" + std::to_string(int(paramInfo.param));
                          });
 
 TEST(ButtonTest, StateOutsideTheTableDrawsNothing)

@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CloseCase{"AskOnYesWritesZero",
                               "[MESSAGES]\r\nshowclosemessage=1\r\nShowCloseMessage_yn=1\r\n",
                               "yes", true, "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct PlacementCase {
     QSize desktop;
