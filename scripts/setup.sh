@@ -26,7 +26,10 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 }
 
+# Warnings stop the build. scripts/run and scripts/test share build/, so both build this way;
+# different settings would rebuild everything each time one follows the other.
 build_velmora() {
-    cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVELMORA_WERROR=ON >/dev/null
     cmake --build "$VELMORA_BUILD" --parallel "$(nproc)"
 }

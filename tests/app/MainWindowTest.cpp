@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CloseCase{"AskOnYesWritesZero",
                               "[MESSAGES]\r\nshowclosemessage=1\r\nShowCloseMessage_yn=1\r\n",
                               "yes", true, "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct BrokenSkinCase {
     const char* name;
@@ -297,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "bnd_w=-5\r\nbnd_h=0\r\n";
                            return "[yes]\r\n" + impossible + "[no]\r\n" + impossible + sample;
                        }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct PlacementCase {
     const char* name;
@@ -322,6 +322,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"OnePixelToSpareTruncatesToTheCorner", {1025, 769}, {1024, 768}, {0, 0}},
         PlacementCase{"OddHeightToSpareTruncates", {1024, 768}, {500, 407}, {262, 180}},
         PlacementCase{"CentredOnAWideDesktop", {1366, 768}, {500, 260}, {433, 254}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SplashBarWidth,
                                          WidthCase{"PastTheDurationKeepsGrowing", 4008, 492},
                                          WidthCase{"OneAndAHalfHalfRoundsDownToEven", 6000, 736},
                                          WidthCase{"NegativeTimeGivesNegativeWidth", -8, -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 class SplashTest : public testing::Test {
 protected:

@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PageScrolling,
                          testing::Values(PageCase{"RootScrolling", true, 3000, true, true},
                                          PageCase{"BodyScrolling", false, 3000, false, true},
                                          PageCase{"ShortPage", true, 100, false, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(InformationWindowTest, HomeAndEndJumpAndTheThumbGoesWithThem)
 {
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "[MESSAGES]\r\nshowwebmessage=0\r\nShowWebMessage_yn=0\r\n", "", true},
         NewWindowCase{"QuestionOnAskedAgain",
                       "[MESSAGES]\r\nshowwebmessage=1\r\nShowWebMessage_yn=0\r\n", "no", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 QStringList warnings;
 

@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Table, AuthorCounts,
                                          CountCase{"NotANumber", "ilnacount=one\r\n", 0},
                                          CountCase{"One", "ilnacount=1\r\n", 1},
                                          CountCase{"OtherCase", "ILNACount=1\r\n", 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(CatalogueLoading, MissingIndexLoadsNothing)
 {
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Table, TextLines,
                                          LinesCase{"NoFinalEnd", "only", {"only"}},
                                          LinesCase{"Empty", "", {}},
                                          LinesCase{"JustAnEnd", "\r\n", {""}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct UnreadableTextCase {
     const char* name;
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UnreadableTextCase{"Folder", TestFiles::TTrap::Directory},
                     UnreadableTextCase{"LinkToDevZero", TestFiles::TTrap::LinkToDevZero},
                     UnreadableTextCase{"HugeFile", TestFiles::TTrap::HugeFile}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(CatalogueLoading, AuthorsLoadInTableOrderAndCopiesShareTheirText)
 {

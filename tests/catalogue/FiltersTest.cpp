@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TimeCase{"Band5StartsAt151", 151, {5}}, TimeCase{"Band5EndsAt250", 250, {5}},
                     TimeCase{"JustAboveTheLastBandIsInNone", 251, {}},
                     TimeCase{"ZeroIsInNone", 0, {}}, TimeCase{"NegativeIsInNone", -40, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 using Filter = TVelmoraDataArray (*)(const TVelmoraDataArray&, const TFilterFlags&);
 
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
         WordCase{"TemperGentle", FilterByTemper, &TVelmoraData::Temper, 3, "нежный", {2}},
         WordCase{"TemperCalmCapital", FilterByTemper, &TVelmoraData::Temper, 3, "Спокойный", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(Filters, AnySwitchedOnConditionPassesAWork)
 {

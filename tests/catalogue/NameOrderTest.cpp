@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {Work("a", "Bloom"), Work("b", "BLOOM"), Work("c", "bloom")},
                   {"c", "b", "a"}},
         OrderCase{"Empty", {}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // The order as first described: a descending exchange sort that swaps neighbours only when the
 // earlier one is strictly lower, then reversed.

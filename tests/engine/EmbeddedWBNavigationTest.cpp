@@ -102,7 +102,7 @@ TEST_P(LinkClickTest, LinkClickArrivesPercentEncodedAndCancellingKeepsThePage)
 INSTANTIATE_TEST_SUITE_P(CancelOrNot, LinkClickTest,
                          testing::Values(LinkClickCase{"Followed", false},
                                          LinkClickCase{"Cancelled", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct NewWindowCase {
     const char* name;
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NewWindowCase{"LinkAllowed", "document.getElementById('blank').click()", false},
                     NewWindowCase{"ScriptRefused", "window.open('other.html'); 0", true},
                     NewWindowCase{"ScriptAllowed", "window.open('other.html'); 0", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(NavigationTest, PagesShowNoScrollBarsOfTheirOwn)
 {

@@ -65,7 +65,7 @@ TEST_P(LongPageTest, StepsMoveByLinesAndPagesAndReportThePosition)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, LongPageTest, testing::ValuesIn(kLongPages),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(BrowserFixture, ShortPageHasNothingToScroll)
 {

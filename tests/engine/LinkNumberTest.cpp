@@ -37,6 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
         LinkCase{"BothMarkersWorkFirst", "file:///c/html/%3C%3C5%3E%3E6", std::nullopt, 6},
         LinkCase{"EncodedTwiceStaysEncoded", "file:///c/html/%253C%253C4", std::nullopt,
                  std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

@@ -67,6 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"End", [] { return Key(Qt::Key_End); }, false},
         InputCase{"Space", [] { return Key(Qt::Key_Space); }, false},
         InputCase{"LetterKey", [] { return Key(Qt::Key_A); }, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

@@ -35,6 +35,6 @@ INSTANTIATE_TEST_SUITE_P(
                     StateCase{"NegativeRange", Answer(false, 0, -8), {false, 0, -8}},
                     StateCase{"NoScrollingElement", QVariant(), {true, 0, 0}},
                     StateCase{"NotAState", QVariant(true), {true, 0, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"ParentStepStayingInside", "\\html\\..\\buttons.ini", "/opt/velmora/buttons.ini"},
         JoinCase{"DoubledSeparatorAndCurrentFolderStep", "\\\\html\\.\\about.htm",
                  "/opt/velmora/html/about.htm"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct LeavingCase {
     const char* name;
@@ -56,6 +56,6 @@ INSTANTIATE_TEST_SUITE_P(Table, ContentPathLeaving,
                                          LeavingCase{"ClimbsPastItsOwnFolder", "design\\..\\..\\x"},
                                          LeavingCase{"IsTheParent", ".."},
                                          LeavingCase{"SlashesClimbToo", "/../../etc/passwd"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

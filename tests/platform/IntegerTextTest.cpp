@@ -49,6 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
         IntegerCase{"NonHexDigitIsNoNumber", "$G1", kHex, std::nullopt},
         IntegerCase{"SignAfterTheDollarIsNoNumber", "$-1", kHex, std::nullopt},
         IntegerCase{"HexFormStillReadsDecimal", "25", kHex, 25}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

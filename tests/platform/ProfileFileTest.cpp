@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"MissingSection", "[a]\r\nk=v\r\n", "b", "k", "default"},
         ReadCase{"UnclosedHeaderStillNamesSection", "[a\r\nk=v\r\n", "a", "k", "v"},
         ReadCase{"Empty", "", "a", "k", "default"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(ProfileFileTest, MissingFileGivesEveryDefault)
 {
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "[a]\r\nk=3\r\nk=2\r\n"},
         WriteCase{"ReplacesQuotedValueWhole", "[a]\r\nk=\"x\"\r\n", "a", "k", "y",
                   "[a]\r\nk=y\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(ProfileFileTest, LaterWritesWithinOneOpenSeeEarlierOnes)
 {
@@ -199,6 +199,6 @@ TEST_P(ProfileFileTraps, ReadAsEmptyAndAreNeverReplaced)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ProfileFileTraps, testing::ValuesIn(TestFiles::kTraps),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

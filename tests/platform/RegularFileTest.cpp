@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                      TestFiles::PlaceTrap(path, TestFiles::TTrap::HugeFile);
                  },
                  TFailure::TooLarge}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(RegularFile, AnEmptyPathIsMissing)
 {

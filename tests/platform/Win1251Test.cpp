@@ -29,7 +29,8 @@ TEST(Win1251, EveryAssignedByteDecodesAsTheCodePageSays)
     for (int byte = 0; byte < 256; ++byte) {
         if (byte == kUnassigned)
             continue;
-        EXPECT_EQ(Win1251::ToUnicode(std::string(1, char(byte))), DecodeWithIconv(byte))
+        EXPECT_EQ(Win1251::ToUnicode(std::string(1, char(byte))),
+                  DecodeWithIconv(static_cast<unsigned char>(byte)))
             << "byte " << byte;
     }
 }
@@ -102,6 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CompareCase{"FoldedZIsAboveA", "Z", "a", 1},
                     CompareCase{"UnderscoreIsAboveLettersFoldedToCapitals", "_", "a", 1},
                     CompareCase{"CyrillicBytesAreAboveAscii", "z", "Ж", -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Table, AnswerKeys,
                                          KeyCase{"KeypadEnter", Qt::Key_Enter, TfChMessage::Yes},
                                          KeyCase{"Escape", Qt::Key_Escape, TfChMessage::No},
                                          KeyCase{"OtherKeys", Qt::Key_Space, std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(MessageWindowTest, DraggingStaysOnTheScreen)
 {

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                        false},
         TransitionCase{"DisabledOnToggleStaysOn", kToggle, kDisabled, true, "ELPC", kDisabled,
                        true}),
-    [](const testing::TestParamInfo<TransitionCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<TransitionCase>& paramInfo) { return paramInfo.param.name; });
 
 struct HitCase {
     const char* name;
@@ -130,8 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ButtonRectangleHitTest,
                                          HitCase{"PastTheBottomEdge", {30, 31}, false},
                                          HitCase{"LeftOfTheLeftEdge", {9, 10}, false},
                                          HitCase{"AboveTheTopEdge", {10, 9}, false}),
-                         [](const testing::TestParamInfo<HitCase>& info) {
-                             return info.param.name;
+                         [](const testing::TestParamInfo<HitCase>& paramInfo) {
+                             return paramInfo.param.name;
                          });
 
 TEST(ButtonTest, ButtonWithoutSectionIsNeverHit)
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(HitCase{"Centre", {50, 50}, true},
                     HitCase{"CornerOfTheRectangleOutsideThePolygon", {5, 5}, false},
                     HitCase{"OutsideBoth", {150, 50}, false}),
-    [](const testing::TestParamInfo<HitCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<HitCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST(ButtonTest, PolygonButtonStillDrawsAtItsCorner)
 {
@@ -229,8 +229,8 @@ INSTANTIATE_TEST_SUITE_P(EveryState, ButtonDrawTest,
                          testing::Values(DrawCase{"Disabled", kDisabled}, DrawCase{"Up", kUp},
                                          DrawCase{"Down", kDown}, DrawCase{"Over", kOver},
                                          DrawCase{"Active", kActive}),
-                         [](const testing::TestParamInfo<DrawCase>& info) {
-                             return info.param.name;
+                         [](const testing::TestParamInfo<DrawCase>& paramInfo) {
+                             return paramInfo.param.name;
                          });
 
 TEST(ButtonTest, StateOutsideTheTableDrawsNothing)

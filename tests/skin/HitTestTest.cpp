@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RectCase{"InclusiveLacksPastTheRightEdge", {11, 5}, true, false},
                     RectCase{"InclusiveLacksAboveTheTopEdge", {5, -1}, true, false},
                     RectCase{"ExclusiveLacksTheRightEdge", {10, 5}, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 const TPointArray kSquare = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
 
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SquareRing,
                                          PolygonCase{"BottomEdgeDoesNotCount", {5, 10}, false},
                                          PolygonCase{"LeftOfTheSquare", {-1, 5}, false},
                                          PolygonCase{"BelowTheSquare", {5, 11}, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(PointInPolygon, FewerThanFourEntriesContainNothing)
 {

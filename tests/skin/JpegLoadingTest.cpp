@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 16000, 16000); }},
         BadFile{"ZeroHeight",
                 [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 64, 0); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(JpegLoading, MissingFileLeavesTheBitmapEmpty)
 {
@@ -144,7 +144,7 @@ TEST_P(PictureTraps, LeaveTheBitmapUnchanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PictureTraps, testing::ValuesIn(TestFiles::kTraps),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(JpegLoading, AProgressivePictureOfOrdinaryScansLoads)
 {

@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, MainMenuFindTest,
     testing::Values(FindCase{"OnlyFirst", {12, 12}, 0}, FindCase{"Overlap", {25, 25}, 0},
                     FindCase{"OnlySecond", {35, 35}, 1}, FindCase{"Neither", {50, 50}, -1}),
-    [](const testing::TestParamInfo<FindCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<FindCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST_F(MainMenuTest, LaterButtonIsDrawnOnTop)
 {

@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ClampCase{"PastTheBoundsWindowsRightEdge", true, {2000, 110}, {500, 100}},
                     ClampCase{"PastTheBoundsWindowsBottomEdge", true, {110, 2000}, {100, 400}},
                     ClampCase{"InsideTheBoundsWindow", true, {210, 210}, {200, 200}}),
-    [](const testing::TestParamInfo<ClampCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<ClampCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST_F(MoveFormTest, WindowWiderThanTheAreaEndsFlushWithItsRightEdge)
 {

@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GeometryCase{"CompactUpArrow", true, 0, {99, 50, 12, 12}},
                     GeometryCase{"CompactDownArrow", true, 1, {99, 438, 12, 12}},
                     GeometryCase{"CompactThumb", true, 2, {100, 62, 10, 31}}),
-    [](const testing::TestParamInfo<GeometryCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<GeometryCase>& paramInfo) { return paramInfo.param.name; });
 
 struct PositionCase {
     const char* name;
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PositionCase{"CompactMax", true, 1000, 406},
                     PositionCase{"CompactBeyondMaxStopsAtTheBottom", true, 5000, 408},
                     PositionCase{"CompactNegativeStopsAtTheTop", true, -1, 61}),
-    [](const testing::TestParamInfo<PositionCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<PositionCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST_F(ScrollExTest, SetPositionWithoutRangeDoesNothing)
 {
@@ -222,8 +222,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ScrollDragTest,
                                          DragCase{"AboveTheTopStopsAtZero", -5000, 62, 0},
                                          DragCase{"InBetween", 165, 227, 498},
                                          DragCase{"NoMove", 0, 62, 0}),
-                         [](const testing::TestParamInfo<DragCase>& info) {
-                             return info.param.name;
+                         [](const testing::TestParamInfo<DragCase>& paramInfo) {
+                             return paramInfo.param.name;
                          });
 
 TEST_F(ScrollExTest, DraggedPositionRoundsHalvesToEven)
@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Position 6 puts the thumb at 63: its centre line Round(85.5) is 86.
                     AreaCase{"CentreLineRoundsHalfToEven", 6, {114, 85}, ScrollArea::TrackAbove},
                     AreaCase{"BottomRightCornerOfTheBar", 0, {116, 450}, ScrollArea::TrackBelow}),
-    [](const testing::TestParamInfo<AreaCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<AreaCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST_F(ScrollExTest, ContainsIncludesTheRightAndBottomEdges)
 {

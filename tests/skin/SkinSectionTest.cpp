@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BoundsCase{"TooLarge", "99999999999", -1},
                     BoundsCase{"HugeHexKeptWithinReach", "0x7FFFFFFF", 1 << 24},
                     BoundsCase{"HugeNegativeKeptWithinReach", "-2000000000", -(1 << 24)}),
-    [](const testing::TestParamInfo<BoundsCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<BoundsCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST(SkinSectionTest, ReadsScrollBarSection)
 {

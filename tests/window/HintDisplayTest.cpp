@@ -100,6 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TitleCase{"Picture", "<img src=\"DIR/big.png\">"},
                     TitleCase{"DeeplyNestedTables", QString("<table><tr><td>").repeated(5000)},
                     TitleCase{"EntityAndBlanks", "Gold &amp; rose  <b>"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace
