@@ -67,8 +67,7 @@ void TfMain::FormCreate()
     for (const std::string_view section : kFrameSections)
         frameStrip_.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
     for (const TSign& sign : kSigns)
-        signStrip_.AddButton("buttons.ini", sign.Section, ButtonState::Up, false,
-                             ButtonKind::Push);
+        signStrip_.AddButton("buttons.ini", sign.Section, ButtonState::Up, false, ButtonKind::Push);
     for (size_t i = 0; i < kSigns.size(); ++i)
         signStrip_.Buttons()[i].SetPolygon(kSigns[i].HitArea);
     LoadBackgrounds();

@@ -53,9 +53,8 @@ void TBrowserWindow::WireBrowser(TBrowserPane& pane)
     };
     browser.NewWindow = [this, &pane](const QUrl& url) {
         // The question waits until the engine's request has returned: no modal loop inside it.
-        QTimer::singleShot(0, this, [this, &pane, url] {
-            Guarded([&] { pane.NewWindows().Ask(url); });
-        });
+        QTimer::singleShot(0, this,
+                           [this, &pane, url] { Guarded([&] { pane.NewWindows().Ask(url); }); });
         return true;
     };
     browser.DocumentComplete = [this, &pane](const QUrl& url) {

@@ -13,11 +13,13 @@ constexpr TBrowserWindowEntry Entry(const char16_t* framePicture,
                                     std::optional<TContextTarget> commandsFor,
                                     bool hiddenWithOthers)
 {
-    return {framePicture, commandsFor, hiddenWithOthers,
-            [](const TBrowserHost& host) -> TBrowserWindow* {
-                return *Reference = new TWindow(host);
-            },
-            []() -> TBrowserWindow* { return *Reference; }, [] { *Reference = nullptr; }};
+    return {
+        framePicture,
+        commandsFor,
+        hiddenWithOthers,
+        [](const TBrowserHost& host) -> TBrowserWindow* { return *Reference = new TWindow(host); },
+        []() -> TBrowserWindow* { return *Reference; },
+        [] { *Reference = nullptr; }};
 }
 
 const std::array kBrowserWindows = {

@@ -16,10 +16,10 @@ std::shared_ptr<TStringList> ReadTextFile(const QString& path)
 {
     const RegularFile::TRead read = RegularFile::Read(path, kMaxTextBytes);
     if (!read.Ok())
-        throw EFileOpenError(QStringLiteral("Cannot open file \"%1\". %2")
-                                 .arg(QDir::toNativeSeparators(path),
-                                      RegularFile::Reason(read.Failure))
-                                 .toStdString());
+        throw EFileOpenError(
+            QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(QDir::toNativeSeparators(path), RegularFile::Reason(read.Failure))
+                .toStdString());
     return std::make_shared<TStringList>(
         SplitLines(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size()))));
 }

@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QImage>
 
-
 // The one modal question of the program, asked in its own picture with "no" and "yes":
 // leaving the program (kind 0) or letting a page open a new browser window (kind 1). The user
 // may drag it around the screen. exec() answers 1 for "yes" and 2 for "no". Enter answers "yes"

@@ -23,7 +23,6 @@ void HandleEventsPostedSoFar()
     ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 5000));
 }
 
-
 class InformationWindowTest : public BrowserWindowFixture {
 protected:
     // The page position after one direct step down from the top: one line.
@@ -38,7 +37,6 @@ protected:
         Settle(browser);
         return position.value_or(-1);
     }
-
 };
 
 TEST_F(InformationWindowTest, OpensCentredInTheMainWindowWithItsPage)
@@ -237,8 +235,7 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
         asked = true;
         answerer.stop();
         const std::string section = *test.answer ? test.answer : "no";
-        QTest::mouseClick(message_, Qt::LeftButton, {},
-                          content_.ButtonBounds(section).center());
+        QTest::mouseClick(message_, Qt::LeftButton, {}, content_.ButtonBounds(section).center());
     });
     answerer.start();
     int requests = 0;
@@ -301,8 +298,7 @@ TEST_F(InformationWindowTest, APageThatKeepsAskingForWindowsIsAskedOnce)
             ++questions;
             page.runJavaScript("nag(5)");
         } else if (requests >= 6) {
-            QTest::mouseClick(message_, Qt::LeftButton, {},
-                              content_.ButtonBounds("no").center());
+            QTest::mouseClick(message_, Qt::LeftButton, {}, content_.ButtonBounds("no").center());
         }
     });
     answerer.start(20);
@@ -388,8 +384,8 @@ TEST_F(InformationWindowTest, AFileThatCannotBeCreatedIsReportedAndNothingWritte
 // A whole PDF document has been written into the file.
 bool PrintedInto(const QString& path)
 {
-    const QByteArray pdf = QFile::exists(path) ? QByteArray::fromStdString(TestFiles::Read(path))
-                                               : QByteArray();
+    const QByteArray pdf =
+        QFile::exists(path) ? QByteArray::fromStdString(TestFiles::Read(path)) : QByteArray();
     return pdf.startsWith("%PDF") && pdf.trimmed().endsWith("%%EOF");
 }
 

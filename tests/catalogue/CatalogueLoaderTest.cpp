@@ -5,9 +5,9 @@
 
 #include <QTemporaryDir>
 
-#include <optional>
-
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 

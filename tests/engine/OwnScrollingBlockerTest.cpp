@@ -54,19 +54,19 @@ TEST_P(EngineInput, ScrollingInputNeverReachesTheEngine)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EngineInput,
-    testing::Values(
-        InputCase{"Wheel",
-                  [] {
-                      return std::make_unique<QWheelEvent>(
-                          QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-                  },
-                  false},
-        InputCase{"Down", [] { return Key(Qt::Key_Down); }, false},
-        InputCase{"PageUp", [] { return Key(Qt::Key_PageUp); }, false},
-        InputCase{"End", [] { return Key(Qt::Key_End); }, false},
-        InputCase{"Space", [] { return Key(Qt::Key_Space); }, false},
-        InputCase{"LetterKey", [] { return Key(Qt::Key_A); }, true}),
+    testing::Values(InputCase{"Wheel",
+                              [] {
+                                  return std::make_unique<QWheelEvent>(
+                                      QPointF(100, 100), QPointF(100, 100), QPoint(),
+                                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                                      Qt::NoScrollPhase, false);
+                              },
+                              false},
+                    InputCase{"Down", [] { return Key(Qt::Key_Down); }, false},
+                    InputCase{"PageUp", [] { return Key(Qt::Key_PageUp); }, false},
+                    InputCase{"End", [] { return Key(Qt::Key_End); }, false},
+                    InputCase{"Space", [] { return Key(Qt::Key_Space); }, false},
+                    InputCase{"LetterKey", [] { return Key(Qt::Key_A); }, true}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

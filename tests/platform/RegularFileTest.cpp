@@ -43,23 +43,22 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const QString& path) { TestFiles::Write(path, std::string(kLimit + 1, 'x')); },
                  TFailure::TooLarge},
         ReadCase{"Missing", [](const QString&) {}, TFailure::Missing},
-        ReadCase{"Fifo", [](const QString& path) { TestFiles::PlaceTrap(path, TestFiles::TTrap::Fifo); },
+        ReadCase{"Fifo",
+                 [](const QString& path) { TestFiles::PlaceTrap(path, TestFiles::TTrap::Fifo); },
                  TFailure::NotARegularFile},
-        ReadCase{"Folder",
-                 [](const QString& path) {
-                     TestFiles::PlaceTrap(path, TestFiles::TTrap::Directory);
-                 },
-                 TFailure::NotARegularFile},
+        ReadCase{
+            "Folder",
+            [](const QString& path) { TestFiles::PlaceTrap(path, TestFiles::TTrap::Directory); },
+            TFailure::NotARegularFile},
         ReadCase{"LinkToDevZero",
                  [](const QString& path) {
                      TestFiles::PlaceTrap(path, TestFiles::TTrap::LinkToDevZero);
                  },
                  TFailure::NotARegularFile},
-        ReadCase{"HugeSparseFile",
-                 [](const QString& path) {
-                     TestFiles::PlaceTrap(path, TestFiles::TTrap::HugeFile);
-                 },
-                 TFailure::TooLarge}),
+        ReadCase{
+            "HugeSparseFile",
+            [](const QString& path) { TestFiles::PlaceTrap(path, TestFiles::TTrap::HugeFile); },
+            TFailure::TooLarge}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(RegularFile, AnEmptyPathIsMissing)

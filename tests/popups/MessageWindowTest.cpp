@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <QTest>
 
-#include <optional>
-
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 

@@ -1,5 +1,6 @@
-#include "SkinFolder.h"
 #include "SkinSection.h"
+
+#include "SkinFolder.h"
 
 #include <gtest/gtest.h>
 

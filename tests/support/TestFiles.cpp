@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include <stdexcept>
-
 #include <sys/stat.h>
 
 namespace TestFiles {

@@ -1,9 +1,9 @@
 #include "WindowsFixture.h"
 
-#include "ProfileFile.h"
-#include "TestFiles.h"
 #include "BrowserWindows.h"
 #include "PopUps.h"
+#include "ProfileFile.h"
+#include "TestFiles.h"
 #include "Windows.h"
 
 #include <QSignalSpy>

@@ -95,11 +95,11 @@ TEST_P(HintTitles, ShowAsPlainText)
     EXPECT_EQ(ShownText(), title);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, HintTitles,
-    testing::Values(TitleCase{"Picture", "<img src=\"DIR/big.png\">"},
-                    TitleCase{"DeeplyNestedTables", QString("<table><tr><td>").repeated(5000)},
-                    TitleCase{"EntityAndBlanks", "Gold &amp; rose  <b>"}),
-    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, HintTitles,
+                         testing::Values(TitleCase{"Picture", "<img src=\"DIR/big.png\">"},
+                                         TitleCase{"DeeplyNestedTables",
+                                                   QString("<table><tr><td>").repeated(5000)},
+                                         TitleCase{"EntityAndBlanks", "Gold &amp; rose  <b>"}),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace
