@@ -1,10 +1,12 @@
 // Catalogue figures for 100,000 works: loading, the name sort against a plain stable sort,
-// and each filter with its sort.
+// and each filter with its sort; and the result page for 10,000 works.
 #include "CatalogueLoader.h"
 #include "ContentPath.h"
 #include "Filters.h"
 #include "NameOrder.h"
+#include "PageAddresses.h"
 #include "ProfileFile.h"
+#include "SortResultPage.h"
 #include "Win1251.h"
 
 #include <QDir>
@@ -200,12 +202,31 @@ void BM_FilterGroup(benchmark::State& state)
     state.counters["passed"] = double(passed);
 }
 
+// The catalogue's result page for the first 10,000 works, sorted as a page lists them.
+void BM_SortResultPage(benchmark::State& state)
+{
+    static constexpr size_t kPageWorks = 10000;
+    TVelmoraDataArray works(Works().begin(), Works().begin() + kPageWorks);
+    for (size_t i = 0; i < works.size(); ++i)
+        works[i].FileName = "work-" + std::to_string(i);
+    const TVelmoraDataArray selection = SortByName(works);
+    const TPageAddresses addresses(QStringLiteral("/opt/velmora content"));
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string page = SortResultPage(selection, addresses);
+        bytes = page.size();
+        benchmark::DoNotOptimize(page.data());
+    }
+    state.counters["bytes"] = double(bytes);
+}
+
 BENCHMARK(BM_LoadCatalogue)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadIndexOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadTextFilesOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SortByName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainStableSort)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterGroup)->DenseRange(0, kFilterGroupCount - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortResultPage)->Unit(benchmark::kMillisecond);
 
 // Keeps each run's time so the figures can be set side by side at the end.
 class SummaryReporter : public benchmark::ConsoleReporter {

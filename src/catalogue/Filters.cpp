@@ -1,5 +1,6 @@
 #include "Filters.h"
 
+#include "Complexity.h"
 #include "NameOrder.h"
 #include "Win1251.h"
 
@@ -8,7 +9,6 @@
 namespace {
 
 // The filters' vocabulary, as the content writes it (converted to Windows-1251 once).
-constexpr std::array<std::string_view, 3> kComplexityWords = {"низкая", "средняя", "высокая"};
 constexpr std::array<std::string_view, 18> kColorWords = {
     "красный",    "зеленый",   "голубой", "розовый",    "золотой",    "белый",
     "бордовый",   "желтый",    "бирюза",  "фиолетовый", "серебряный", "серый",
@@ -27,7 +27,7 @@ struct TTimeBand {
 constexpr std::array<TTimeBand, 5> kTimeBands = {
     {{10, 40}, {41, 70}, {71, 100}, {101, 150}, {151, 250}}};
 
-static_assert(kComplexityWords.size() == kFilterFlagCounts[1]);
+static_assert(kComplexityCount == kFilterFlagCounts[1]);
 static_assert(kTimeBands.size() == kFilterFlagCounts[2]);
 static_assert(kColorWords.size() == kFilterFlagCounts[3]);
 static_assert(kThemeWords.size() == kFilterFlagCounts[4]);
@@ -103,8 +103,9 @@ TVelmoraDataArray SelectAllWorks(const TVelmoraDataArray& works)
 
 TVelmoraDataArray FilterByComplexity(const TVelmoraDataArray& works, const TFilterFlags& flags)
 {
-    static const auto words = Converted(kComplexityWords);
-    return SelectEqual(works, flags, words, &TVelmoraData::Complicate);
+    return Select(works, flags, kComplexityCount, [](const TVelmoraData& work, size_t value) {
+        return ComplexityOf(work.Complicate) == TComplexity(value);
+    });
 }
 
 TVelmoraDataArray FilterByTime(const TVelmoraDataArray& works, const TFilterFlags& flags)

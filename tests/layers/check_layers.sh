@@ -7,12 +7,13 @@ src=$1
 declare -A allowed=(
     [platform]=""
     [catalogue]="platform"
+    [pages]="catalogue platform"
     [skin]="platform"
     [window]="skin platform"
     [popups]="window skin platform"
     [engine]="platform"
-    [browser]="popups window skin engine platform"
-    [app]="browser popups window skin engine catalogue platform"
+    [browser]="popups window skin engine pages catalogue platform"
+    [app]="browser popups window skin engine pages catalogue platform"
 )
 
 # Which layer holds each header.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every fragment of a generated page that ends a line ends it with LF CR, in this order.
+inline constexpr std::string_view kLineEnd = "\n\r";
+
+inline void AppendLine(std::string& page, std::string_view fragment)
+{
+    page += fragment;
+    page += kLineEnd;
+}
