@@ -48,7 +48,8 @@ void TProgram::CreateBrowserWindows()
 {
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
     for (size_t i = 0; i < windows.size(); ++i)
-        windows[i].Create({*main_, main_->ContentDir, main_->BrowserFrames[i], ticks_});
+        windows[i].Create({*main_, main_->ContentDir, main_->BrowserFrames[i], ticks_, main_->Works,
+                           main_->Selection});
     context_ = std::make_unique<TfChContext>(main_->ContentDir, PageCommandsFor);
     fChContext = context_.get();
 }

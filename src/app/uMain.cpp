@@ -6,6 +6,7 @@
 #include "FontInstaller.h"
 #include "Placement.h"
 #include "PopUps.h"
+#include "uChHtmlView.h"
 #include "uChHtmlViewInfo1.h"
 #include "uChMessage.h"
 #include "uFunctions.h"
@@ -143,6 +144,8 @@ void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
 {
     frameStrip_.MouseUp(point);
     signStrip_.MouseUp(point);
+    if (const int sign = signStrip_.FindButtonAt(point); sign >= 0 && fChHtmlView)
+        OpenCatalogue(sign);
     switch (frameStrip_.FindButtonAt(point)) {
     case ZoomButton:
         // The page request follows the window's own showing.
@@ -161,6 +164,14 @@ void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
         break;
     }
     Invalidate();
+}
+
+// A sign's index is the filter group it opens.
+void TfMain::OpenCatalogue(int group)
+{
+    fChHtmlView->GeneratePage(group);
+    fChHtmlView->PanelShown = group != 0;
+    fChHtmlView->ShowOnTop();
 }
 
 void TfMain::closeEvent(QCloseEvent* event)

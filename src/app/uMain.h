@@ -37,6 +37,7 @@ private:
     void FormCreate();
     void Timer1Timer();
     bool FormClose();
+    void OpenCatalogue(int group);
     void LoadBackgrounds();
     std::vector<int> DrawnStates() const;
 

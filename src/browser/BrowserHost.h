@@ -2,6 +2,7 @@
 
 #include "BackgroundPair.h"
 #include "SkinnedWindow.h"
+#include "TVelmoraData.h"
 #include "TickSource.h"
 
 #include <QString>
@@ -12,4 +13,6 @@ struct TBrowserHost {
     QString ContentDir;
     TBackgroundPair& Frame; // the window's frame picture, held by the main window
     TTickSource& Ticks;
+    const TVelmoraDataArray& Works; // the catalogue
+    TVelmoraDataArray& Selection;   // the works the last result lists; work links index it
 };

@@ -4,6 +4,7 @@
 #include "LinkNumber.h"
 
 #include <QHash>
+#include <QWebEngineView>
 
 namespace {
 
@@ -116,11 +117,12 @@ bool TBrowserPane::MouseMove(QPoint point)
     return true;
 }
 
-void TBrowserPane::MouseUp(QPoint point)
+void TBrowserPane::MouseUp(QPoint point, TReleaseStep step)
 {
     HeldArea = ScrollArea::None;
     Bar().MouseUp(point);
-    StepForArea(Bar().AreaAt(point));
+    if (step == TReleaseStep::Step)
+        StepForArea(Bar().AreaAt(point));
 }
 
 void TBrowserPane::RepeatHeldStep()
@@ -148,6 +150,11 @@ void TBrowserPane::Key(int key)
 void TBrowserPane::ShowLoadedPage(const QUrl& url)
 {
     scrolling_.UpdateScrollRange([this, url] {
+        // A browser placed beyond its window's edge shows no page, so its bar has nothing to
+        // scroll.
+        const QWidget& window = *wb.View().parentWidget();
+        if (!window.rect().intersects(wb.View().geometry()))
+            Bar().SetMax(0);
         if (Bar().IsVisible())
             Bar().SetPosition(0);
         const auto showPage = [this] {

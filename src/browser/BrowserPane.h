@@ -37,6 +37,9 @@ struct TLinkActions {
     std::function<void(int)> Entry;
 };
 
+// Whether a release on the bar steps the page.
+enum class TReleaseStep { Step, Skip };
+
 // One browser of a window with its skinned bar beside it, kept in step with the page: steps
 // from keys and from presses on the bar, press-and-hold repeat, the bar's range after each
 // load, the page's links to the program and its requests for new windows.
@@ -66,8 +69,9 @@ public:
     bool BarContains(QPoint point) const { return Bar().Contains(point); }
     // True while the bar's thumb is dragged: the page has followed it.
     bool MouseMove(QPoint point);
-    // Ends a hold; a release on an arrow or in the track makes its step.
-    void MouseUp(QPoint point);
+    // Ends a hold and a drag; a release on an arrow or in the track makes its step unless told
+    // to skip it.
+    void MouseUp(QPoint point, TReleaseStep step);
 
     // Press-and-hold: each tick counts from the press; from the fourth on, the held step
     // repeats with every tick.

@@ -16,6 +16,7 @@ constexpr std::chrono::milliseconds kTick(100);
 // The context pop-up's corner stands this far above and left of the pointer.
 constexpr QPoint kContextOffset(5, 5);
 
+// The window buttons' first one; a window adds its others after it.
 enum TWindowButton { CloseButton = 0 };
 
 } // namespace
@@ -98,6 +99,8 @@ void TBrowserWindow::FormPaint(QPainter& canvas)
 void TBrowserWindow::FormMouseDown(Qt::MouseButton, QPoint point)
 {
     windowButtons_.MouseDown(point);
+    for (TMainMenuEx* group : ButtonGroups())
+        group->MouseDown(point);
     bool onABar = false;
     for (TBrowserPane& pane : panes_) {
         pane.MouseDown(point);
@@ -125,6 +128,8 @@ void TBrowserWindow::FormMouseMove(QPoint point)
     SetHintsOn(false);
     SetHintText(QString());
     windowButtons_.MouseMove(point);
+    for (TMainMenuEx* group : ButtonGroups())
+        group->MouseMove(point);
     Invalidate();
 }
 
@@ -132,11 +137,19 @@ void TBrowserWindow::FormMouseUp(Qt::MouseButton, QPoint point)
 {
     mover_.MouseUp(point);
     windowButtons_.MouseUp(point);
+    for (TMainMenuEx* group : ButtonGroups())
+        group->MouseUp(point);
+    ButtonsReleased(point);
+    const TReleaseStep step = ReleaseStep();
+    for (TBrowserPane& pane : panes_)
+        pane.MouseUp(point, step);
+    Invalidate();
+}
+
+void TBrowserWindow::ButtonsReleased(QPoint point)
+{
     if (windowButtons_.FindButtonAt(point) == CloseButton)
         hide();
-    for (TBrowserPane& pane : panes_)
-        pane.MouseUp(point);
-    Invalidate();
 }
 
 void TBrowserWindow::Timer1Timer()

@@ -26,6 +26,13 @@ public:
     void PageCommand(TPageCommand command) override;
     bool OffersPageCommands() const { return setup_.PageCommands; }
 
+    // Shown, or brought in front of its siblings when it already was.
+    void ShowOnTop()
+    {
+        show();
+        raise();
+    }
+
     TEmbeddedWB& Browser() { return Pane().Browser(); }
     const TScrollExBase& ScrollBar() const { return panes_.front().Bar(); }
     TPageCommands& PageCommands() { return pageCommands_; }
@@ -48,7 +55,14 @@ protected:
     virtual void wbDocumentComplete(TBrowserPane& pane, const QUrl& url);
     // Layers of the window's own, painted after the buttons and the bars.
     virtual void PaintLayers(QPainter&) {}
+    // The window's own button groups after its window buttons, in the order they see the mouse.
+    virtual std::vector<TMainMenuEx*> ButtonGroups() { return {}; }
+    // What a release does once every group has had it: the close button hides the window.
+    virtual void ButtonsReleased(QPoint point);
+    // Whether a release on a bar steps its page.
+    virtual TReleaseStep ReleaseStep() const { return TReleaseStep::Step; }
 
+    const TBrowserHost& Host() const { return host_; }
     TMainMenuEx& WindowButtons() { return windowButtons_; }
 
 private:

@@ -1,10 +1,16 @@
 #include "BrowserWindows.h"
 
+#include "uChHtmlView.h"
+#include "uChHtmlView12.h"
+#include "uChHtmlView21.h"
 #include "uChHtmlViewInfo1.h"
 
 #include <array>
 
+TfChHtmlView* fChHtmlView = nullptr;
 TfChHtmlViewInfo1* fChHtmlViewInfo1 = nullptr;
+TfChHtmlView21* fChHtmlView21 = nullptr;
+TfChHtmlView12* fChHtmlView12 = nullptr;
 
 namespace {
 
@@ -23,8 +29,14 @@ constexpr TBrowserWindowEntry Entry(const char16_t* framePicture,
 }
 
 const std::array kBrowserWindows = {
+    Entry<TfChHtmlView, &fChHtmlView>(u"\\design\\windows\\childs\\fon_2.jpg",
+                                      TContextTarget::Catalogue, true),
     Entry<TfChHtmlViewInfo1, &fChHtmlViewInfo1>(u"\\design\\windows\\childs\\fon_about.jpg",
                                                 TContextTarget::Information, true),
+    Entry<TfChHtmlView21, &fChHtmlView21>(u"\\design\\windows\\childs\\fon_2_1.jpg", std::nullopt,
+                                          false),
+    Entry<TfChHtmlView12, &fChHtmlView12>(u"\\design\\windows\\childs\\fon_1_2.jpg", std::nullopt,
+                                          false),
 };
 
 } // namespace

@@ -7,10 +7,16 @@
 #include <span>
 
 class TBrowserWindow;
+class TfChHtmlView;
+class TfChHtmlView12;
+class TfChHtmlView21;
 class TfChHtmlViewInfo1;
 
 // The program-wide references of the browser windows, null until created.
+extern TfChHtmlView* fChHtmlView;
 extern TfChHtmlViewInfo1* fChHtmlViewInfo1;
+extern TfChHtmlView21* fChHtmlView21;
+extern TfChHtmlView12* fChHtmlView12;
 
 // One browser window of the program: the one place that names it.
 struct TBrowserWindowEntry {

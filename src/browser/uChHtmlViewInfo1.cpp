@@ -1,6 +1,8 @@
 #include "uChHtmlViewInfo1.h"
 
+#include "BrowserWindows.h"
 #include "ContentPath.h"
+#include "uChHtmlView.h"
 
 namespace {
 
@@ -24,8 +26,13 @@ TfChHtmlViewInfo1::TfChHtmlViewInfo1(const TBrowserHost& host) : TBrowserWindow(
 {
     // This window's browser is never hidden; it shows the page it has.
     Browser().Show();
-    // A work link brings the catalogue to view once it exists; an entry link does nothing.
-    Pane().Links = {.Work = [](int) {}, .Entry = [](int) {}};
+    // A work link brings the catalogue to view as it stands; an entry link does nothing.
+    Pane().Links = {.Work =
+                        [](int) {
+                            if (fChHtmlView)
+                                fChHtmlView->BringToView();
+                        },
+                    .Entry = [](int) {}};
 }
 
 void TfChHtmlViewInfo1::OpenPage(const QString& pageFileName)

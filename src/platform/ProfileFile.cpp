@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -181,4 +182,16 @@ bool ProfileFile::WriteString(std::string_view section, std::string_view key,
 bool ProfileFile::WriteInteger(std::string_view section, std::string_view key, int value)
 {
     return WriteString(section, key, std::to_string(value));
+}
+
+bool ProfileFile::WriteIntegers(std::span<const TProfileInteger> values)
+{
+    const std::string original = bytes_;
+    for (const TProfileInteger& value : values) {
+        bytes_ = Edited(value.Section, value.Key, std::to_string(value.Value));
+        Parse();
+    }
+    std::string edited = std::exchange(bytes_, original);
+    Parse();
+    return Replace(std::move(edited));
 }

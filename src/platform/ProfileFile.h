@@ -5,10 +5,18 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+// One integer key of a batch written at once.
+struct TProfileInteger {
+    std::string Section;
+    std::string Key;
+    int Value;
+};
 
 // One open of an INI profile file. The constructor reads and parses the file once; reads
 // answer from that parse. Section and key names match without regard to ASCII case, the first
@@ -30,6 +38,8 @@ public:
     [[nodiscard]] bool WriteString(std::string_view section, std::string_view key,
                                    std::string_view value);
     [[nodiscard]] bool WriteInteger(std::string_view section, std::string_view key, int value);
+    // All of them in one replacement of the file, or none.
+    [[nodiscard]] bool WriteIntegers(std::span<const TProfileInteger> values);
 
     QString LastError() const { return lastError_; }
 

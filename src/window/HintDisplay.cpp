@@ -15,8 +15,9 @@ THintDisplay::THintDisplay(QWidget& window) : window_(window)
     rest_.setSingleShot(true);
     rest_.setInterval(kRestMilliseconds);
     QObject::connect(&rest_, &QTimer::timeout, &window_, [this] {
-        // A window hidden meanwhile has no hint to show.
-        if (!window_.isVisible())
+        // A window hidden meanwhile has no hint to show, nor one whose child window or browser
+        // the pointer has gone on to: the hint belongs to what is under the pointer.
+        if (!window_.isVisible() || window_.childAt(window_.mapFromGlobal(QCursor::pos())))
             return;
         shown_ = pending_;
         // A hint is the skin's plain text: read as markup, a title could load any file or

@@ -7,8 +7,22 @@ ProfileFile OpenSettings(const QString& contentDir)
     return ProfileFile(ContentPath::Join(contentDir, u"\\settings.ini"));
 }
 
+namespace {
+
+void ThrowIfFailed(bool written, const ProfileFile& settings)
+{
+    if (!written)
+        throw ESettingsWriteError(settings.LastError().toStdString());
+}
+
+} // namespace
+
 void WriteSetting(ProfileFile& settings, std::string_view section, std::string_view key, int value)
 {
-    if (!settings.WriteInteger(section, key, value))
-        throw ESettingsWriteError(settings.LastError().toStdString());
+    ThrowIfFailed(settings.WriteInteger(section, key, value), settings);
+}
+
+void WriteSettings(ProfileFile& settings, std::span<const TProfileInteger> values)
+{
+    ThrowIfFailed(settings.WriteIntegers(values), settings);
 }

@@ -16,3 +16,5 @@ public:
 };
 
 void WriteSetting(ProfileFile& settings, std::string_view section, std::string_view key, int value);
+// All in one write.
+void WriteSettings(ProfileFile& settings, std::span<const TProfileInteger> values);

@@ -1,3 +1,4 @@
+#include "EventWait.h"
 #include "Placement.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
@@ -17,19 +18,6 @@
 #include <memory>
 
 namespace {
-
-// A point inside each catalogue sign's hit area, in strip order, and its skin section.
-struct TSignPoint {
-    std::string_view Section;
-    QPoint Inside;
-    QPoint OutsideInBoundingBox;
-};
-const TSignPoint kSignPoints[] = {
-    {"sign_1_4", {600, 150}, {470, 200}}, {"sign_1_6", {790, 450}, {690, 550}},
-    {"sign_1_3", {400, 200}, {500, 300}}, {"sign_1_2", {220, 430}, {115, 520}},
-    {"sign_1_1", {260, 600}, {160, 500}}, {"sign_1_5", {770, 200}, {870, 300}},
-    {"sign_1_7", {720, 620}, {830, 500}},
-};
 
 class MainWindowTest : public WindowsFixture {
 protected:

@@ -1,3 +1,4 @@
+#include "EventWait.h"
 #include "FileSizeLimit.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
@@ -20,7 +21,7 @@ void HandleEventsPostedSoFar()
 {
     bool handled = false;
     QTimer::singleShot(0, [&] { handled = true; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return handled; }, 5000));
 }
 
 class InformationWindowTest : public BrowserWindowFixture {
@@ -32,7 +33,7 @@ protected:
         std::optional<int> position;
         browser.ScrollStep(TPageStep::Down, rootScrolls,
                            [&](TPageScroll scroll) { position = scroll.Position; });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return position.has_value(); }, 5000));
+        EXPECT_TRUE(WaitFor([&] { return position.has_value(); }, 5000));
         browser.SetScroll(0);
         Settle(browser);
         return position.value_or(-1);
@@ -53,8 +54,7 @@ TEST_F(InformationWindowTest, TheZoomButtonOpensTheAboutPageAndHideBrowserWindow
     const QRect zoom = content_.ButtonBounds("zoom");
     QTest::mouseClick(main_, Qt::LeftButton, {}, zoom.center());
     EXPECT_TRUE(info_->isVisible());
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return info_->Browser().Url().fileName() == "about.htm"; }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return info_->Browser().Url().fileName() == "about.htm"; }, 10000));
     main_->HideBrowserWindows();
     EXPECT_FALSE(info_->isVisible());
 }
@@ -194,8 +194,7 @@ TEST_F(InformationWindowTest, LinksWithANumberAreCancelledAndOthersFollowed)
         info_->Browser().View().page()->runJavaScript(
             QStringLiteral("document.getElementById('%1').click()").arg(id));
         // A followed link changes the page soon; a cancelled one never does.
-        (void)QTest::qWaitFor([&] { return info_->Browser().Url().fileName() != "links.htm"; },
-                              1500);
+        (void)WaitFor([&] { return info_->Browser().Url().fileName() != "links.htm"; }, 1500);
         Settle(info_->Browser());
         return info_->Browser().Url().fileName();
     };
@@ -242,7 +241,7 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
     QObject::connect(info_->Browser().View().page(), &QWebEnginePage::newWindowRequested, info_,
                      [&](QWebEngineNewWindowRequest&) { ++requests; });
     info_->Browser().View().page()->runJavaScript("document.getElementById('out').click()");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return requests == 1; }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return requests == 1; }, 10000));
     // The request is handled, question and all, just after it arrives: that is over now.
     HandleEventsPostedSoFar();
     Settle(info_->Browser());
@@ -304,9 +303,9 @@ TEST_F(InformationWindowTest, APageThatKeepsAskingForWindowsIsAskedOnce)
     answerer.start(20);
     Open(*info_, "nagging.htm");
     page.runJavaScript("nag(1)");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return requests >= 6 && !message_->isVisible(); }, 15000));
+    ASSERT_TRUE(WaitFor([&] { return requests >= 6 && !message_->isVisible(); }, 15000));
     page.runJavaScript("nag(10)");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return requests >= 16; }, 15000));
+    ASSERT_TRUE(WaitFor([&] { return requests >= 16; }, 15000));
     // Each request is handled just after it arrives: that is over now.
     HandleEventsPostedSoFar();
     qInstallMessageHandler(previousHandler);
@@ -329,8 +328,8 @@ TEST_F(InformationWindowTest, ThePopUpCopiesFromTheInformationPage)
     QTest::mousePress(context_, Qt::RightButton, {},
                       content_.ButtonBounds("context_copy").center());
     EXPECT_FALSE(context_->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [] { return QGuiApplication::clipboard()->text().contains("Velvet plum"); }, 5000));
+    EXPECT_TRUE(
+        WaitFor([] { return QGuiApplication::clipboard()->text().contains("Velvet plum"); }, 5000));
 }
 
 TEST_F(InformationWindowTest, APressAnywhereHidesThePopUpAndItsBackgroundRunsNothing)
@@ -396,7 +395,7 @@ TEST_F(InformationWindowTest, PrintingPrintsOnlyWhatThePrintDialogLets)
     content_.Dialogs.PrintFile = content_.Path("after.pdf");
     info_->PageCommand(TPageCommand::Print);
     // Prints finish in order: once the later one is out, the cancelled one would be too.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return PrintedInto(content_.Path("after.pdf")); }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return PrintedInto(content_.Path("after.pdf")); }, 10000));
     EXPECT_EQ(QDir(content_.Path("")).entryList({"*.pdf"}, QDir::Files), QStringList{"after.pdf"});
 }
 

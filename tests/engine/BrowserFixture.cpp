@@ -1,5 +1,6 @@
 #include "BrowserFixture.h"
 
+#include "EventWait.h"
 #include "TestFiles.h"
 
 #include <QTest>
@@ -15,7 +16,7 @@ template <class T, class Ask> std::optional<T> Await(Ask ask)
 {
     std::optional<T> answer;
     ask([&answer](T value) { answer = std::move(value); });
-    if (!QTest::qWaitFor([&answer] { return answer.has_value(); }, kEngineTimeoutMs))
+    if (!WaitFor([&answer] { return answer.has_value(); }, kEngineTimeoutMs))
         ADD_FAILURE() << "the engine did not answer";
     return answer;
 }
@@ -38,7 +39,7 @@ bool BrowserFixture::Load(const QString& name, std::string_view bytes)
 bool BrowserFixture::NavigateAndWait(const QString& name, size_t count)
 {
     wb_.Navigate(PathOf(name));
-    return QTest::qWaitFor([&] { return completed_.size() >= count; }, kEngineTimeoutMs);
+    return WaitFor([&] { return completed_.size() >= count; }, kEngineTimeoutMs);
 }
 
 std::optional<TPageScroll> BrowserFixture::Scroll()

@@ -1,4 +1,5 @@
 #include "BrowserFixture.h"
+#include "EventWait.h"
 #include "TestFiles.h"
 
 #include <QSignalSpy>
@@ -34,7 +35,8 @@ protected:
     {
         QSignalSpy finished(wb_.View().page(), &QWebEnginePage::loadFinished);
         Evaluate(QStringLiteral("document.getElementById('%1').click()").arg(id));
-        ASSERT_TRUE(finished.wait(8000));
+        // The load may end while the click's script still answers.
+        ASSERT_TRUE(WaitFor([&] { return !finished.isEmpty(); }, 8000));
     }
 
     bool cancel_ = false;
@@ -53,7 +55,7 @@ TEST(EmbeddedWBTest, HasNoDocumentAndScrollsNothingBeforeTheFirstLoad)
     bool completed = false;
     wb.DocumentComplete = [&completed](const QUrl&) { completed = true; };
     wb.Navigate(dir.filePath("missing.html"));
-    ASSERT_TRUE(QTest::qWaitFor([&completed] { return completed; }, 8000))
+    ASSERT_TRUE(WaitFor([&completed] { return completed; }, 8000))
         << "a page that fails to load still completes";
     EXPECT_TRUE(wb.HasDocument());
     EXPECT_FALSE(answered);
@@ -73,7 +75,7 @@ TEST_F(NavigationTest, CancelledLoadKeepsThePage)
     cancel_ = true;
     QSignalSpy finished(wb_.View().page(), &QWebEnginePage::loadFinished);
     wb_.Navigate(PathOf("other.html"));
-    ASSERT_TRUE(finished.wait(8000));
+    ASSERT_TRUE(WaitFor([&] { return !finished.isEmpty(); }, 8000));
     EXPECT_EQ(requested_.back(), UrlOf("other.html"));
     EXPECT_EQ(completed_.size(), 1u);
     EXPECT_EQ(wb_.Url(), UrlOf("links.html"));
@@ -95,7 +97,7 @@ TEST_P(LinkClickTest, LinkClickArrivesPercentEncodedAndCancellingKeepsThePage)
     EXPECT_EQ(requested_.back().toEncoded(),
               UrlOf("links.html").resolved(QUrl(QStringLiteral("%3C%3C12"))).toEncoded());
     EXPECT_TRUE(QUrl::fromPercentEncoding(requested_.back().toEncoded()).endsWith("/<<12"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return completed_.size() == (cancel_ ? 1u : 2u); }, 8000));
+    EXPECT_TRUE(WaitFor([&] { return completed_.size() == (cancel_ ? 1u : 2u); }, 8000));
     EXPECT_EQ(wb_.Url() == UrlOf("links.html"), cancel_);
 }
 
@@ -120,7 +122,7 @@ TEST_P(NewWindowTest, NewWindowGetsTheAddressAndThePageStays)
         return GetParam().refuse;
     };
     Evaluate(QString::fromUtf8(GetParam().script));
-    ASSERT_TRUE(QTest::qWaitFor([&asked] { return !asked.empty(); }, 8000));
+    ASSERT_TRUE(WaitFor([&asked] { return !asked.empty(); }, 8000));
     EXPECT_EQ(asked, std::vector<QUrl>{UrlOf("other.html")});
     EXPECT_EQ(wb_.Url(), UrlOf("links.html"));
     EXPECT_EQ(Evaluate("document.title").toString(), "links");

@@ -1,4 +1,5 @@
 #include "BrowserFixture.h"
+#include "EventWait.h"
 #include "PagePrinter.h"
 
 #include <QDate>
@@ -23,7 +24,7 @@ protected:
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(PathOf(name));
         wb_.Print(printer, title);
-        return QTest::qWaitFor(
+        return WaitFor(
             [&] {
                 return QFileInfo::exists(PathOf(name)) &&
                        printed_.load(PathOf(name)) == QPdfDocument::Error::None;

@@ -1,4 +1,5 @@
 #include "BrowserFixture.h"
+#include "EventWait.h"
 #include "Win1251.h"
 
 #include <QTest>
@@ -104,7 +105,7 @@ TEST_F(BrowserFixture, AnswersStillPendingWhenTheBrowserGoesAreNeverDelivered)
     bool loaded = false;
     browser->DocumentComplete = [&](const QUrl&) { loaded = true; };
     browser->Navigate(PathOf("page.html"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return loaded; }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return loaded; }, 10000));
     bool answered = false;
     browser->GetScroll([&](TPageScroll) { answered = true; });
     browser->SetScroll(100, [&] { answered = true; });

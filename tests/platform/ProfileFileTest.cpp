@@ -147,6 +147,37 @@ TEST_F(ProfileFileTest, LaterWritesWithinOneOpenSeeEarlierOnes)
     EXPECT_EQ(profile.ReadInteger("param2", "param1", -1), 0);
 }
 
+TEST_F(ProfileFileTest, ABatchIsWrittenInOrderInOneReplacement)
+{
+    const QString path = Given("[param2]\r\nparam1=1\r\nparam9=1\r\n");
+    ProfileFile profile(path);
+    const std::vector<TProfileInteger> batch = {{"SETTINGS", "allparamcount", 7},
+                                                {"param2", "paramcount", 2},
+                                                {"param2", "param1", 0},
+                                                {"PARAM2", "param2", 1}};
+    ASSERT_TRUE(profile.WriteIntegers(batch));
+    const std::string expected = "[param2]\r\nparam1=0\r\nparam9=1\r\nparamcount=2\r\nparam2=1\r\n"
+                                 "[SETTINGS]\r\nallparamcount=7\r\n";
+    EXPECT_EQ(TestFiles::Read(path), expected);
+    EXPECT_EQ(profile.ReadInteger("param2", "param2", -1), 1);
+}
+
+TEST_F(ProfileFileTest, AFailedBatchLeavesFileAndReadsAsTheyWere)
+{
+    const std::string before = "[a]\r\nk=1\r\n";
+    const QString path = Given(before);
+    ProfileFile profile(path);
+    const std::vector<TProfileInteger> batch = {{"a", "k", 5}, {"b", std::string(40, 'j'), 6}};
+    {
+        const FileSizeLimit diskFull(16);
+        EXPECT_FALSE(profile.WriteIntegers(batch));
+    }
+    EXPECT_FALSE(profile.LastError().isEmpty());
+    EXPECT_EQ(TestFiles::Read(path), before);
+    EXPECT_EQ(profile.ReadInteger("a", "k", -1), 1);
+    EXPECT_EQ(profile.ReadInteger("b", std::string(40, 'j'), -1), -1);
+}
+
 TEST_F(ProfileFileTest, NothingIsKeptBetweenOpens)
 {
     const QString path = Given("[a]\r\nk=1\r\n");

@@ -1,4 +1,5 @@
 #include "ContentPath.h"
+#include "EventWait.h"
 #include "ProfileFile.h"
 #include "WindowTestContent.h"
 #include "uChMessage.h"

@@ -1,6 +1,7 @@
 #include "WindowsFixture.h"
 
 #include "BrowserWindows.h"
+#include "EventWait.h"
 #include "PopUps.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
@@ -20,6 +21,9 @@ void WindowsFixture::StartWindows(bool browserWindows)
     if (browserWindows) {
         program_->CreateBrowserWindows();
         info_ = fChHtmlViewInfo1;
+        catalogue_ = fChHtmlView;
+        workPage_ = fChHtmlView21;
+        largePicture_ = fChHtmlView12;
         context_ = fChContext;
     }
     program_->ShowMainWindow();
@@ -28,7 +32,8 @@ void WindowsFixture::StartWindows(bool browserWindows)
 
 TBrowserHost WindowsFixture::HostOf(size_t registryIndex)
 {
-    return {*main_, main_->ContentDir, main_->BrowserFrames[registryIndex], ticks_};
+    return {*main_, main_->ContentDir, main_->BrowserFrames[registryIndex],
+            ticks_, main_->Works,      main_->Selection};
 }
 
 void WindowsFixture::GivenPage(const QString& fileName, const QByteArray& html) const
@@ -42,7 +47,7 @@ void WindowsFixture::Open(TfChHtmlViewInfo1& window, const QString& fileName)
     QSignalSpy loaded(&window.Browser().View(), &QWebEngineView::loadFinished);
     window.show();
     window.OpenPage(fileName);
-    ASSERT_TRUE(QTest::qWaitFor(
+    ASSERT_TRUE(WaitFor(
         [&] {
             return window.Browser().Url().fileName() == fileName && !loaded.isEmpty() &&
                    loaded.last().value(0).toBool();
@@ -52,11 +57,28 @@ void WindowsFixture::Open(TfChHtmlViewInfo1& window, const QString& fileName)
     Settle(window.Browser());
 }
 
+void WindowsFixture::WaitForPage(TBrowserWindow& window, const QString& fileName)
+{
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return window.Browser().Url().fileName() == fileName && window.Browser().IsVisible();
+        },
+        15000))
+        << "the page did not show: " << fileName.toStdString() << ", the browser is on "
+        << window.Browser().Url().toString().toStdString();
+    Settle(window.Browser());
+}
+
+void WindowsFixture::Click(QWidget& window, std::string_view section)
+{
+    QTest::mouseClick(&window, Qt::LeftButton, {}, content_.ButtonBounds(section).center());
+}
+
 TPageScroll WindowsFixture::ScrollOf(TEmbeddedWB& browser)
 {
     std::optional<TPageScroll> answer;
     browser.GetScroll([&](TPageScroll scroll) { answer = scroll; });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return answer.has_value(); }, 5000));
     return answer.value_or(TPageScroll{});
 }
 

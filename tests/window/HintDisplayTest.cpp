@@ -1,5 +1,8 @@
 #include "HintDisplay.h"
 
+#include "EventWait.h"
+
+#include <QCursor>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,7 +45,7 @@ TEST_F(HintDisplayTest, ShowsAfterARestWhileHandlersKeepAskingForTheSameHint)
     QTimer ticks;
     QObject::connect(&ticks, &QTimer::timeout, [&] { hint_.Apply(); });
     ticks.start(10);
-    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
     EXPECT_EQ(ShownText(), "Works by material");
 }
 
@@ -51,10 +54,10 @@ TEST_F(HintDisplayTest, SwitchedOffItGoesAndAWaitingHintNeverShows)
     hint_.SetText("Close");
     hint_.SetOn(true);
     hint_.Apply();
-    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    ASSERT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
     hint_.SetOn(false);
     hint_.Apply();
-    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 3000));
+    EXPECT_TRUE(WaitFor([] { return !QToolTip::isVisible(); }, 3000));
 
     hint_.SetOn(true);
     hint_.Apply();
@@ -70,7 +73,22 @@ TEST_F(HintDisplayTest, AWindowHiddenWhileItsHintWaitsShowsNone)
     hint_.SetOn(true);
     hint_.Apply();
     window_.hide();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !hint_.IsWaiting(); }, 3000));
+    EXPECT_TRUE(WaitFor([&] { return !hint_.IsWaiting(); }, 3000));
+    EXPECT_FALSE(QToolTip::isVisible());
+}
+
+TEST_F(HintDisplayTest, AHintWaitsInVainWhileThePointerIsOverAChildWindow)
+{
+    QWidget child(&window_);
+    child.setGeometry(window_.rect());
+    child.show();
+    const QPoint inside = window_.mapToGlobal(QPoint(50, 50));
+    QCursor::setPos(inside);
+    ASSERT_EQ(QCursor::pos(), inside);
+    hint_.SetText("About the catalogue");
+    hint_.SetOn(true);
+    hint_.Apply();
+    EXPECT_TRUE(WaitFor([&] { return !hint_.IsWaiting(); }, 3000));
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
@@ -91,7 +109,7 @@ TEST_P(HintTitles, ShowAsPlainText)
     hint_.SetText(title);
     hint_.SetOn(true);
     hint_.Apply();
-    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    ASSERT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
     EXPECT_EQ(ShownText(), title);
 }
 

@@ -1,0 +1,84 @@
+#include "WorkWindow.h"
+
+#include "ContentPath.h"
+#include "Win1251.h"
+#include "uFunctions.h"
+
+#include <QFont>
+
+namespace {
+
+constexpr QPoint kTitlePlace(37, 7);
+constexpr int kTitlePointSize = 13;
+const QString kTitleFont = QStringLiteral("Warnock Pro");
+
+} // namespace
+
+TWorkWindow::TWorkWindow(const TBrowserHost& host, const TWorkWindowSetup& setup)
+    : TBrowserWindow(host, setup.Window), OwnButtons(*this, host.ContentDir), workSetup_(setup)
+{
+    for (const std::string_view section : setup.OwnButtons)
+        OwnButtons.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
+    NavigatePlaceholder();
+}
+
+void OpenWork(TWorkWindow* window, int index)
+{
+    if (!window || !window->InSelection(index))
+        return;
+    window->ShowOnTop();
+    window->ShowWork(index);
+}
+
+bool TWorkWindow::InSelection(int index) const
+{
+    return index >= 0 && size_t(index) < Host().Selection.size();
+}
+
+void TWorkWindow::ShowWork(int index)
+{
+    if (!InSelection(index))
+        return;
+    CurrentIndex = index;
+    ShownWork = Host().Selection[size_t(index)];
+    const QString stem = Win1251::ToUnicode(ShownWork->FileName);
+    WorkPicture = QImage();
+    const QString picture = QStringView(workSetup_.PictureFolder).toString() + stem + ".jpg";
+    LoadJpegBitmap(ContentPath::Join(ContentDir(), picture), WorkPicture);
+    if (workSetup_.LoadsWorkPage)
+        Browser().Navigate(ContentPath::Join(ContentDir(), "\\html\\" + stem + ".htm"));
+}
+
+std::optional<int> TWorkWindow::PreviousIndex() const
+{
+    const int count = int(Host().Selection.size());
+    if (count == 0)
+        return std::nullopt;
+    const int previous = CurrentIndex - 1;
+    return previous < 0 || previous >= count ? count - 1 : previous;
+}
+
+std::optional<int> TWorkWindow::NextIndex() const
+{
+    const int count = int(Host().Selection.size());
+    if (count == 0)
+        return std::nullopt;
+    const int next = CurrentIndex + 1;
+    return next >= count ? 0 : next;
+}
+
+// The title goes first, so a long one is covered where the picture lies.
+void TWorkWindow::PaintLayers(QPainter& canvas)
+{
+    OwnButtons.Draw(canvas);
+    if (ShownWork) {
+        QFont font(kTitleFont);
+        font.setPointSize(kTitlePointSize);
+        canvas.setFont(font);
+        canvas.setPen(Qt::white);
+        // The place is the text's top left corner, not its baseline.
+        canvas.drawText(QRect(kTitlePlace, size()), Qt::AlignLeft | Qt::AlignTop,
+                        Win1251::ToUnicode(ShownWork->Name));
+    }
+    canvas.drawImage(workSetup_.PictureRect, WorkPicture);
+}

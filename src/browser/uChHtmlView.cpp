@@ -1,0 +1,191 @@
+#include "uChHtmlView.h"
+
+#include "BrowserWindows.h"
+#include "ContentPath.h"
+#include "FilterSettings.h"
+#include "Filters.h"
+#include "PageAddresses.h"
+#include "SortResultPage.h"
+#include "uChHtmlView12.h"
+#include "uChHtmlView21.h"
+#include "uFunctions.h"
+
+#include <QSaveFile>
+
+#include <string>
+
+namespace {
+
+constexpr int kBrowserWidth = 610;
+
+const TBrowserWindowSetup kSetup = {
+    .Panes = {{
+        .BrowserGeometry = QRect(42, 52, kBrowserWidth, 476),
+        .ScrollSection = "wb_vscroll",
+        .BarKind = TScrollBarKind::Standard,
+        .BrowserWidth = kBrowserWidth,
+        .ContextTarget = TContextTarget::Catalogue,
+    }},
+    .PageCommands = true,
+    .HidesContextOnPress = true,
+};
+
+// The window buttons after the close button.
+enum TWindowButton { CloseButton = 0, ShowButton = 1, AllButton = 2 };
+
+constexpr QPoint kPanelPlace(673, 278);
+constexpr std::u16string_view kPanelPicture = u"\\design\\windows\\filters\\filter.jpg";
+constexpr std::u16string_view kResultPage = u"\\html\\sortresult.htm";
+constexpr std::u16string_view kNothingFoundPage = u"\\html\\filter1.htm";
+
+// The tab of group g is "param_" g + 1; switch k of group g is "filtr_" g "_" k + 1.
+std::string TabSection(size_t group)
+{
+    return "param_" + std::to_string(group + 1);
+}
+
+std::string SwitchSection(size_t group, size_t button)
+{
+    return "filtr_" + std::to_string(group) + "_" + std::to_string(button + 1);
+}
+
+std::vector<size_t> GroupSizes()
+{
+    return {kFilterFlagCounts.begin(), kFilterFlagCounts.end()};
+}
+
+} // namespace
+
+TfChHtmlView::TfChHtmlView(const TBrowserHost& host)
+    : TBrowserWindow(host, kSetup), TabButtons(*this, host.ContentDir),
+      FilterGroups(MakeFilterGroups())
+{
+    WindowButtons().AddButton("buttons.ini", "button_show", ButtonState::Up, false,
+                              ButtonKind::Push);
+    WindowButtons().AddButton("buttons.ini", "button_all", ButtonState::Up, false,
+                              ButtonKind::Push);
+    for (size_t group = 0; group < size_t(kFilterGroupCount); ++group)
+        TabButtons.AddButton("buttons.ini", TabSection(group), ButtonState::Up, false,
+                             ButtonKind::Push);
+    Pane().Links = {.Work = [](int index) { OpenWork(fChHtmlView21, index); }, .Entry = {}};
+    LoadSettings();
+    NavigatePlaceholder();
+    LoadJpegBitmap(ContentPath::Join(ContentDir(), kPanelPicture), filterPanel_);
+}
+
+std::vector<TMainMenuEx> TfChHtmlView::MakeFilterGroups()
+{
+    std::vector<TMainMenuEx> groups;
+    for (size_t group = 0; group < size_t(kFilterGroupCount); ++group) {
+        TMainMenuEx& switches = groups.emplace_back(*this, ContentDir());
+        for (size_t button = 0; button < kFilterFlagCounts[group]; ++button)
+            switches.AddButton("buttons.ini", SwitchSection(group, button), ButtonState::Up, false,
+                               ButtonKind::Toggle);
+    }
+    return groups;
+}
+
+void TfChHtmlView::LoadSettings()
+{
+    const TFilterStates states = ReadFilterStates(ContentDir(), GroupSizes());
+    for (size_t group = 0; group < FilterGroups.size(); ++group) {
+        std::span<TButtonEx> switches = FilterGroups[group].Buttons();
+        for (size_t k = 0; k < switches.size() && k < states[group].size(); ++k) {
+            switches[k].SetOn(states[group][k]);
+            switches[k].SetState(states[group][k] ? ButtonState::Active : ButtonState::Up);
+        }
+    }
+}
+
+void TfChHtmlView::SaveSettings()
+{
+    TFilterStates states;
+    for (const TMainMenuEx& group : FilterGroups) {
+        std::vector<bool>& switches = states.emplace_back();
+        for (const TButtonEx& button : group.Buttons())
+            switches.push_back(button.GetOn());
+    }
+    WriteFilterStates(ContentDir(), states);
+}
+
+bool TfChHtmlView::GeneratePage(int group)
+{
+    CurrentGroup = std::clamp(group, 0, kFilterGroupCount - 1);
+    TFilterFlags flags;
+    for (const TButtonEx& button : ShownGroup().Buttons())
+        flags.push_back(button.GetOn());
+    Host().Selection = SelectFilterGroup(Host().Works, CurrentGroup, flags);
+    if (Host().Selection.empty()) {
+        Browser().Navigate(ContentPath::Join(ContentDir(), kNothingFoundPage));
+        return true;
+    }
+    const std::string page = SortResultPage(Host().Selection, TPageAddresses(ContentDir()));
+    QSaveFile file(ContentPath::Join(ContentDir(), kResultPage));
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(page.data(), qint64(page.size())) == qint64(page.size()) && file.commit()) {
+        Browser().Navigate(file.fileName());
+        return true;
+    }
+    // The user still sees the result, from the document, and learns why the file is missing.
+    Browser().WritePage(
+        page, [this](bool) { Pane().Scrolling().UpdateScrollRange([this] { Invalidate(); }); });
+    Dialogs().ShowError(
+        this, QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString()));
+    return false;
+}
+
+void TfChHtmlView::BringToView()
+{
+    const bool wasHidden = isHidden();
+    ShowOnTop();
+    // A hidden window holds the placeholder; its browser comes back when that has loaded.
+    if (wasHidden)
+        NavigatePlaceholder();
+}
+
+std::vector<TMainMenuEx*> TfChHtmlView::ButtonGroups()
+{
+    return {&TabButtons, &ShownGroup()};
+}
+
+// The switches are stored at every release, whether or not one changed; a failed write is told
+// and the release goes on.
+void TfChHtmlView::ButtonsReleased(QPoint point)
+{
+    const int windowButton = WindowButtons().FindButtonAt(point);
+    if (windowButton == AllButton) {
+        for (TButtonEx& button : ShownGroup().Buttons()) {
+            button.SetOn(true);
+            button.SetState(ButtonState::Active);
+        }
+    }
+    Guarded([this] { SaveSettings(); });
+    if (const int tab = TabButtons.FindButtonAt(point); tab >= 0) {
+        CurrentGroup = tab;
+        PanelShown = tab != 0;
+    }
+    if (windowButton == CloseButton)
+        hide();
+    else if (windowButton == ShowButton)
+        PagePending = GeneratePage(CurrentGroup);
+}
+
+// A step on a page that is about to be replaced would scroll the wrong page.
+TReleaseStep TfChHtmlView::ReleaseStep() const
+{
+    return PagePending ? TReleaseStep::Skip : TReleaseStep::Step;
+}
+
+void TfChHtmlView::PaintLayers(QPainter& canvas)
+{
+    if (PanelShown)
+        canvas.drawImage(kPanelPlace, filterPanel_);
+    ShownGroup().Draw(canvas);
+    TabButtons.Draw(canvas);
+}
+
+void TfChHtmlView::wbDocumentComplete(TBrowserPane& pane, const QUrl& url)
+{
+    PagePending = false;
+    TBrowserWindow::wbDocumentComplete(pane, url);
+}

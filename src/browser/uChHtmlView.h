@@ -1,0 +1,50 @@
+#pragma once
+
+#include "BrowserWindow.h"
+
+#include <QImage>
+
+#include <vector>
+
+// The catalogue window: the works of one filter group as a page of cards, the seven group tabs
+// and, for the chosen group, its panel of filter switches, which are kept in settings.ini.
+class TfChHtmlView : public TBrowserWindow {
+public:
+    explicit TfChHtmlView(const TBrowserHost& host);
+
+    // Makes the works of a group (its switched-on filters; all works for group 0), sorted by
+    // name, the Selection and shows them. True when a page is loading for it.
+    bool GeneratePage(int group);
+    // Shows the window as it stands, without a new page.
+    void BringToView();
+
+    void LoadSettings();
+    void SaveSettings();
+    // The filter switches of a group, in flag order.
+    std::span<const TButtonEx> Switches(int group) const
+    {
+        return FilterGroups[size_t(group)].Buttons();
+    }
+
+    int CurrentGroup = 0;     // the group whose switches are shown and answer the mouse
+    bool PanelShown = false;  // the filter panel picture is drawn
+    bool PagePending = false; // a page asked for by the show button is still loading
+
+protected:
+    std::vector<TMainMenuEx*> ButtonGroups() override;
+    void ButtonsReleased(QPoint point) override;
+    TReleaseStep ReleaseStep() const override;
+    void PaintLayers(QPainter& canvas) override;
+    void wbDocumentComplete(TBrowserPane& pane, const QUrl& url) override;
+
+private:
+    std::vector<TMainMenuEx> MakeFilterGroups();
+    TMainMenuEx& ShownGroup() { return FilterGroups[size_t(CurrentGroup)]; }
+    // Writes the page file and loads it; where it cannot be written, the page goes into the
+    // document and the user is told why.
+    void ShowResultPage(const std::string& page);
+
+    TMainMenuEx TabButtons;
+    std::vector<TMainMenuEx> FilterGroups; // one per filter group, in group order
+    QImage filterPanel_;
+};

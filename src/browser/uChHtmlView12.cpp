@@ -1,0 +1,60 @@
+#include "uChHtmlView12.h"
+
+#include "BrowserWindows.h"
+#include "uChHtmlView21.h"
+
+namespace {
+
+constexpr int kBrowserWidth = 460;
+
+// Its browser stands beyond the window's right edge: the window never shows a page.
+const TWorkWindowSetup kSetup = {
+    .Window =
+        {
+            .Panes = {{
+                .BrowserGeometry = QRect(1063, 49, 42, 40),
+                .ScrollSection = "wb_vscroll",
+                .BarKind = TScrollBarKind::Standard,
+                .BrowserWidth = kBrowserWidth,
+                .ContextTarget = TContextTarget::Catalogue,
+            }},
+            .PageCommands = false,
+            .HidesContextOnPress = false,
+        },
+    .OwnButtons = {"L1param_1", "L1param_2", "L1param_3"},
+    .PictureFolder = u"\\images\\big\\",
+    .PictureRect = QRect(QPoint(135, 73), QPoint(714, 507)),
+    .LoadsWorkPage = false,
+};
+
+enum TOwnButton { BackButton = 0, PreviousButton = 1, NextButton = 2 };
+
+} // namespace
+
+TfChHtmlView12::TfChHtmlView12(const TBrowserHost& host) : TWorkWindow(host, kSetup)
+{
+    // A work link here goes nowhere.
+    Pane().Links = {.Work = [](int) {}, .Entry = {}};
+}
+
+void TfChHtmlView12::ButtonsReleased(QPoint point)
+{
+    switch (OwnButtons.FindButtonAt(point)) {
+    case BackButton:
+        if (fChHtmlView21)
+            fChHtmlView21->ShowWork(CurrentIndex);
+        hide();
+        break;
+    case PreviousButton:
+        if (const auto previous = PreviousIndex())
+            ShowWork(*previous);
+        break;
+    case NextButton:
+        if (const auto next = NextIndex())
+            ShowWork(*next);
+        break;
+    default:
+        break;
+    }
+    TWorkWindow::ButtonsReleased(point);
+}

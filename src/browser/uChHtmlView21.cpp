@@ -1,0 +1,43 @@
+#include "uChHtmlView21.h"
+
+#include "BrowserWindows.h"
+#include "uChHtmlView12.h"
+
+namespace {
+
+constexpr int kBrowserWidth = 460;
+
+const TWorkWindowSetup kSetup = {
+    .Window =
+        {
+            .Panes = {{
+                .BrowserGeometry = QRect(37, 47, kBrowserWidth, 486),
+                .ScrollSection = "wb_vscroll_L21",
+                .BarKind = TScrollBarKind::Standard,
+                .BrowserWidth = kBrowserWidth,
+                .ContextTarget = TContextTarget::Catalogue,
+            }},
+            .PageCommands = false,
+            .HidesContextOnPress = false,
+        },
+    .OwnButtons = {"L2param_1"},
+    .PictureFolder = u"\\images\\middle\\",
+    .PictureRect = QRect(QPoint(542, 65), QPoint(802, 489)),
+    .LoadsWorkPage = true,
+};
+
+enum TOwnButton { LargePictureButton = 0 };
+
+} // namespace
+
+TfChHtmlView21::TfChHtmlView21(const TBrowserHost& host) : TWorkWindow(host, kSetup)
+{
+    Pane().Links = {.Work = [](int index) { OpenWork(fChHtmlView12, index); }, .Entry = {}};
+}
+
+void TfChHtmlView21::ButtonsReleased(QPoint point)
+{
+    if (OwnButtons.FindButtonAt(point) == LargePictureButton)
+        OpenWork(fChHtmlView12, CurrentIndex);
+    TWorkWindow::ButtonsReleased(point);
+}

@@ -1,0 +1,166 @@
+#include "ContentPath.h"
+#include "EventWait.h"
+#include "Filters.h"
+#include "Win1251.h"
+#include "WindowsFixture.h"
+#include "uFunctions.h"
+
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr QRect kLargePictureRect(QPoint(135, 73), QPoint(714, 507));
+
+class WorkWindowsTest : public BrowserWindowFixture {
+protected:
+    // The first count works of the catalogue by name become the Selection.
+    void SelectWorks(size_t count)
+    {
+        const TVelmoraDataArray all = SelectAllWorks(main_->Works);
+        main_->Selection.assign(all.begin(), all.begin() + std::ptrdiff_t(count));
+    }
+
+    QString PageOf(int index) const
+    {
+        return Win1251::ToUnicode(main_->Selection[size_t(index)].FileName) + ".htm";
+    }
+
+    // The colour of a point of a window as it paints itself.
+    static QRgb PixelOf(QWidget& window, QPoint point)
+    {
+        return window.grab().toImage().pixel(point);
+    }
+};
+
+struct StepCase {
+    const char* name;
+    size_t works;
+    int from;
+    const char* button;
+    int to;
+};
+
+class Steps : public WorkWindowsTest, public testing::WithParamInterface<StepCase> {};
+
+TEST_P(Steps, WalkTheSelectionWithWrapAround)
+{
+    SelectWorks(GetParam().works);
+    OpenWork(largePicture_, GetParam().from);
+    ASSERT_EQ(largePicture_->CurrentIndex, GetParam().from);
+    Click(*largePicture_, GetParam().button);
+    EXPECT_EQ(largePicture_->CurrentIndex, GetParam().to);
+    EXPECT_TRUE(largePicture_->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Steps,
+    testing::Values(StepCase{"NextSteps", 3, 0, "L1param_3", 1},
+                    StepCase{"PreviousSteps", 3, 2, "L1param_2", 1},
+                    StepCase{"NextFromTheLastWrapsToTheFirst", 3, 2, "L1param_3", 0},
+                    StepCase{"PreviousFromTheFirstWrapsToTheLast", 3, 0, "L1param_2", 2},
+                    StepCase{"NextWithOneWorkStays", 1, 0, "L1param_3", 0},
+                    StepCase{"PreviousWithOneWorkStays", 1, 0, "L1param_2", 0}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+TEST_F(WorkWindowsTest, AThumbnailOpensTheWorkPageWithItsPageAndPicture)
+{
+    const QRgb frameOnly = PixelOf(*workPage_, QPoint(600, 300));
+    QTest::mouseClick(main_, Qt::LeftButton, {}, kSignPoints[0].Inside);
+    WaitForPage(*catalogue_, "sortresult.htm");
+    catalogue_->Browser().View().page()->runJavaScript(QStringLiteral("document.links[3].click()"));
+    ASSERT_TRUE(WaitFor([&] { return workPage_->isVisible(); }, 10000));
+    EXPECT_EQ(workPage_->CurrentIndex, 3);
+    WaitForPage(*workPage_, PageOf(3));
+    EXPECT_NE(PixelOf(*workPage_, QPoint(600, 300)), frameOnly) << "no picture drawn";
+    EXPECT_EQ(catalogue_->Browser().Url().fileName(), "sortresult.htm");
+}
+
+TEST_F(WorkWindowsTest, BackAfterSteppingShowsTheLastViewedWorkOnTheWorkPage)
+{
+    SelectWorks(4);
+    OpenWork(workPage_, 1);
+    WaitForPage(*workPage_, PageOf(1));
+    Click(*workPage_, "L2param_1");
+    ASSERT_TRUE(largePicture_->isVisible());
+    EXPECT_EQ(largePicture_->CurrentIndex, 1);
+    Click(*largePicture_, "L1param_3");
+    Click(*largePicture_, "L1param_3");
+    Click(*largePicture_, "L1param_1");
+    EXPECT_FALSE(largePicture_->isVisible());
+    EXPECT_TRUE(workPage_->isVisible());
+    EXPECT_EQ(workPage_->CurrentIndex, 3);
+    WaitForPage(*workPage_, PageOf(3));
+}
+
+TEST_F(WorkWindowsTest, ClosingTheLargePictureLeavesTheWorkPageOnItsWork)
+{
+    SelectWorks(3);
+    OpenWork(workPage_, 0);
+    WaitForPage(*workPage_, PageOf(0));
+    Click(*workPage_, "L2param_1");
+    Click(*largePicture_, "L1param_3");
+    Click(*largePicture_, "close_2_1");
+    EXPECT_FALSE(largePicture_->isVisible());
+    EXPECT_TRUE(workPage_->isVisible());
+    EXPECT_EQ(workPage_->CurrentIndex, 0);
+    EXPECT_EQ(workPage_->Browser().Url().fileName(), PageOf(0));
+}
+
+TEST_F(WorkWindowsTest, AMissingPictureLeavesTheFrameShowing)
+{
+    SelectWorks(2);
+    const QRgb frameOnly = PixelOf(*largePicture_, kLargePictureRect.center());
+    ASSERT_TRUE(
+        content_.Remove("images/big/" + Win1251::ToUnicode(main_->Selection[1].FileName) + ".jpg"));
+    OpenWork(largePicture_, 0);
+    EXPECT_NE(PixelOf(*largePicture_, kLargePictureRect.center()), frameOnly);
+    Click(*largePicture_, "L1param_3");
+    EXPECT_EQ(largePicture_->CurrentIndex, 1);
+    EXPECT_EQ(PixelOf(*largePicture_, kLargePictureRect.center()), frameOnly);
+}
+
+TEST_F(WorkWindowsTest, ASelectionReplacedUnderAnOpenWindowIsNeverReadOutsideIt)
+{
+    SelectWorks(5);
+    OpenWork(workPage_, 4);
+    Click(*workPage_, "L2param_1");
+    ASSERT_EQ(largePicture_->CurrentIndex, 4);
+    // A new result with fewer works, as a filter or a search makes it.
+    SelectWorks(2);
+    (void)largePicture_->grab(); // paints from the work it shows
+    Click(*largePicture_, "L1param_2");
+    EXPECT_EQ(largePicture_->CurrentIndex, 1) << "previous from beyond the end is the last";
+    OpenWork(largePicture_, 1);
+    Click(*largePicture_, "L1param_3");
+    EXPECT_EQ(largePicture_->CurrentIndex, 0);
+    main_->Selection.clear();
+    Click(*largePicture_, "L1param_3");
+    Click(*largePicture_, "L1param_1");
+    EXPECT_EQ(workPage_->CurrentIndex, 4) << "the work page keeps the work it showed";
+}
+
+struct LinkCase {
+    const char* name;
+    int index;
+};
+
+class OutOfRangeLinks : public WorkWindowsTest, public testing::WithParamInterface<LinkCase> {};
+
+TEST_P(OutOfRangeLinks, OpenNothing)
+{
+    SelectWorks(5);
+    OpenWork(workPage_, GetParam().index);
+    OpenWork(largePicture_, GetParam().index);
+    EXPECT_FALSE(workPage_->isVisible());
+    EXPECT_FALSE(largePicture_->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OutOfRangeLinks,
+                         testing::Values(LinkCase{"JustPastTheEnd", 5},
+                                         LinkCase{"FarPastTheEnd", 1000000},
+                                         LinkCase{"Negative", -1}),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+} // namespace
