@@ -53,11 +53,11 @@ TBackgroundPair LoadBackground(const QString& contentDir, QStringView relativePa
 
 TfMain::TfMain(TTickSource& ticks)
     : ContentDir(ContentPath::ExecutableDir()), signStrip_(*this, ContentDir),
-      frameStrip_(*this, ContentDir)
+      frameStrip_(*this, ContentDir),
+      Timer1(ticks.Every(kRepaintTick, *this, [this] { Guarded([this] { Timer1Timer(); }); }))
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Velmora"));
-    ticks.Every(kRepaintTick, *this, [this] { Guarded([this] { Timer1Timer(); }); });
     Guarded([this] { FormCreate(); });
 }
 
@@ -106,11 +106,14 @@ std::vector<int> TfMain::DrawnStates() const
     return states;
 }
 
+// Runs from a mouse event until the picture shows every button as it is: repainting an
+// unchanged picture every 10 ms would only burn processor time.
 void TfMain::Timer1Timer()
 {
-    // Repainting an unchanged picture every 10 ms would only burn processor time.
     if (DrawnStates() != paintedStates_)
         Invalidate();
+    else
+        Timer1.SetRunning(false);
 }
 
 void TfMain::FormPaint(QPainter& canvas)
@@ -126,6 +129,7 @@ void TfMain::FormMouseDown(Qt::MouseButton, QPoint point)
 {
     signStrip_.MouseDown(point);
     frameStrip_.MouseDown(point);
+    Timer1.SetRunning(true);
     Invalidate();
 }
 
@@ -137,6 +141,7 @@ void TfMain::FormMouseMove(QPoint point)
     SetHintText(QString());
     frameStrip_.MouseMove(point);
     signStrip_.MouseMove(point);
+    Timer1.SetRunning(true);
     Invalidate();
 }
 
@@ -163,6 +168,7 @@ void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
     default:
         break;
     }
+    Timer1.SetRunning(true);
     Invalidate();
 }
 

@@ -44,4 +44,5 @@ private:
     TMainMenuEx signStrip_;
     TMainMenuEx frameStrip_;
     std::vector<int> paintedStates_;
+    TClock& Timer1; // repaints while the buttons' pictures may still change
 };

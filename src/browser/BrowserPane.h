@@ -76,6 +76,7 @@ public:
     // Press-and-hold: each tick counts from the press; from the fourth on, the held step
     // repeats with every tick.
     void CountTick() { ++PressTicks; }
+    bool IsHolding() const { return HeldArea != ScrollArea::None; }
     void RepeatHeldStep();
 
     // A key's step, or the jump of Home and End; other keys do nothing.

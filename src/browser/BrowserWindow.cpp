@@ -9,6 +9,8 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QSize kWindowSize(850, 550);
@@ -24,15 +26,15 @@ enum TWindowButton { CloseButton = 0 };
 TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup)
     : TSkinnedWindow(&host.MainWindow), host_(host), setup_(setup),
       windowButtons_(*this, host.ContentDir), mover_(*this, QPoint(), &host.MainWindow, *this),
-      panes_(MakePanes()), pageCommands_(*this, panes_.front().Browser())
+      panes_(MakePanes()), pageCommands_(*this, panes_.front().Browser()),
+      Timer1(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { Timer1Timer(); }); })),
+      timer(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { timerTimer(); }); }))
 {
     setFixedSize(kWindowSize);
     CentreInMainWindow();
     windowButtons_.AddButton("buttons.ini", "close_2_1", ButtonState::Up, false, ButtonKind::Push);
     for (TBrowserPane& pane : panes_)
         WireBrowser(pane);
-    host.Ticks.Every(kTick, *this, [this] { Guarded([this] { Timer1Timer(); }); });
-    host.Ticks.Every(kTick, *this, [this] { Guarded([this] { timerTimer(); }); });
     qApp->installEventFilter(this);
     hide();
 }
@@ -108,6 +110,7 @@ void TBrowserWindow::FormMouseDown(Qt::MouseButton, QPoint point)
     }
     if (!onABar)
         mover_.MouseDown(point);
+    RunClocksWhileNeeded();
     Invalidate();
 }
 
@@ -118,18 +121,18 @@ void TBrowserWindow::FormMouseMove(QPoint point)
     host_.MainWindow.SetHintText(QString());
     SetPointer(Qt::ArrowCursor);
     Tag = 0;
-    for (TBrowserPane& pane : panes_) {
-        if (pane.MouseMove(point)) {
-            Invalidate();
-            return;
-        }
+    const bool dragging = std::any_of(panes_.begin(), panes_.end(), [point](TBrowserPane& pane) {
+        return pane.MouseMove(point);
+    });
+    if (!dragging) {
+        HintArmed = false;
+        SetHintsOn(false);
+        SetHintText(QString());
+        windowButtons_.MouseMove(point);
+        for (TMainMenuEx* group : ButtonGroups())
+            group->MouseMove(point);
     }
-    HintArmed = false;
-    SetHintsOn(false);
-    SetHintText(QString());
-    windowButtons_.MouseMove(point);
-    for (TMainMenuEx* group : ButtonGroups())
-        group->MouseMove(point);
+    RunClocksWhileNeeded();
     Invalidate();
 }
 
@@ -143,6 +146,7 @@ void TBrowserWindow::FormMouseUp(Qt::MouseButton, QPoint point)
     const TReleaseStep step = ReleaseStep();
     for (TBrowserPane& pane : panes_)
         pane.MouseUp(point, step);
+    RunClocksWhileNeeded();
     Invalidate();
 }
 
@@ -164,10 +168,21 @@ void TBrowserWindow::timerTimer()
         SetHintsOn(true);
         HintArmed = true;
     }
-    if (!isVisible())
-        return;
-    for (TBrowserPane& pane : panes_)
-        pane.RepeatHeldStep();
+    if (isVisible()) {
+        for (TBrowserPane& pane : panes_)
+            pane.RepeatHeldStep();
+    }
+    RunClocksWhileNeeded();
+}
+
+// The clocks count a held press and switch hints back on after a move; with neither to do they
+// stop, so a window at rest does not wake the program.
+void TBrowserWindow::RunClocksWhileNeeded()
+{
+    const bool holding = std::any_of(panes_.begin(), panes_.end(),
+                                     [](const TBrowserPane& pane) { return pane.IsHolding(); });
+    Timer1.SetRunning(holding || !HintArmed);
+    timer.SetRunning(holding || !HintArmed);
 }
 
 bool TBrowserWindow::eventFilter(QObject* watched, QEvent* event)

@@ -68,6 +68,7 @@ protected:
 private:
     void Timer1Timer();
     void timerTimer();
+    void RunClocksWhileNeeded();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void appMessage(QObject* receiver, QEvent* event);
     std::deque<TBrowserPane> MakePanes();
@@ -84,4 +85,6 @@ private:
     // Last, so the browsers go first: their pending answers refer to the window's parts.
     std::deque<TBrowserPane> panes_;
     TPageCommands pageCommands_;
+    TClock& Timer1; // counts the ticks of a held press
+    TClock& timer;  // repeats a held step and switches hints back on
 };

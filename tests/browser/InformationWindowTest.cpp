@@ -154,6 +154,33 @@ TEST_F(InformationWindowTest, HoldingTheDownArrowRepeatsFromTheFourthTick)
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, 3 * line) << "nothing held, nothing repeats";
 }
 
+// A window at rest wakes nobody: its clocks run only while a press is held or a hint is to be
+// switched back on, and the main window's only until its picture is up to date.
+TEST_F(InformationWindowTest, ClocksRunOnlyWhileTheyHaveSomethingToDo)
+{
+    GivenPage("page.htm", LongPage(true));
+    Open(*info_, "page.htm");
+    const auto ticks = [&](int count) {
+        for (int i = 0; i < count; ++i)
+            ticks_.Advance(std::chrono::milliseconds(100));
+    };
+    ticks(2);
+    EXPECT_EQ(ticks_.RunningClocks(), 0u) << "at rest after start";
+
+    QTest::mouseMove(info_, QPoint(300, 20));
+    QTest::mouseMove(main_, QPoint(20, 740));
+    EXPECT_GT(ticks_.RunningClocks(), 0u);
+    ticks(2);
+    EXPECT_EQ(ticks_.RunningClocks(), 0u) << "at rest once the hint is armed";
+
+    QTest::mousePress(info_, Qt::LeftButton, {}, DownArrow());
+    ticks(6);
+    EXPECT_GT(ticks_.RunningClocks(), 0u) << "a held press keeps counting";
+    QTest::mouseRelease(info_, Qt::LeftButton, {}, DownArrow());
+    ticks(2);
+    EXPECT_EQ(ticks_.RunningClocks(), 0u) << "at rest after the release";
+}
+
 TEST_F(InformationWindowTest, DraggingTheThumbScrollsThePageWithIt)
 {
     GivenPage("page.htm", LongPage(true));

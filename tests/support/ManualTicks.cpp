@@ -1,9 +1,41 @@
 #include "ManualTicks.h"
 
-void TManualTicks::Every(std::chrono::milliseconds interval, QObject& receiver,
-                         std::function<void()> tick)
+#include <algorithm>
+
+TManualTicks::TManualClock::TManualClock(const TManualTicks& ticks,
+                                         std::chrono::milliseconds interval, QObject& receiver,
+                                         std::function<void()> tick)
+    : ticks_(ticks), interval_(interval), receiver_(&receiver), tick_(std::move(tick)),
+      lastTick_(ticks.Now())
 {
-    clocks_.push_back({interval, &receiver, std::move(tick), now_});
+}
+
+void TManualTicks::TManualClock::SetRunning(bool running)
+{
+    if (running && !running_)
+        lastTick_ = ticks_.Now();
+    running_ = running;
+}
+
+void TManualTicks::TManualClock::TickIfDue(std::chrono::duration<double, std::milli> now)
+{
+    if (!running_ || !receiver_ || now - lastTick_ < interval_)
+        return;
+    lastTick_ = now;
+    const std::function<void()> tick = tick_;
+    tick();
+}
+
+TClock& TManualTicks::Every(std::chrono::milliseconds interval, QObject& receiver,
+                            std::function<void()> tick)
+{
+    return clocks_.emplace_back(*this, interval, receiver, std::move(tick));
+}
+
+size_t TManualTicks::RunningClocks() const
+{
+    return size_t(std::count_if(clocks_.begin(), clocks_.end(),
+                                [](const TManualClock& clock) { return clock.IsLive(); }));
 }
 
 void TManualTicks::Advance(std::chrono::duration<double, std::milli> step)
@@ -11,11 +43,6 @@ void TManualTicks::Advance(std::chrono::duration<double, std::milli> step)
     now_ += step;
     // A tick may make clocks of its own: only those there now are due.
     const size_t count = clocks_.size();
-    for (size_t i = 0; i < count; ++i) {
-        if (!clocks_[i].Receiver || now_ - clocks_[i].LastTick < clocks_[i].Interval)
-            continue;
-        clocks_[i].LastTick = now_;
-        const std::function<void()> tick = clocks_[i].Tick;
-        tick();
-    }
+    for (size_t i = 0; i < count; ++i)
+        clocks_[i].TickIfDue(now_);
 }
