@@ -56,10 +56,16 @@ TStringList SplitLines(std::string_view text)
     return lines;
 }
 
-void LoadAuthorWorks(const QString& contentDir, std::string_view id, std::string_view authorName,
-                     TVelmoraDataArray& works)
+namespace {
+
+ProfileFile OpenIndex(const QString& contentDir)
 {
-    const ProfileFile index(ContentPath::Join(contentDir, u"\\velmora.ini"));
+    return ProfileFile(ContentPath::Join(contentDir, u"\\velmora.ini"));
+}
+
+void LoadAuthorWorks(const ProfileFile& index, const QString& contentDir, std::string_view id,
+                     std::string_view authorName, TVelmoraDataArray& works)
+{
     const int count = index.ReadInteger("settings", std::string(id) + "count", 0);
     for (int n = 1; n <= count; ++n) {
         const std::string stem = std::string(id) + "-" + std::to_string(n);
@@ -72,8 +78,18 @@ void LoadAuthorWorks(const QString& contentDir, std::string_view id, std::string
     }
 }
 
+} // namespace
+
+void LoadAuthorWorks(const QString& contentDir, std::string_view id, std::string_view authorName,
+                     TVelmoraDataArray& works)
+{
+    LoadAuthorWorks(OpenIndex(contentDir), contentDir, id, authorName, works);
+}
+
+// The index is read once for all the authors.
 void LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works)
 {
+    const ProfileFile index = OpenIndex(contentDir);
     for (const TAuthor& author : kAuthors)
-        LoadAuthorWorks(contentDir, author.Id, author.Name, works);
+        LoadAuthorWorks(index, contentDir, author.Id, author.Name, works);
 }
