@@ -8,6 +8,12 @@
 #include <string_view>
 #include <vector>
 
+// A rectangle given by its edges, right and bottom just outside it, as the platform's are.
+constexpr QRect EdgesRect(int left, int top, int right, int bottom)
+{
+    return {left, top, right - left, bottom - top};
+}
+
 // What tells the two work windows apart, beside their browser.
 struct TWorkWindowSetup {
     TBrowserWindowSetup Window;

@@ -23,7 +23,7 @@ const TWorkWindowSetup kSetup = {
         },
     .OwnButtons = {"L1param_1", "L1param_2", "L1param_3"},
     .PictureFolder = u"\\images\\big\\",
-    .PictureRect = QRect(QPoint(135, 73), QPoint(714, 507)),
+    .PictureRect = EdgesRect(135, 73, 714, 507),
     .LoadsWorkPage = false,
 };
 

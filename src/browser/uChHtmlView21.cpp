@@ -22,7 +22,7 @@ const TWorkWindowSetup kSetup = {
         },
     .OwnButtons = {"L2param_1"},
     .PictureFolder = u"\\images\\middle\\",
-    .PictureRect = QRect(QPoint(542, 65), QPoint(802, 489)),
+    .PictureRect = EdgesRect(542, 65, 802, 489),
     .LoadsWorkPage = true,
 };
 

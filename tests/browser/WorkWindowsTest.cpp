@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr QRect kLargePictureRect(QPoint(135, 73), QPoint(714, 507));
+constexpr QRect kLargePictureRect(135, 73, 579, 434);
 
 class WorkWindowsTest : public BrowserWindowFixture {
 protected:

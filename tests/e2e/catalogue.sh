@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Browsing the catalogue as a user does: a sign card opens the catalogue on its group with the
+# filter panel, a switch and "show" list the matching works as cards, the switch is still on
+# after a restart, a thumbnail opens the work page, and the large picture steps through the
+# result with wrap-around.
+source "$(dirname "$0")/e2e.sh"
+start_xserver 1280x1024
+install_copy "$1"
+printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
+
+# jpeg_pixel FILE X Y: a picture's colour at a point, as "R G B".
+jpeg_pixel() {
+    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]' info:-
+}
+# shows_picture SHOT X Y FILE PX PY: the screen shows the picture's point PX, PY at X, Y.
+shows_picture() {
+    near $(pixel_at "$1" "$2" "$3") $(jpeg_pixel "$4" "$5" "$6")
+}
+# wait_for_picture NAME X Y FILE PX PY: screenshots NAME until it shows the picture there.
+wait_for_picture() {
+    local deadline=$((SECONDS + 10))
+    until screenshot "$1" && shows_picture "$1" "$2" "$3" "$4" "$5" "$6"; do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.1
+    done
+}
+# button_centre X Y SECTION: the middle of a skin button of a window at X, Y.
+button_centre() {
+    echo $(($1 + $(ini_value "$APP/buttons.ini" "$3" bnd_x) + $(ini_value "$APP/buttons.ini" "$3" bnd_w) / 2)) \
+        $(($2 + $(ini_value "$APP/buttons.ini" "$3" bnd_y) + $(ini_value "$APP/buttons.ini" "$3" bnd_h) / 2))
+}
+# The works the result page lists, in its order.
+listed_works() {
+    grep -ao 'images/small/[^"]*\.jpg' "$APP/html/sortresult.htm" | sed 's|images/small/||; s|\.jpg$||'
+}
+
+start_viewer() {
+    launch
+    main=$(wait_for_window 1024 768 15) || fail "no main window"
+    read -r _ mainX mainY <<<"$main"
+    childX=$((mainX + 87)) childY=$((mainY + 109))
+    sleep 0.3
+}
+start_viewer
+screenshot main
+
+# The colour card (sign 3) opens the catalogue on the colours with the panel and its switches.
+xdotool mousemove $((mainX + 220)) $((mainY + 430)) click 1
+read -r pinkX pinkY <<<"$(button_centre "$childX" "$childY" filtr_3_4)"
+pinkPicture="$APP/$(ini_value "$APP/buttons.ini" filtr_3_4 state_up)"
+pinkPicture=${pinkPicture//\\//}
+panelX=$((childX + 673 + 5)) panelY=$((childY + 278 + 5))
+wait_for_picture catalogue "$panelX" "$panelY" "$APP/design/windows/filters/filter.jpg" 5 5 ||
+    fail "the catalogue shows no filter panel"
+shows_picture catalogue "$pinkX" "$pinkY" "$pinkPicture" \
+    $(($(ini_value "$APP/buttons.ini" filtr_3_4 bnd_w) / 2)) $(($(ini_value "$APP/buttons.ini" filtr_3_4 bnd_h) / 2)) ||
+    fail "the colour switches are not drawn"
+
+# Pink on, then "show": the result page lists the pink works as cards.
+click_button "$childX" "$childY" filtr_3_4
+click_button "$childX" "$childY" button_show
+deadline=$((SECONDS + 10))
+until [ -s "$APP/html/sortresult.htm" ]; do
+    [ $SECONDS -le $deadline ] || fail "show wrote no result page"
+    sleep 0.1
+done
+mapfile -t works < <(listed_works)
+[ ${#works[@]} -ge 2 ] || fail "the pink result lists ${#works[@]} works"
+for work in "${works[@]}"; do
+    grep -qa "^\[$work\]" "$APP/velmora.ini" || fail "$work is no work of the catalogue"
+done
+# The first card's thumbnail stands where the page's margins and the table's spacing put it.
+thumbX=$((childX + 42 + 18 + 7 + 68)) thumbY=$((childY + 52 + 14 + 7 + 54))
+wait_for_picture result "$thumbX" "$thumbY" "$APP/images/small/${works[0]}.jpg" 68 54 ||
+    fail "the first card does not show ${works[0]}"
+[ "$(ini_value "$APP/settings.ini" param4 param4)" = 1 ] || fail "the pink switch was not stored"
+
+# After a restart the switch is still on: the card lists the same works.
+click_button "$mainX" "$mainY" close
+wait_for_exit 10 || fail "the viewer did not close"
+rm "$APP/html/sortresult.htm"
+start_viewer
+xdotool mousemove $((mainX + 220)) $((mainY + 430)) click 1
+deadline=$((SECONDS + 10))
+until [ -s "$APP/html/sortresult.htm" ]; do
+    [ $SECONDS -le $deadline ] || fail "the colour card wrote no result page after the restart"
+    sleep 0.1
+done
+[ "$(listed_works | tr '\n' ' ')" = "${works[*]} " ] || fail "the restart lost the pink switch"
+wait_for_picture restarted "$thumbX" "$thumbY" "$APP/images/small/${works[0]}.jpg" 68 54 ||
+    fail "the first card is not shown after the restart"
+
+# The first thumbnail opens the work page with its medium picture.
+xdotool mousemove "$thumbX" "$thumbY" click 1
+wait_for_picture workpage $((childX + 672)) $((childY + 277)) "$APP/images/middle/${works[0]}.jpg" 130 212 ||
+    fail "the thumbnail did not open the work page of ${works[0]}"
+
+# The large picture, then back past the first work to the last one, and forward to the first.
+largeX=$((childX + 424)) largeY=$((childY + 290))
+click_button "$childX" "$childY" L2param_1
+wait_for_picture large "$largeX" "$largeY" "$APP/images/big/${works[0]}.jpg" 289 217 ||
+    fail "the large picture of ${works[0]} is not shown"
+click_button "$childX" "$childY" L1param_2
+last=${works[${#works[@]} - 1]}
+wait_for_picture previous "$largeX" "$largeY" "$APP/images/big/$last.jpg" 289 217 ||
+    fail "previous from the first work did not wrap to the last, $last"
+click_button "$childX" "$childY" L1param_3
+wait_for_picture next "$largeX" "$largeY" "$APP/images/big/${works[0]}.jpg" 289 217 ||
+    fail "next from the last work did not wrap to the first"
+exit 0
