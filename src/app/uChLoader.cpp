@@ -41,7 +41,6 @@ void TfLoader::FormCreate()
     LoadJpegBitmap(ContentPath::Join(contentDir_, u"\\design\\loader\\loading_pr.jpg"), progress_);
     LoadJpegBitmap(ContentPath::Join(contentDir_, u"\\design\\loader\\loading_bg.jpg"),
                    background_);
-    composition_ = background_;
     started_ = false;
     setFixedSize(kSize);
     duration_ = kDurationUnits;
@@ -73,17 +72,15 @@ void TfLoader::Timer2Timer()
 
 void TfLoader::FormPaint(QPainter& canvas)
 {
-    // Only the window's part of the picture: a larger picture is never seen beyond it.
-    composition_ = background_.isNull() ? QImage() : background_.copy(rect());
-    const int width = CurrentBarWidth();
-    if (width > 0 && !composition_.isNull()) {
-        QPainter composer(&composition_);
-        composer.drawImage(QRect(kBarArea.left(), kBarArea.top(), width, kBarArea.height()),
-                           progress_, QRect(0, 0, width, kProgressRows));
-    }
-    if (composition_.isNull())
+    // The canvas is the window's off-screen backing store, shown in one operation.
+    if (background_.isNull()) {
         canvas.fillRect(rect(), palette().window()); // no background picture: an empty window
-    canvas.drawImage(0, 0, composition_);
+        return;
+    }
+    canvas.drawImage(QPoint(0, 0), background_, rect());
+    if (const int width = CurrentBarWidth(); width > 0)
+        canvas.drawImage(QRect(kBarArea.left(), kBarArea.top(), width, kBarArea.height()),
+                         progress_, QRect(0, 0, width, kProgressRows));
 }
 
 void TfLoader::paintEvent(QPaintEvent*)

@@ -34,7 +34,6 @@ private:
     bool timing_ = true;
     QString contentDir_;
     QImage background_;
-    QImage composition_;
     QImage progress_;
     double startTime_ = 0;
     double currentTime_ = 0;

@@ -40,13 +40,11 @@ const std::array<TSign, 7> kSigns = {{
      {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}}},
 }};
 
-TBackgroundPair LoadBackground(const QString& contentDir, QStringView relativePath)
+QImage LoadBackground(const QString& contentDir, QStringView relativePath)
 {
-    // The composition is made at the window's size when first painted: a copy of a picture
-    // larger than its window would double its memory for nothing.
-    TBackgroundPair pair;
-    LoadJpegBitmap(ContentPath::Join(contentDir, relativePath), pair.Picture);
-    return pair;
+    QImage picture;
+    LoadJpegBitmap(ContentPath::Join(contentDir, relativePath), picture);
+    return picture;
 }
 
 } // namespace
@@ -118,7 +116,7 @@ void TfMain::Timer1Timer()
 
 void TfMain::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, MainBackground.Composition, MainBackground.Picture, [this](QPainter& composer) {
+    Compose(canvas, MainBackground, [this](QPainter& composer) {
         frameStrip_.Draw(composer);
         signStrip_.Draw(composer);
     });

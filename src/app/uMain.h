@@ -1,6 +1,5 @@
 #pragma once
 
-#include "BackgroundPair.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
 #include "TickSource.h"
@@ -17,9 +16,9 @@ public:
     explicit TfMain(TTickSource& ticks);
 
     QString ContentDir;
-    TBackgroundPair MainBackground;
+    QImage MainBackground;
     // The frame of each browser window, in the order of their registry.
-    std::vector<TBackgroundPair> BrowserFrames;
+    std::vector<QImage> BrowserFrames;
     TVelmoraDataArray Works;
     TVelmoraDataArray Selection;
 

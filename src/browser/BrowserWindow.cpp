@@ -90,7 +90,7 @@ void TBrowserWindow::FormHide()
 
 void TBrowserWindow::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, host_.Frame.Composition, host_.Frame.Picture, [this](QPainter& composer) {
+    Compose(canvas, host_.Frame, [this](QPainter& composer) {
         windowButtons_.Draw(composer);
         for (const TBrowserPane& pane : panes_)
             pane.Draw(composer);

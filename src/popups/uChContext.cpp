@@ -25,13 +25,11 @@ TfChContext::TfChContext(const QString& contentDir, TTargetFinder findTarget)
         ButtonGroup.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
     LoadJpegBitmap(ContentPath::Join(contentDir, u"\\design\\windows\\context\\fon.jpg"),
                    Background);
-    Surface = Background;
 }
 
 void TfChContext::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, Surface, Background,
-            [this](QPainter& composer) { ButtonGroup.Draw(composer); });
+    Compose(canvas, Background, [this](QPainter& composer) { ButtonGroup.Draw(composer); });
 }
 
 void TfChContext::FormMouseDown(Qt::MouseButton, QPoint point)

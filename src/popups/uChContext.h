@@ -29,6 +29,5 @@ private:
     TTargetFinder findTarget_;
     TMainMenuEx ButtonGroup;
     QImage Background;
-    QImage Surface;
     int Chosen = -1;
 };

@@ -45,7 +45,6 @@ void TfChMessage::LoadBackground(const QString& relativePath)
 {
     Background = QImage();
     LoadJpegBitmap(ContentPath::Join(contentDir_, relativePath), Background);
-    Surface = Background;
 }
 
 int TfChMessage::Prepare(TMessageKind kind, int& remembered)
@@ -62,8 +61,7 @@ int TfChMessage::Prepare(TMessageKind kind, int& remembered)
 
 void TfChMessage::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, Surface, Background,
-            [this](QPainter& composer) { ButtonGroup.Draw(composer); });
+    Compose(canvas, Background, [this](QPainter& composer) { ButtonGroup.Draw(composer); });
 }
 
 void TfChMessage::FormMouseDown(Qt::MouseButton, QPoint point)

@@ -37,7 +37,6 @@ private:
 
     QString contentDir_;
     QImage Background;
-    QImage Surface;
     TMainMenuEx ButtonGroup;
     TMoveForm Mover;
     TMessageKind MessageKind = CloseMessage;

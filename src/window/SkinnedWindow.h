@@ -72,21 +72,16 @@ protected:
     // Repaints without erasing: the paint covers everything.
     void Invalidate() { this->update(); }
 
-    // Composes the whole window on composition, the background picture first (an empty area
-    // where it is missing), then what drawLayers draws, and draws it in one operation.
+    // Composes the whole window: the background picture first (an empty area where it is
+    // missing), then what drawLayers draws. The canvas is the window's off-screen backing store,
+    // which reaches the screen in one operation, so no picture of the window's own is kept.
     template <typename TLayers>
-    void Compose(QPainter& canvas, QImage& composition, const QImage& background,
-                 TLayers drawLayers)
+    void Compose(QPainter& canvas, const QImage& background, TLayers drawLayers)
     {
-        if (composition.size() != this->size())
-            composition = QImage(this->size(), QImage::Format_RGB32);
-        QPainter composer(&composition);
-        if (background.size() != composition.size())
-            composer.fillRect(composition.rect(), Qt::black);
-        composer.drawImage(0, 0, background);
-        drawLayers(composer);
-        composer.end();
-        canvas.drawImage(0, 0, composition);
+        if (background.size() != this->size())
+            canvas.fillRect(this->rect(), Qt::black);
+        canvas.drawImage(0, 0, background);
+        drawLayers(canvas);
     }
 
     void paintEvent(QPaintEvent*) override
