@@ -23,6 +23,22 @@ enum TWindowButton { CloseButton = 0 };
 
 } // namespace
 
+TBrowserWindowSetup PageWindowSetup(TContextTarget target)
+{
+    constexpr int kBrowserWidth = 610;
+    return {
+        .Panes = {{
+            .BrowserGeometry = QRect(42, 52, kBrowserWidth, 476),
+            .ScrollSection = "wb_vscroll",
+            .BarKind = TScrollBarKind::Standard,
+            .BrowserWidth = kBrowserWidth,
+            .ContextTarget = target,
+        }},
+        .PageCommands = true,
+        .HidesContextOnPress = true,
+    };
+}
+
 TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup)
     : TSkinnedWindow(&host.MainWindow), host_(host), setup_(setup),
       windowButtons_(*this, host.ContentDir), mover_(*this, QPoint(), &host.MainWindow, *this),

@@ -17,6 +17,10 @@ struct TBrowserWindowSetup {
     bool HidesContextOnPress;             // a press anywhere hides the context pop-up
 };
 
+// A window with one page browser beside the standard bar, whose page the pop-up's commands for
+// target act on.
+TBrowserWindowSetup PageWindowSetup(TContextTarget target);
+
 // A skinned child window of the main window with its browsers: the frame picture with the
 // window's buttons and the browsers' bars, the mover, wheel and keys turned into page steps of
 // its first browser through an application-wide hook, the two clocks of press-and-hold and of

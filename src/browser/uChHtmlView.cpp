@@ -16,19 +16,7 @@
 
 namespace {
 
-constexpr int kBrowserWidth = 610;
-
-const TBrowserWindowSetup kSetup = {
-    .Panes = {{
-        .BrowserGeometry = QRect(42, 52, kBrowserWidth, 476),
-        .ScrollSection = "wb_vscroll",
-        .BarKind = TScrollBarKind::Standard,
-        .BrowserWidth = kBrowserWidth,
-        .ContextTarget = TContextTarget::Catalogue,
-    }},
-    .PageCommands = true,
-    .HidesContextOnPress = true,
-};
+const TBrowserWindowSetup kSetup = PageWindowSetup(TContextTarget::Catalogue);
 
 // The window buttons after the close button.
 enum TWindowButton { CloseButton = 0, ShowButton = 1, AllButton = 2 };

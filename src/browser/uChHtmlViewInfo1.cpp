@@ -6,19 +6,7 @@
 
 namespace {
 
-constexpr int kBrowserWidth = 610;
-
-const TBrowserWindowSetup kSetup = {
-    .Panes = {{
-        .BrowserGeometry = QRect(42, 52, kBrowserWidth, 476),
-        .ScrollSection = "wb_vscroll",
-        .BarKind = TScrollBarKind::Standard,
-        .BrowserWidth = kBrowserWidth,
-        .ContextTarget = TContextTarget::Information,
-    }},
-    .PageCommands = true,
-    .HidesContextOnPress = true,
-};
+const TBrowserWindowSetup kSetup = PageWindowSetup(TContextTarget::Information);
 
 } // namespace
 

@@ -5,6 +5,8 @@
 #include "WindowsFixture.h"
 #include "uFunctions.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -139,6 +141,27 @@ TEST_F(WorkWindowsTest, ASelectionReplacedUnderAnOpenWindowIsNeverReadOutsideIt)
     Click(*largePicture_, "L1param_3");
     Click(*largePicture_, "L1param_1");
     EXPECT_EQ(workPage_->CurrentIndex, 4) << "the work page keeps the work it showed";
+}
+
+TEST_F(WorkWindowsTest, ThePopUpOverTheWorkPageCopiesFromTheCataloguePage)
+{
+    QTest::mouseClick(main_, Qt::LeftButton, {}, kSignPoints[0].Inside);
+    WaitForPage(*catalogue_, "sortresult.htm");
+    catalogue_->Browser().View().page()->runJavaScript("document.execCommand('selectAll')");
+    Settle(catalogue_->Browser());
+    OpenWork(workPage_, 0);
+    WaitForPage(*workPage_, PageOf(0));
+
+    // The engine asks for its context menu over the work page.
+    workPage_->Browser().ShowContextMenu(workPage_->mapToGlobal(QPoint(200, 200)));
+    ASSERT_TRUE(context_->isVisible());
+    EXPECT_EQ(context_->TargetCode, TContextTarget::Catalogue);
+    main_->activateWindow();
+    QTest::mousePress(context_, Qt::LeftButton, {}, content_.ButtonBounds("context_copy").center());
+    const QString firstName = Win1251::ToUnicode(main_->Selection[0].Name);
+    EXPECT_TRUE(
+        WaitFor([&] { return QGuiApplication::clipboard()->text().contains(firstName); }, 5000))
+        << "the clipboard holds " << QGuiApplication::clipboard()->text().left(80).toStdString();
 }
 
 struct LinkCase {
