@@ -6,7 +6,8 @@
 #include <string>
 
 // Absolute addresses of content files as a page writes them: percent-encoded file URLs, so a
-// picture loads from any content folder, with blanks, "#", "%" or non-ASCII letters in its path.
+// picture loads from any content folder, with blanks, "#", "%", parentheses or non-ASCII letters
+// in its path.
 class TPageAddresses {
 public:
     explicit TPageAddresses(QString contentDir);

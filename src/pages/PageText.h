@@ -11,3 +11,7 @@ inline void AppendLine(std::string& page, std::string_view fragment)
     page += fragment;
     page += kLineEnd;
 }
+
+// The first six lines every generated page shares: the head with the code page, the title and
+// the style sheet beside the page.
+void AppendPageHead(std::string& page);

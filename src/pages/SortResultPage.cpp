@@ -1,7 +1,6 @@
 #include "SortResultPage.h"
 
 #include "PageText.h"
-#include "Win1251.h"
 #include "WorkCards.h"
 
 namespace {
@@ -33,15 +32,8 @@ const TCardFragments kCatalogueCards = {{{
 
 std::string SortResultPage(const TVelmoraDataArray& works, const TPageAddresses& addresses)
 {
-    static const std::string kTitle = Win1251::FromUtf8("<TITLE>Поиск</TITLE>");
     std::string page;
-    AppendLine(page, "<HTML>");
-    AppendLine(page, "<HEAD>");
-    AppendLine(page,
-               R"(<META HTTP-EQUIV="Content-type" CONTENT="text/html; charset=windows-1251">)");
-    AppendLine(page, kTitle);
-    AppendLine(page, R"(<LINK REL="stylesheet" HREF="styletext.css">)");
-    AppendLine(page, "</HEAD>");
+    AppendPageHead(page);
     AppendLine(page, R"(<BODY style="">)");
     AppendCardTable(page, works, kCatalogueCards, addresses);
     AppendLine(page, "</BODY></HTML>");

@@ -1,39 +1,11 @@
 #include "SortResultPage.h"
 
 #include "PageAddresses.h"
-#include "Win1251.h"
-
-#include <QFile>
+#include "PageFixtures.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// A content folder whose address needs every kind of escape.
-const QString kContentDir = QStringLiteral("/srv/velmora content#1/кат");
-
-TVelmoraData Card(std::string_view fileName, std::string_view name, std::string_view complicate,
-                  int time)
-{
-    TVelmoraData work;
-    work.FileName = fileName;
-    work.Name = Win1251::FromUtf8(name);
-    work.Complicate = Win1251::FromUtf8(complicate);
-    work.Time = time;
-    return work;
-}
-
-// The fixtures are written by hand in UTF-8 with LF line ends, to be read and reviewed; the page
-// is Windows-1251 with LF CR after every line.
-std::string Expected(const char* fixture)
-{
-    QFile file(QStringLiteral(VELMORA_PAGE_FIXTURES "/") + QLatin1String(fixture));
-    if (!file.open(QIODevice::ReadOnly))
-        return "cannot read fixture " + std::string(fixture);
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace(QStringLiteral("\n"), QStringLiteral("\n\r"));
-    return Win1251::FromUnicode(text);
-}
 
 struct PageCase {
     const char* name;
@@ -100,16 +72,18 @@ TEST_P(PageAddresses, AreEncodedFileUrlsInsideTheContentFolder)
               GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PageAddresses,
-                         testing::Values(AddressCase{"PlainPath", "/c", "\\images\\small\\a-1.jpg",
-                                                     "file:///c/images/small/a-1.jpg"},
-                                         AddressCase{"PercentAndHashAreEscaped", "/c/100% #2",
-                                                     "\\x.jpg", "file:///c/100%25%20%232/x.jpg"},
-                                         AddressCase{"NonAsciiLettersAreUtf8", "/c",
-                                                     "\\images\\small\\ёж.jpg",
-                                                     "file:///c/images/small/%D1%91%D0%B6.jpg"},
-                                         AddressCase{"APathThatLeavesTheFolderHasNoAddress", "/c",
-                                                     "\\images\\..\\..\\etc\\passwd", ""}),
-                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, PageAddresses,
+    testing::Values(AddressCase{"PlainPath", "/c", "\\images\\small\\a-1.jpg",
+                                "file:///c/images/small/a-1.jpg"},
+                    AddressCase{"PercentAndHashAreEscaped", "/c/100% #2", "\\x.jpg",
+                                "file:///c/100%25%20%232/x.jpg"},
+                    AddressCase{"NonAsciiLettersAreUtf8", "/c", "\\images\\small\\ёж.jpg",
+                                "file:///c/images/small/%D1%91%D0%B6.jpg"},
+                    AddressCase{"ParenthesesAndApostrophesAreEscapedForStyles", "/c/(x) it's",
+                                "\\y.jpg", "file:///c/%28x%29%20it%27s/y.jpg"},
+                    AddressCase{"APathThatLeavesTheFolderHasNoAddress", "/c",
+                                "\\images\\..\\..\\etc\\passwd", ""}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "TVelmoraData.h"
+
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The non-overlapping occurrences of pattern in text, counted from the left, up to atMost; 0
+// when either is empty.
+int CountOccurrences(std::string_view pattern, std::string_view text,
+                     int atMost = std::numeric_limits<int>::max());
+
+// The works' texts as the search reads them: each work's lines, each followed by CR LF, in the
+// search's single-byte upper case (Latin and Cyrillic letters). Made once for a catalogue, so a
+// search only scans.
+class TSearchTexts {
+public:
+    explicit TSearchTexts(const TVelmoraDataArray& works);
+
+    // The works whose text contains the query, upper-cased the same way, in catalogue order.
+    // works is the catalogue the texts were made from.
+    TVelmoraDataArray Find(const TVelmoraDataArray& works, std::string_view query) const;
+
+private:
+    std::vector<std::string> texts_; // in the catalogue's order
+};

@@ -1,0 +1,60 @@
+#include "SearchPages.h"
+
+#include "PageAddresses.h"
+#include "PageFixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TVelmoraData Hit(std::string_view fileName, std::string_view name, std::string_view author,
+                 std::string_view complicate = "-", int time = 0)
+{
+    TVelmoraData work = Card(fileName, name, complicate, time);
+    work.Author = Win1251::FromUtf8(author);
+    return work;
+}
+
+struct SearchPageCase {
+    const char* name;
+    const char* fixture;
+    TSearchLayout layout;
+    TVelmoraDataArray hits;
+};
+
+class SearchResultPages : public testing::TestWithParam<SearchPageCase> {};
+
+TEST_P(SearchResultPages, AreTheFixtureByteForByte)
+{
+    EXPECT_EQ(SearchResultPage(GetParam().hits, GetParam().layout, TPageAddresses(kContentDir)),
+              Expected(GetParam().fixture));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SearchResultPages,
+    testing::Values(
+        SearchPageCase{"TenHitsAsTextAreNumbered01To10",
+                       "searchresult-text-10-hits.htm",
+                       TSearchLayout::TextList,
+                       {Hit("a", "Aurora", "Mira Tallis"), Hit("b", "Роза", "Vesna Korlan"),
+                        Hit("c", "Velvet", "Ilna Dravec"), Hit("d", "Zephyr", "Tova Renquist"),
+                        Hit("e", "Ёлка", "Mira Tallis"), Hit("f", "Amber", "Vesna Korlan"),
+                        Hit("g", "Coral", "Ilna Dravec"), Hit("h", "Dune", "Tova Renquist"),
+                        Hit("i", "Ember", "Mira Tallis"), Hit("j", "Frost", "Vesna Korlan")}},
+        SearchPageCase{"ThreeHitsAsCardsSplitTwoAndOneWithTheSearchCardsBytes",
+                       "searchresult-cards-3-hits.htm",
+                       TSearchLayout::Cards,
+                       {Hit("mira-1", "Aurora", "", "высокая", 45),
+                        Hit("ilna-3", "Velvet", "", "-"),
+                        Hit("vesna-2", "Роза", "", "средняя", 10)}}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+TEST(HistoryPageTest, ListsTheQueriesNewestFirstAsTheTextTyped)
+{
+    const std::vector<std::string> queries = {Win1251::FromUtf8("роза"),
+                                              R"(<img src=x onerror=alert(1)> &amp; "q")"};
+    EXPECT_EQ(HistoryPage(queries, TPageAddresses(kContentDir)),
+              Expected("historyresult-2-queries.htm"));
+}
+
+} // namespace
