@@ -6,7 +6,6 @@
 #include "Filters.h"
 #include "PageAddresses.h"
 #include "SortResultPage.h"
-#include "uChHtmlView12.h"
 #include "uChHtmlView21.h"
 #include "uFunctions.h"
 
