@@ -5,6 +5,7 @@
 #include "SortResultPage.h"
 #include "TestFiles.h"
 #include "WindowsFixture.h"
+#include "WorkBuilder.h"
 
 #include <QDir>
 #include <QTest>
@@ -28,15 +29,6 @@ protected:
         for (const TButtonEx& button : catalogue_->Switches(group))
             flags.push_back(button.GetOn());
         return flags;
-    }
-
-    // The Selection's names, which tell two lists apart.
-    static std::vector<std::string> Names(const TVelmoraDataArray& works)
-    {
-        std::vector<std::string> names;
-        for (const TVelmoraData& work : works)
-            names.push_back(work.FileName);
-        return names;
     }
 
     int StoredSwitch(int group, size_t k) const
@@ -79,8 +71,8 @@ TEST_P(Signs, OpenTheCatalogueOnTheirGroupWithItsPanel)
     ASSERT_TRUE(catalogue_->isVisible());
     EXPECT_EQ(catalogue_->CurrentGroup, group);
     EXPECT_EQ(catalogue_->PanelShown, group != 0);
-    EXPECT_EQ(Names(main_->Selection),
-              Names(SelectFilterGroup(main_->Works, group, FlagsOf(group))));
+    EXPECT_EQ(FileNames(main_->Selection),
+              FileNames(SelectFilterGroup(main_->Works, group, FlagsOf(group))));
     EXPECT_FALSE(main_->Selection.empty());
     WaitForPage(*catalogue_, "sortresult.htm");
     EXPECT_EQ(TestFiles::Read(content_.Path("html/sortresult.htm")),
@@ -116,8 +108,8 @@ TEST_P(Filters, ListTheWorksOfTheSwitchedOnFiltersOfTheirGroupOnly)
     for (const size_t k : GetParam().switches)
         expected[k] = !expected[k];
     EXPECT_EQ(FlagsOf(GetParam().group), expected);
-    EXPECT_EQ(Names(main_->Selection),
-              Names(SelectFilterGroup(main_->Works, GetParam().group, expected)));
+    EXPECT_EQ(FileNames(main_->Selection),
+              FileNames(SelectFilterGroup(main_->Works, GetParam().group, expected)));
     EXPECT_TRUE(catalogue_->PanelShown);
 }
 
@@ -139,7 +131,7 @@ TEST_F(CatalogueWindowTest, TabZeroHidesThePanelAndShowListsAllWorksByName)
     EXPECT_FALSE(catalogue_->PanelShown);
     EXPECT_EQ(catalogue_->CurrentGroup, 0);
     ShowResult();
-    EXPECT_EQ(Names(main_->Selection), Names(SelectAllWorks(main_->Works)));
+    EXPECT_EQ(FileNames(main_->Selection), FileNames(SelectAllWorks(main_->Works)));
     EXPECT_EQ(main_->Selection.size(), main_->Works.size());
 }
 
