@@ -1,11 +1,13 @@
 #include "BrowserWindow.h"
 
+#include "ContentPath.h"
 #include "PopUps.h"
 #include "RoundHalfEven.h"
 #include "uChContext.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QSaveFile>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -89,6 +91,23 @@ void TBrowserWindow::CentreInMainWindow()
 {
     move(RoundHalfEven((host_.MainWindow.width() - width()) / 2.0),
          RoundHalfEven((host_.MainWindow.height() - height()) / 2.0));
+}
+
+bool TBrowserWindow::ShowGeneratedPage(TBrowserPane& pane, QStringView relativePath,
+                                       const std::string& page)
+{
+    QSaveFile file(ContentPath::Join(ContentDir(), relativePath));
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(page.data(), qint64(page.size())) == qint64(page.size()) && file.commit()) {
+        pane.Browser().Navigate(file.fileName());
+        return true;
+    }
+    pane.Browser().WritePage(page, [this, &pane](bool) {
+        pane.Scrolling().UpdateScrollRange([this] { Invalidate(); });
+    });
+    Dialogs().ShowError(
+        this, QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString()));
+    return false;
 }
 
 void TBrowserWindow::FormShow()

@@ -48,6 +48,10 @@ protected:
     const QString& ContentDir() const { return host_.ContentDir; }
     void CentreInMainWindow();
     void NavigatePlaceholder() { Pane().NavigatePlaceholder(ContentDir()); }
+    // Writes a generated page into the content folder and loads it in a pane. Where the file
+    // cannot be written the page goes into the document, and the user is told why. True when
+    // the page loads.
+    bool ShowGeneratedPage(TBrowserPane& pane, QStringView relativePath, const std::string& page);
 
     void FormShow() override;
     void FormHide() override;

@@ -9,8 +9,6 @@
 #include "uChHtmlView21.h"
 #include "uFunctions.h"
 
-#include <QSaveFile>
-
 #include <string>
 
 namespace {
@@ -106,19 +104,8 @@ bool TfChHtmlView::GeneratePage(int group)
         Browser().Navigate(ContentPath::Join(ContentDir(), kNothingFoundPage));
         return true;
     }
-    const std::string page = SortResultPage(Host().Selection, TPageAddresses(ContentDir()));
-    QSaveFile file(ContentPath::Join(ContentDir(), kResultPage));
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(page.data(), qint64(page.size())) == qint64(page.size()) && file.commit()) {
-        Browser().Navigate(file.fileName());
-        return true;
-    }
-    // The user still sees the result, from the document, and learns why the file is missing.
-    Browser().WritePage(
-        page, [this](bool) { Pane().Scrolling().UpdateScrollRange([this] { Invalidate(); }); });
-    Dialogs().ShowError(
-        this, QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString()));
-    return false;
+    return ShowGeneratedPage(Pane(), kResultPage,
+                             SortResultPage(Host().Selection, TPageAddresses(ContentDir())));
 }
 
 void TfChHtmlView::BringToView()
