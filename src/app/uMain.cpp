@@ -7,6 +7,7 @@
 #include "Placement.h"
 #include "PopUps.h"
 #include "uChHtmlView.h"
+#include "uChHtmlViewInfo.h"
 #include "uChHtmlViewInfo1.h"
 #include "uChMessage.h"
 #include "uFunctions.h"
@@ -159,6 +160,10 @@ void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
         break;
     case MinimizeButton:
         showMinimized();
+        break;
+    case QuestButton:
+        if (fChHtmlViewInfo)
+            fChHtmlViewInfo->ShowOnTop();
         break;
     case CloseButton:
         close();

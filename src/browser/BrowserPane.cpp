@@ -65,8 +65,13 @@ TBrowserPane::TBrowserPane(QWidget& window, TSkinWindow& owner, const QString& c
       bar_(MakeBar(setup, owner, contentDir)),
       scrolling_(wb, Bar(), setup.BrowserWidth, rootScrolls, repaint_)
 {
-    Bar().SetMax(kInitialRange);
-    Bar().SetVisible(true);
+    // The standard bar shows from the start; the compact one only once a page needs it.
+    if (setup.BarKind == TScrollBarKind::Standard) {
+        Bar().SetMax(kInitialRange);
+        Bar().SetVisible(true);
+    } else {
+        Bar().SetVisible(false);
+    }
 }
 
 TScrollExBase& TBrowserPane::Bar()
@@ -145,6 +150,15 @@ void TBrowserPane::Key(int key)
         scrolling_.JumpTo(0);
     else if (key == Qt::Key_End)
         scrolling_.JumpTo(kEndPosition);
+}
+
+void TBrowserPane::TakeLoadedPage()
+{
+    scrolling_.UpdateScrollRange([this] {
+        if (Bar().IsVisible())
+            Bar().SetPosition(0);
+        repaint_();
+    });
 }
 
 void TBrowserPane::ShowLoadedPage(const QUrl& url)

@@ -85,6 +85,9 @@ public:
     // After a page load: the bar's range from the page and its thumb at the top (or where an
     // anchor took the page), then the browser shown.
     void ShowLoadedPage(const QUrl& url);
+    // After a page load in a browser that is never hidden: the bar's range from the page and
+    // its thumb at the top.
+    void TakeLoadedPage();
     void NavigatePlaceholder(const QString& contentDir);
 
 private:

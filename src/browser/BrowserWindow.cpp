@@ -54,6 +54,7 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
     for (TBrowserPane& pane : panes_)
         WireBrowser(pane);
     qApp->installEventFilter(this);
+    RunClocksWhileNeeded();
     hide();
 }
 
@@ -216,8 +217,9 @@ void TBrowserWindow::RunClocksWhileNeeded()
 {
     const bool holding = std::any_of(panes_.begin(), panes_.end(),
                                      [](const TBrowserPane& pane) { return pane.IsHolding(); });
-    Timer1.SetRunning(holding || !HintArmed);
-    timer.SetRunning(holding || !HintArmed);
+    const bool needed = setup_.HasClocks && (holding || !HintArmed);
+    Timer1.SetRunning(needed);
+    timer.SetRunning(needed);
 }
 
 bool TBrowserWindow::eventFilter(QObject* watched, QEvent* event)

@@ -15,6 +15,7 @@ struct TBrowserWindowSetup {
     std::vector<TBrowserPaneSetup> Panes; // the first one's page takes the keys and the commands
     bool PageCommands;                    // save, print and copy act on this window's page
     bool HidesContextOnPress;             // a press anywhere hides the context pop-up
+    bool HasClocks = true;                // press-and-hold repeats and hints come back after a move
 };
 
 // A window with one page browser beside the standard bar, whose page the pop-up's commands for

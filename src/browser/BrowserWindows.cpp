@@ -3,11 +3,13 @@
 #include "uChHtmlView.h"
 #include "uChHtmlView12.h"
 #include "uChHtmlView21.h"
+#include "uChHtmlViewInfo.h"
 #include "uChHtmlViewInfo1.h"
 
 #include <array>
 
 TfChHtmlView* fChHtmlView = nullptr;
+TfChHtmlViewInfo* fChHtmlViewInfo = nullptr;
 TfChHtmlViewInfo1* fChHtmlViewInfo1 = nullptr;
 TfChHtmlView21* fChHtmlView21 = nullptr;
 TfChHtmlView12* fChHtmlView12 = nullptr;
@@ -31,6 +33,8 @@ constexpr TBrowserWindowEntry Entry(const char16_t* framePicture,
 const std::array kBrowserWindows = {
     Entry<TfChHtmlView, &fChHtmlView>(u"\\design\\windows\\childs\\fon_2.jpg",
                                       TContextTarget::Catalogue, true),
+    Entry<TfChHtmlViewInfo, &fChHtmlViewInfo>(u"\\design\\windows\\search\\fon_search.jpg",
+                                              TContextTarget::Search, true),
     Entry<TfChHtmlViewInfo1, &fChHtmlViewInfo1>(u"\\design\\windows\\childs\\fon_about.jpg",
                                                 TContextTarget::Information, true),
     Entry<TfChHtmlView21, &fChHtmlView21>(u"\\design\\windows\\childs\\fon_2_1.jpg", std::nullopt,

@@ -10,10 +10,12 @@ class TBrowserWindow;
 class TfChHtmlView;
 class TfChHtmlView12;
 class TfChHtmlView21;
+class TfChHtmlViewInfo;
 class TfChHtmlViewInfo1;
 
 // The program-wide references of the browser windows, null until created.
 extern TfChHtmlView* fChHtmlView;
+extern TfChHtmlViewInfo* fChHtmlViewInfo;
 extern TfChHtmlViewInfo1* fChHtmlViewInfo1;
 extern TfChHtmlView21* fChHtmlView21;
 extern TfChHtmlView12* fChHtmlView12;

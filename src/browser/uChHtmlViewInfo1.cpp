@@ -44,9 +44,5 @@ void TfChHtmlViewInfo1::FormHide()
 
 void TfChHtmlViewInfo1::wbDocumentComplete(TBrowserPane& pane, const QUrl&)
 {
-    pane.Scrolling().UpdateScrollRange([this, &pane] {
-        if (pane.Bar().IsVisible())
-            pane.Bar().SetPosition(0);
-        Invalidate();
-    });
+    pane.TakeLoadedPage();
 }

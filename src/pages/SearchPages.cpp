@@ -112,7 +112,7 @@ std::string SearchResultPage(const TVelmoraDataArray& hits, TSearchLayout layout
     return page;
 }
 
-std::string HistoryPage(const std::vector<std::string>& queries, const TPageAddresses& addresses)
+std::string HistoryPage(const THistoryArray& history, const TPageAddresses& addresses)
 {
     std::string page;
     AppendPageHead(page);
@@ -120,11 +120,11 @@ std::string HistoryPage(const std::vector<std::string>& queries, const TPageAddr
                BodyWithBackground("margin:0px;", u"\\design\\windows\\childs\\images\\bg_sh.jpg",
                                   addresses));
     AppendLine(page, R"(<ul style="padding:0px;margin:0px;margin-left:20px;">)");
-    for (size_t h = queries.size(); h-- > 0;)
+    for (size_t h = history.size(); h-- > 0;)
         AppendLine(page, R"(<a style='font-family:"Warnock Pro"; line-height: 21px; )"
                          R"(font-size:14px; font-weight: normal; text-decoration:underline; )"
                          R"(color:#ffffff' href=">>)" +
-                             std::to_string(h) + R"("><li>)" + Escaped(queries[h]) + "</a>");
+                             std::to_string(h) + R"("><li>)" + Escaped(history[h].Query) + "</a>");
     AppendLine(page, "</ul>&nbsp");
     AppendLine(page, "</table>");
     AppendLine(page, "</BODY></HTML>");

@@ -14,6 +14,12 @@ enum class TSearchLayout { TextList, Cards };
 std::string SearchResultPage(const TVelmoraDataArray& hits, TSearchLayout layout,
                              const TPageAddresses& addresses);
 
+// One search the user made: the query as typed, letter case kept.
+struct THistory {
+    std::string Query;
+};
+using THistoryArray = std::vector<THistory>;
+
 // historyresult.htm: every query made so far, newest first, each linking to its entry. A query
 // is what the user typed; it is written as text, never as markup.
-std::string HistoryPage(const std::vector<std::string>& queries, const TPageAddresses& addresses);
+std::string HistoryPage(const THistoryArray& history, const TPageAddresses& addresses);

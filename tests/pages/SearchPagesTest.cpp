@@ -51,9 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HistoryPageTest, ListsTheQueriesNewestFirstAsTheTextTyped)
 {
-    const std::vector<std::string> queries = {Win1251::FromUtf8("роза"),
-                                              R"(<img src=x onerror=alert(1)> &amp; "q")"};
-    EXPECT_EQ(HistoryPage(queries, TPageAddresses(kContentDir)),
+    const THistoryArray history = {{Win1251::FromUtf8("роза")},
+                                   {R"(<img src=x onerror=alert(1)> &amp; "q")"}};
+    EXPECT_EQ(HistoryPage(history, TPageAddresses(kContentDir)),
               Expected("historyresult-2-queries.htm"));
 }
 

@@ -22,6 +22,7 @@ void WindowsFixture::StartWindows(bool browserWindows)
         program_->CreateBrowserWindows();
         info_ = fChHtmlViewInfo1;
         catalogue_ = fChHtmlView;
+        search_ = fChHtmlViewInfo;
         workPage_ = fChHtmlView21;
         largePicture_ = fChHtmlView12;
         context_ = fChContext;
@@ -61,7 +62,8 @@ void WindowsFixture::WaitForPage(TBrowserWindow& window, const QString& fileName
 {
     ASSERT_TRUE(WaitFor(
         [&] {
-            return window.Browser().Url().fileName() == fileName && window.Browser().IsVisible();
+            return window.Browser().Url().fileName() == fileName && window.Browser().IsVisible() &&
+                   window.Browser().HasDocument();
         },
         15000))
         << "the page did not show: " << fileName.toStdString() << ", the browser is on "

@@ -7,6 +7,7 @@
 #include "uChHtmlView.h"
 #include "uChHtmlView12.h"
 #include "uChHtmlView21.h"
+#include "uChHtmlViewInfo.h"
 #include "uChHtmlViewInfo1.h"
 #include "uChMessage.h"
 #include "uEmbeddedWB.h"
@@ -68,6 +69,7 @@ protected:
     TfChHtmlViewInfo1* info_ = nullptr;
     TfChContext* context_ = nullptr;
     TfChHtmlView* catalogue_ = nullptr;
+    TfChHtmlViewInfo* search_ = nullptr;
     TfChHtmlView21* workPage_ = nullptr;
     TfChHtmlView12* largePicture_ = nullptr;
 

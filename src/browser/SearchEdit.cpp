@@ -1,0 +1,32 @@
+#include "SearchEdit.h"
+
+namespace {
+
+constexpr QRect kGeometry(682, 83, 141, 17);
+constexpr QColor kBackground(0x8A, 0x14, 0x14);
+constexpr int kFontPixels = 13;
+
+} // namespace
+
+const QString TSearchEdit::Placeholder = QStringLiteral("string for search");
+
+TSearchEdit::TSearchEdit(QWidget& window) : QLineEdit(Placeholder, &window)
+{
+    setGeometry(kGeometry);
+    setFrame(false);
+    QFont font(QStringLiteral("Warnock Pro"));
+    font.setPixelSize(kFontPixels);
+    setFont(font);
+    QPalette colours = palette();
+    // The text takes the colour a window's background has, light on the dark red.
+    colours.setColor(QPalette::Text, palette().color(QPalette::Base));
+    colours.setColor(QPalette::Base, kBackground);
+    setPalette(colours);
+}
+
+void TSearchEdit::focusInEvent(QFocusEvent* event)
+{
+    if (text() == Placeholder)
+        clear();
+    QLineEdit::focusInEvent(event);
+}

@@ -1,0 +1,162 @@
+#include "uChHtmlViewInfo.h"
+
+#include "BrowserWindows.h"
+#include "ContentPath.h"
+#include "PageAddresses.h"
+#include "SearchEdit.h"
+#include "Win1251.h"
+#include "uChHtmlView21.h"
+#include "uFunctions.h"
+
+namespace {
+
+constexpr int kResultWidth = 613;
+constexpr int kHistoryWidth = 153;
+
+// No clocks: the window has neither press-and-hold repeat nor hints coming back after a move.
+const TBrowserWindowSetup kSetup = {
+    .Panes =
+        {
+            {
+                .BrowserGeometry = QRect(41, 53, 614, 476),
+                .ScrollSection = "wb_vscroll",
+                .BarKind = TScrollBarKind::Standard,
+                .BrowserWidth = kResultWidth,
+                .ContextTarget = TContextTarget::Search,
+            },
+            {
+                .BrowserGeometry = QRect(676, 143, kHistoryWidth, 351),
+                .ScrollSection = "wb_vscroll_sh",
+                .BarKind = TScrollBarKind::Compact,
+                .BrowserWidth = kHistoryWidth,
+                .ContextTarget = std::nullopt,
+            },
+        },
+    .PageCommands = true,
+    .HidesContextOnPress = true,
+    .HasClocks = false,
+};
+
+// The search buttons, by index; the two layout buttons share their place.
+enum TSearchButton { SearchButton = 0, CardsButton = 1, TextButton = 2 };
+constexpr std::array<std::string_view, 3> kSearchSections = {"search_btn", "s_image", "s_text"};
+
+// The shortest query searched, in characters.
+constexpr size_t kShortestQuery = 2;
+
+constexpr QPoint kHeadingPlace(29, 5);
+constexpr std::u16string_view kResultPage = u"\\html\\searchresult.htm";
+constexpr std::u16string_view kHistoryPage = u"\\html\\historyresult.htm";
+constexpr std::u16string_view kNothingFoundPage = u"\\html\\search.htm";
+constexpr std::u16string_view kNoHistoryPage = u"\\html\\search1.htm";
+constexpr std::u16string_view kPlaceholderPage = u"\\html\\notfound_s.html";
+
+QImage LoadPicture(const QString& contentDir, QStringView relativePath)
+{
+    QImage picture;
+    LoadJpegBitmap(ContentPath::Join(contentDir, relativePath), picture);
+    return picture;
+}
+
+} // namespace
+
+TfChHtmlViewInfo::TfChHtmlViewInfo(const TBrowserHost& host)
+    : TBrowserWindow(host, kSetup), searchButtons_(*this, host.ContentDir),
+      edSearch(new TSearchEdit(*this)),
+      cardsHeading_(
+          LoadPicture(host.ContentDir, u"\\design\\windows\\search\\images\\h_image.jpg")),
+      textHeading_(LoadPicture(host.ContentDir, u"\\design\\windows\\search\\images\\h_text.jpg")),
+      texts_(host.Works)
+{
+    for (const std::string_view section : kSearchSections)
+        searchButtons_.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
+    // Both browsers show whatever page they have; they are never hidden.
+    Results().Browser().Show();
+    HistoryPane().Browser().Show();
+    Results().Links = {.Work = [](int index) { OpenWork(fChHtmlView21, index); },
+                       .Entry = [this](int index) { Replay(index); }};
+    HistoryPane().Links = {.Work = {}, .Entry = [this](int index) { Replay(index); }};
+    connect(edSearch, &QLineEdit::returnPressed, this,
+            [this] { Guarded([this] { RunSearch(edSearch->text()); }); });
+}
+
+void TfChHtmlViewInfo::RunSearch(const QString& query)
+{
+    const std::string typed = Win1251::FromUnicode(query);
+    if (typed.size() < kShortestQuery || query == TSearchEdit::Placeholder)
+        return;
+    const TPageAddresses addresses(ContentDir());
+    if (!Replaying) {
+        History.push_back({typed});
+        // A history that cannot be written stops the search; the entry stays.
+        if (!ShowGeneratedPage(HistoryPane(), kHistoryPage, HistoryPage(History, addresses)))
+            return;
+    }
+    Host().Selection = texts_.Find(Host().Works, typed);
+    if (Host().Selection.empty()) {
+        Results().Browser().Navigate(ContentPath::Join(ContentDir(), kNothingFoundPage));
+        return;
+    }
+    const TSearchLayout layout = ShowAsText ? TSearchLayout::TextList : TSearchLayout::Cards;
+    ShowGeneratedPage(Results(), kResultPage,
+                      SearchResultPage(Host().Selection, layout, addresses));
+}
+
+void TfChHtmlViewInfo::Replay(int index)
+{
+    if (index < 0 || size_t(index) >= History.size())
+        return;
+    Replaying = true;
+    edSearch->setText(Win1251::ToUnicode(History[size_t(index)].Query));
+    RunSearch(edSearch->text());
+    Replaying = false;
+}
+
+void TfChHtmlViewInfo::ButtonsReleased(QPoint point)
+{
+    switch (searchButtons_.FindButtonAt(point)) {
+    case SearchButton:
+        RunSearch(edSearch->text());
+        break;
+    case CardsButton:
+        // Takes effect at the next search; the page shown stays.
+        ShowAsText = !PaintedAsText;
+        break;
+    default:
+        break;
+    }
+    TBrowserWindow::ButtonsReleased(point);
+}
+
+// The group shows the button for the other layout, the heading names the current one.
+void TfChHtmlViewInfo::PaintLayers(QPainter& canvas)
+{
+    const std::span<const TButtonEx> buttons = searchButtons_.Buttons();
+    buttons[SearchButton].Draw(canvas);
+    buttons[ShowAsText ? CardsButton : TextButton].Draw(canvas);
+    canvas.drawImage(kHeadingPlace, ShowAsText ? textHeading_ : cardsHeading_);
+    PaintedAsText = ShowAsText;
+}
+
+// The oldest query runs again; the result browser ends on its placeholder all the same.
+void TfChHtmlViewInfo::FormShow()
+{
+    raise();
+    CentreInMainWindow();
+    if (!History.empty())
+        Replay(0);
+    else
+        HistoryPane().Browser().Navigate(ContentPath::Join(ContentDir(), kNoHistoryPage));
+    Results().Browser().Navigate(ContentPath::Join(ContentDir(), kPlaceholderPage));
+}
+
+void TfChHtmlViewInfo::FormHide()
+{
+    if (Results().Bar().IsVisible())
+        Results().Bar().SetPosition(0);
+}
+
+void TfChHtmlViewInfo::wbDocumentComplete(TBrowserPane& pane, const QUrl&)
+{
+    pane.TakeLoadedPage();
+}

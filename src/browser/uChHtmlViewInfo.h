@@ -1,0 +1,48 @@
+#pragma once
+
+#include "BrowserWindow.h"
+#include "SearchPages.h"
+#include "TextSearch.h"
+
+#include <QImage>
+
+class TSearchEdit;
+
+// The search and history window: a query searches the texts of every work; the hits become the
+// Selection and a result page, as a text list or as cards; every new query joins the history
+// beside it, whose entries run their query again.
+class TfChHtmlViewInfo : public TBrowserWindow {
+public:
+    explicit TfChHtmlViewInfo(const TBrowserHost& host);
+
+    // Searches for a query as typed; one shorter than two characters, or the edit's
+    // placeholder, changes nothing.
+    void RunSearch(const QString& query);
+
+    THistoryArray History;     // the queries in the order they were made
+    bool Replaying = false;    // a query runs again: the history stays as it is
+    bool ShowAsText = true;    // the next result page is a text list, else cards
+    bool PaintedAsText = true; // the layout the last paint showed
+
+    TSearchEdit& SearchEdit() { return *edSearch; }
+
+protected:
+    std::vector<TMainMenuEx*> ButtonGroups() override { return {&searchButtons_}; }
+    void ButtonsReleased(QPoint point) override;
+    void PaintLayers(QPainter& canvas) override;
+    void FormShow() override;
+    void FormHide() override;
+    void wbDocumentComplete(TBrowserPane& pane, const QUrl& url) override;
+
+private:
+    TBrowserPane& Results() { return Pane(0); }
+    TBrowserPane& HistoryPane() { return Pane(1); }
+    // Runs history entry index again; one outside the history does nothing.
+    void Replay(int index);
+
+    TMainMenuEx searchButtons_;
+    TSearchEdit* edSearch; // owned by the window as its child
+    QImage cardsHeading_;
+    QImage textHeading_;
+    const TSearchTexts texts_;
+};

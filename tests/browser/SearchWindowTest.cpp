@@ -1,0 +1,231 @@
+#include "EventWait.h"
+#include "PageAddresses.h"
+#include "SearchEdit.h"
+#include "SearchPages.h"
+#include "TestFiles.h"
+#include "TextSearch.h"
+#include "WindowsFixture.h"
+#include "WorkBuilder.h"
+
+#include <QDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+
+class SearchWindowTest : public BrowserWindowFixture {
+protected:
+    TEmbeddedWB& Results() { return search_->Browser(); }
+
+    // The hits a search for the query must give.
+    TVelmoraDataArray HitsOf(const char* utf8Query) const
+    {
+        return TSearchTexts(main_->Works).Find(main_->Works, Win1251::FromUtf8(utf8Query));
+    }
+
+    // Types the query into the edit and presses Enter.
+    void Search(const char* utf8Query)
+    {
+        search_->SearchEdit().setText(QString::fromUtf8(utf8Query));
+        QTest::keyClick(&search_->SearchEdit(), Qt::Key_Return);
+    }
+
+    std::string Written(const char* page) const
+    {
+        return TestFiles::Read(content_.Path(QStringLiteral("html/") + page));
+    }
+
+    std::vector<std::string> Queries() const
+    {
+        std::vector<std::string> queries;
+        for (const THistory& entry : search_->History)
+            queries.push_back(Win1251::ToUnicode(entry.Query).toStdString());
+        return queries;
+    }
+
+    // Follows a link of the result page as a click does.
+    void FollowLink(TEmbeddedWB& browser, const char* href)
+    {
+        browser.View().page()->runJavaScript(QStringLiteral("location.href = '%1'").arg(href));
+    }
+};
+
+struct QueryCase {
+    const char* name;
+    const char* query;
+    bool searched;
+};
+
+class Queries : public SearchWindowTest, public testing::WithParamInterface<QueryCase> {};
+
+TEST_P(Queries, ShorterThanTwoCharactersOrThePlaceholderChangeNothing)
+{
+    main_->Selection = {main_->Works.front()};
+    Search(GetParam().query);
+    EXPECT_EQ(search_->History.size(), GetParam().searched ? 1u : 0u);
+    if (GetParam().searched)
+        EXPECT_EQ(FileNames(main_->Selection), FileNames(HitsOf(GetParam().query)));
+    else
+        EXPECT_EQ(FileNames(main_->Selection), FileNames({main_->Works.front()}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Queries,
+    testing::Values(QueryCase{"OneCharacterIsIgnored", "а", false},
+                    QueryCase{"NothingIsIgnored", "", false},
+                    QueryCase{"TwoCharactersSearch", "ро", true},
+                    QueryCase{"ThePlaceholderIsIgnored", "string for search", false},
+                    QueryCase{"ThePlaceholderInOtherCaseIsSearched", "String for search", true}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+TEST_F(SearchWindowTest, ASearchWritesItsHitsAndTheHistoryNewestFirst)
+{
+    Search("роза");
+    Search("РОЗА");
+    const TVelmoraDataArray hits = HitsOf("роза");
+    ASSERT_FALSE(hits.empty());
+    EXPECT_EQ(FileNames(main_->Selection), FileNames(hits));
+    EXPECT_EQ(FileNames(HitsOf("РОЗА")), FileNames(hits)) << "both sides are upper-cased";
+    const TPageAddresses addresses(main_->ContentDir);
+    EXPECT_EQ(Written("searchresult.htm"),
+              SearchResultPage(hits, TSearchLayout::TextList, addresses));
+    EXPECT_EQ(Written("historyresult.htm"), HistoryPage(search_->History, addresses));
+    EXPECT_EQ(Queries(), (std::vector<std::string>{"роза", "РОЗА"}));
+    WaitForPage(*search_, "searchresult.htm");
+}
+
+TEST_F(SearchWindowTest, ASearchWithoutHitsIsRecordedAndShowsTheNothingFoundPage)
+{
+    Search("роза");
+    const std::string before = Written("searchresult.htm");
+    Search("нет такого слова");
+    EXPECT_TRUE(main_->Selection.empty());
+    EXPECT_EQ(search_->History.size(), 2u);
+    EXPECT_EQ(Written("searchresult.htm"), before);
+    EXPECT_TRUE(WaitFor([&] { return Results().Url().fileName() == "search.htm"; }, 10000));
+}
+
+TEST_F(SearchWindowTest, AHistoryLinkRunsItsQueryAgainInTheLayoutChosenNow)
+{
+    search_->show();
+    Search("роза");
+    Search("бархат");
+    WaitForPage(*search_, "searchresult.htm");
+    search_->ShowAsText = false;
+    FollowLink(Results(), "%3E%3E0");
+    ASSERT_TRUE(WaitFor([&] { return search_->SearchEdit().text() == "роза"; }, 10000));
+    EXPECT_EQ(search_->History.size(), 2u) << "a replay adds no entry";
+    EXPECT_EQ(FileNames(main_->Selection), FileNames(HitsOf("роза")));
+    EXPECT_EQ(Written("searchresult.htm"), SearchResultPage(main_->Selection, TSearchLayout::Cards,
+                                                            TPageAddresses(main_->ContentDir)));
+    EXPECT_EQ(Written("historyresult.htm"),
+              HistoryPage(search_->History, TPageAddresses(main_->ContentDir)))
+        << "a replay leaves the history page";
+}
+
+TEST_F(SearchWindowTest, TheLayoutButtonTakesEffectAtTheNextSearch)
+{
+    search_->show();
+    Search("роза");
+    const std::string listed = Written("searchresult.htm");
+    (void)search_->grab(); // the paint that shows the text list's button
+    Click(*search_, "s_image");
+    EXPECT_FALSE(search_->ShowAsText);
+    EXPECT_EQ(Written("searchresult.htm"), listed) << "the page shown is not rebuilt";
+    Search("роза");
+    EXPECT_EQ(Written("searchresult.htm"), SearchResultPage(main_->Selection, TSearchLayout::Cards,
+                                                            TPageAddresses(main_->ContentDir)));
+    (void)search_->grab();
+    Click(*search_, "s_image");
+    EXPECT_TRUE(search_->ShowAsText);
+}
+
+TEST_F(SearchWindowTest, ShowingAgainRunsTheOldestQueryAndEndsOnThePlaceholder)
+{
+    search_->show();
+    Search("роза");
+    Search("бархат");
+    search_->hide();
+    search_->show();
+    EXPECT_EQ(search_->SearchEdit().text(), "роза");
+    EXPECT_EQ(FileNames(main_->Selection), FileNames(HitsOf("роза")));
+    EXPECT_EQ(search_->History.size(), 2u);
+    EXPECT_TRUE(WaitFor([&] { return Results().Url().fileName() == "notfound_s.html"; }, 10000));
+}
+
+TEST_F(SearchWindowTest, TheQuestButtonShowsTheWindowWithAnEmptyHistoryPage)
+{
+    QTest::mouseClick(main_, Qt::LeftButton, {}, content_.ButtonBounds("quest").center());
+    ASSERT_TRUE(search_->isVisible());
+    EXPECT_TRUE(
+        WaitFor([&] { return search_->Browser().Url().fileName() == "notfound_s.html"; }, 10000));
+}
+
+TEST_F(SearchWindowTest, ATypedQueryIsWrittenAsTextAndRunsNothing)
+{
+    search_->show();
+    Search("<img src=x onerror=\"document.title='ran'\">");
+    const std::string history = Written("historyresult.htm");
+    EXPECT_NE(history.find("&lt;img src=x onerror=&quot;document.title='ran'&quot;&gt;"),
+              std::string::npos);
+    EXPECT_EQ(history.find("<img src=x"), std::string::npos);
+}
+
+TEST_F(SearchWindowTest, AHistoryThatCannotBeWrittenIsToldAndTheSearchStops)
+{
+    ASSERT_TRUE(QDir().mkpath(content_.Path("html/historyresult.htm")));
+    main_->Selection = {main_->Works.front()};
+    Search("роза");
+    ASSERT_FALSE(content_.Dialogs.Errors.isEmpty());
+    EXPECT_TRUE(content_.Dialogs.Errors.last().contains("historyresult.htm"));
+    EXPECT_EQ(search_->History.size(), 1u) << "the entry stays";
+    EXPECT_EQ(FileNames(main_->Selection), FileNames({main_->Works.front()}));
+}
+
+TEST_F(SearchWindowTest, ThePlaceholderGoesWhenTheEditTakesTheFocusAndOtherTextStays)
+{
+    search_->show();
+    TSearchEdit& edit = search_->SearchEdit();
+    ASSERT_EQ(edit.text(), TSearchEdit::Placeholder);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(&edit, &focusIn);
+    EXPECT_EQ(edit.text(), "");
+    edit.setText("string for search ");
+    QCoreApplication::sendEvent(&edit, &focusIn);
+    EXPECT_EQ(edit.text(), "string for search ");
+}
+
+struct LinkCase {
+    const char* name;
+    int entry;
+};
+
+class OutOfRangeEntries : public SearchWindowTest, public testing::WithParamInterface<LinkCase> {};
+
+TEST_P(OutOfRangeEntries, RunNothing)
+{
+    search_->show();
+    Search("роза");
+    WaitForPage(*search_, "searchresult.htm");
+    const std::string history = Written("historyresult.htm");
+    std::vector<bool> cancelled;
+    const auto decide = Results().BeforeNavigate;
+    Results().BeforeNavigate = [&](const QUrl& url) {
+        cancelled.push_back(decide(url));
+        return cancelled.back();
+    };
+    FollowLink(Results(), QString("%3E%3E%1").arg(GetParam().entry).toUtf8().constData());
+    ASSERT_TRUE(WaitFor([&] { return !cancelled.empty(); }, 10000));
+    EXPECT_TRUE(cancelled.front()) << "an entry link never navigates";
+    EXPECT_EQ(search_->SearchEdit().text(), "роза");
+    EXPECT_EQ(search_->History.size(), 1u);
+    EXPECT_EQ(Written("historyresult.htm"), history);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OutOfRangeEntries,
+                         testing::Values(LinkCase{"JustPastTheEnd", 1},
+                                         LinkCase{"FarPastTheEnd", 1000}),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+} // namespace
