@@ -183,6 +183,27 @@ TEST_F(SearchWindowTest, AHistoryThatCannotBeWrittenIsToldAndTheSearchStops)
     EXPECT_EQ(FileNames(main_->Selection), FileNames({main_->Works.front()}));
 }
 
+TEST_F(SearchWindowTest, AResultPageThatCannotBeWrittenIsToldAndShownFromTheDocument)
+{
+    ASSERT_TRUE(QDir().mkpath(content_.Path("html/searchresult.htm")));
+    search_->show();
+    WaitForPage(*search_, "notfound_s.html");
+    Search("роза");
+    ASSERT_FALSE(content_.Dialogs.Errors.isEmpty());
+    EXPECT_TRUE(content_.Dialogs.Errors.last().contains("searchresult.htm"));
+    EXPECT_EQ(FileNames(main_->Selection), FileNames(HitsOf("роза"))) << "the hits are kept";
+    const std::string page = SearchResultPage(main_->Selection, TSearchLayout::TextList,
+                                              TPageAddresses(main_->ContentDir));
+    const QString saved = content_.Path("saved.htm");
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return Results().SaveSource(saved) == TSaveResult::Saved &&
+                   TestFiles::Read(saved) == page;
+        },
+        10000))
+        << "the page is not in the document";
+}
+
 TEST_F(SearchWindowTest, ThePlaceholderGoesWhenTheEditTakesTheFocusAndOtherTextStays)
 {
     search_->show();

@@ -41,6 +41,21 @@ INSTANTIATE_TEST_SUITE_P(
                         Hit("e", "Ёлка", "Mira Tallis"), Hit("f", "Amber", "Vesna Korlan"),
                         Hit("g", "Coral", "Ilna Dravec"), Hit("h", "Dune", "Tova Renquist"),
                         Hit("i", "Ember", "Mira Tallis"), Hit("j", "Frost", "Vesna Korlan")}},
+        SearchPageCase{"OneCardStandsLeftAndTheRightCellIsEmpty",
+                       "searchresult-cards-1-hit.htm",
+                       TSearchLayout::Cards,
+                       {Hit("tova-7", "Solo", "", "низкая", 100)}},
+        SearchPageCase{
+            "TwoCardsOneInEachColumnTimeZeroWritten",
+            "searchresult-cards-2-hits.htm",
+            TSearchLayout::Cards,
+            {Hit("tova-7", "Solo", "", "низкая", 100), Hit("mira-2", "Coral", "", "высокая", 0)}},
+        SearchPageCase{"FiveCardsSplitThreeAndTwo",
+                       "searchresult-cards-5-hits.htm",
+                       TSearchLayout::Cards,
+                       {Hit("a-1", "One", "", "высокая", 10), Hit("a-2", "Two", "", "Высокая", 0),
+                        Hit("a-3", "Three", "", "средняя", 30),
+                        Hit("a-4", "Four", "", "низкая", 40), Hit("a-5", "Five", "", "-", 50)}},
         SearchPageCase{"ThreeHitsAsCardsSplitTwoAndOneWithTheSearchCardsBytes",
                        "searchresult-cards-3-hits.htm",
                        TSearchLayout::Cards,
@@ -48,6 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
                         Hit("ilna-3", "Velvet", "", "-"),
                         Hit("vesna-2", "Роза", "", "средняя", 10)}}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+TEST(HistoryPageTest, KeepsEqualQueriesAsTwoEntries)
+{
+    const THistoryArray history = {{Win1251::FromUtf8("Лак")}, {Win1251::FromUtf8("Лак")}};
+    EXPECT_EQ(HistoryPage(history, TPageAddresses(kContentDir)),
+              Expected("historyresult-2-equal-queries.htm"));
+}
 
 TEST(HistoryPageTest, ListsTheQueriesNewestFirstAsTheTextTyped)
 {
