@@ -39,10 +39,6 @@ press_and_time() {
     sleep 0.1
     "$probe" "$3" "$4" "${5:-}" 60000 || fail "nothing changed on screen at $3,$4"
 }
-button_point() { # X Y SECTION: the middle of a skin button of a window at X, Y
-    echo $(($1 + $(ini_value "$APP/buttons.ini" "$3" bnd_x) + $(ini_value "$APP/buttons.ini" "$3" bnd_w) / 2)) \
-        $(($2 + $(ini_value "$APP/buttons.ini" "$3" bnd_y) + $(ini_value "$APP/buttons.ini" "$3" bnd_h) / 2))
-}
 median() { tr ' ' '\n' | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 started=$(now_ms)
@@ -67,7 +63,7 @@ pss_kb=$(tree_pss "$VELMORA_PID")
 
 zoom_ms=()
 for _ in 1 2 3; do
-    zoom_ms+=("$(press_and_time $(button_point "$mainX" "$mainY" zoom) "$marginX" "$marginY" "$page_background")")
+    zoom_ms+=("$(press_and_time $(button_centre "$mainX" "$mainY" zoom) "$marginX" "$marginY" "$page_background")")
     click_button "$childX" "$childY" close_2_1
     sleep 1
 done
@@ -91,7 +87,7 @@ cardX=$((childX + 42 + 60)) cardY=$((childY + 52 + 60))
 for tab in param_3 param_1 param_3 param_1 param_3; do
     click_button "$childX" "$childY" "$tab"
     sleep 0.3
-    show_ms+=("$(press_and_time $(button_point "$childX" "$childY" button_show) "$cardX" "$cardY")")
+    show_ms+=("$(press_and_time $(button_centre "$childX" "$childY" button_show) "$cardX" "$cardY")")
     sleep 0.5
 done
 

@@ -8,26 +8,9 @@ start_xserver 1280x1024
 install_copy "$1"
 printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
 
-# jpeg_pixel FILE X Y: a picture's colour at a point, as "R G B".
-jpeg_pixel() {
-    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]' info:-
-}
 # shows_picture SHOT X Y FILE PX PY: the screen shows the picture's point PX, PY at X, Y.
 shows_picture() {
     near $(pixel_at "$1" "$2" "$3") $(jpeg_pixel "$4" "$5" "$6")
-}
-# wait_for_picture NAME X Y FILE PX PY: screenshots NAME until it shows the picture there.
-wait_for_picture() {
-    local deadline=$((SECONDS + 10))
-    until screenshot "$1" && shows_picture "$1" "$2" "$3" "$4" "$5" "$6"; do
-        [ $SECONDS -le $deadline ] || return 1
-        sleep 0.1
-    done
-}
-# button_centre X Y SECTION: the middle of a skin button of a window at X, Y.
-button_centre() {
-    echo $(($1 + $(ini_value "$APP/buttons.ini" "$3" bnd_x) + $(ini_value "$APP/buttons.ini" "$3" bnd_w) / 2)) \
-        $(($2 + $(ini_value "$APP/buttons.ini" "$3" bnd_y) + $(ini_value "$APP/buttons.ini" "$3" bnd_h) / 2))
 }
 # The works the result page lists, in its order.
 listed_works() {

@@ -80,11 +80,17 @@ ini_value() {
         }' "$1"
 }
 
+# button_centre WINDOW_X WINDOW_Y SECTION: the middle of a skin button on the screen, as "X Y".
+button_centre() {
+    local ini="$APP/buttons.ini"
+    echo $(($1 + $(ini_value "$ini" "$3" bnd_x) + $(ini_value "$ini" "$3" bnd_w) / 2)) \
+        $(($2 + $(ini_value "$ini" "$3" bnd_y) + $(ini_value "$ini" "$3" bnd_h) / 2))
+}
+
 # click_button WINDOW_X WINDOW_Y SECTION [MOUSE_BUTTON]: clicks the middle of a skin button.
 click_button() {
-    local ini="$APP/buttons.ini"
-    local x=$(( $1 + $(ini_value "$ini" "$3" bnd_x) + $(ini_value "$ini" "$3" bnd_w) / 2 ))
-    local y=$(( $2 + $(ini_value "$ini" "$3" bnd_y) + $(ini_value "$ini" "$3" bnd_h) / 2 ))
+    local x y
+    read -r x y <<<"$(button_centre "$1" "$2" "$3")"
     xdotool mousemove "$x" "$y"
     sleep 0.1
     xdotool click "${4:-1}"
@@ -107,6 +113,21 @@ wait_for_exit() {
 # pixel_at X Y: the colour of a screen pixel as "R G B" from the last screenshot of that name.
 pixel_at() {
     convert "$E2E_SHOTS/$1.png" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]' info:-
+}
+
+# jpeg_pixel FILE X Y: a picture's colour at a point, as "R G B".
+jpeg_pixel() {
+    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]' info:-
+}
+
+# wait_for_picture NAME X Y FILE PX PY: screenshots NAME until the screen shows the picture's
+# point PX, PY at X, Y.
+wait_for_picture() {
+    local deadline=$((SECONDS + 10))
+    until screenshot "$1" && near $(pixel_at "$1" "$2" "$3") $(jpeg_pixel "$4" "$5" "$6"); do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.1
+    done
 }
 
 # region_differs SHOT_A SHOT_B X Y W H: whether a screen region changed between two screenshots.

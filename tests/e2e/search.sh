@@ -8,18 +8,6 @@ start_xserver 1280x1024
 install_copy "$1"
 printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
 
-# jpeg_pixel FILE X Y: a picture's colour at a point, as "R G B".
-jpeg_pixel() {
-    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]' info:-
-}
-# wait_for_picture NAME X Y FILE PX PY: screenshots NAME until it shows the picture's point there.
-wait_for_picture() {
-    local deadline=$((SECONDS + 10))
-    until screenshot "$1" && near $(pixel_at "$1" "$2" "$3") $(jpeg_pixel "$4" "$5" "$6"); do
-        [ $SECONDS -le $deadline ] || return 1
-        sleep 0.1
-    done
-}
 # wait_for_file FILE PATTERN: the file exists and holds the pattern.
 wait_for_file() {
     local deadline=$((SECONDS + 10))
