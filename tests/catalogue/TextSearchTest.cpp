@@ -45,6 +45,51 @@ INSTANTIATE_TEST_SUITE_P(Table, Occurrences,
                                          CountCase{"StopsAtTheLimit", "a", "aaaa", 1, 1}),
                          [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
+struct LongTextCase {
+    const char* name;
+    size_t before; // filler bytes before the pattern
+    const char* pattern;
+    size_t after; // filler bytes after it
+};
+
+class LongTexts : public testing::TestWithParam<LongTextCase> {};
+
+// Texts longer than the sixteen bytes compared at once: the pattern anywhere in a block, across
+// two blocks and in the tail after the last whole block.
+TEST_P(LongTexts, FindThePatternWhereverItStands)
+{
+    const std::string text = std::string(GetParam().before, 'x') + GetParam().pattern +
+                             std::string(GetParam().after, 'x');
+    EXPECT_EQ(CountOccurrences(GetParam().pattern, text), 1) << text;
+    // Its first byte alone is no match where the pattern is longer.
+    const std::string firstByteOnly =
+        std::string(GetParam().before, 'x') + "a" + std::string(GetParam().after + 2, 'x');
+    EXPECT_EQ(CountOccurrences(GetParam().pattern, firstByteOnly),
+              std::string_view(GetParam().pattern).size() == 1 ? 1 : 0)
+        << firstByteOnly;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LongTexts,
+                         testing::Values(LongTextCase{"AtTheStart", 0, "abc", 60},
+                                         LongTextCase{"InTheFirstBlock", 5, "abc", 60},
+                                         LongTextCase{"AcrossTwoBlocks", 14, "abcd", 60},
+                                         LongTextCase{"OneByteInALaterBlock", 37, "a", 40},
+                                         LongTextCase{"InTheTail", 60, "abc", 1},
+                                         LongTextCase{"AtTheVeryEnd", 61, "abcdef", 0},
+                                         LongTextCase{"AsLongAsABlock", 20, "abcdefghijklmnopq",
+                                                      20}),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+TEST(LongTextsCount, RepeatedPatternsAreCountedAcrossBlocks)
+{
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += "ab";
+    EXPECT_EQ(CountOccurrences("ab", text), 40);
+    EXPECT_EQ(CountOccurrences("aba", text), 20) << "without overlapping";
+    EXPECT_EQ(CountOccurrences("ab", text, 3), 3);
+}
+
 // The catalogue the searches below run on, in load order.
 const TVelmoraDataArray& Catalogue()
 {
