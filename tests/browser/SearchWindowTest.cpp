@@ -7,7 +7,9 @@
 #include "WindowsFixture.h"
 #include "WorkBuilder.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -215,6 +217,35 @@ TEST_F(SearchWindowTest, ThePlaceholderGoesWhenTheEditTakesTheFocusAndOtherTextS
     edit.setText("string for search ");
     QCoreApplication::sendEvent(&edit, &focusIn);
     EXPECT_EQ(edit.text(), "string for search ");
+}
+
+// Without clocks a held press on the bar repeats nothing, and nothing wakes the program.
+TEST_F(SearchWindowTest, RunsNoClocksEvenWhileAPressIsHeld)
+{
+    search_->show();
+    QTest::mouseMove(search_, DownArrow());
+    QTest::mousePress(search_, Qt::LeftButton, {}, DownArrow());
+    for (int i = 0; i < 3; ++i)
+        ticks_.Advance(std::chrono::milliseconds(100));
+    EXPECT_EQ(ticks_.RunningClocks(), 0u);
+    QTest::mouseRelease(search_, Qt::LeftButton, {}, DownArrow());
+}
+
+TEST_F(SearchWindowTest, ThePopUpCopiesFromTheResultPage)
+{
+    search_->show();
+    Search("роза");
+    WaitForPage(*search_, "searchresult.htm");
+    Results().View().page()->runJavaScript("document.execCommand('selectAll')");
+    Settle(Results());
+    Results().ShowContextMenu(search_->mapToGlobal(QPoint(200, 200)));
+    ASSERT_TRUE(context_->isVisible());
+    EXPECT_EQ(context_->TargetCode, TContextTarget::Search);
+    main_->activateWindow();
+    QTest::mousePress(context_, Qt::LeftButton, {}, content_.ButtonBounds("context_copy").center());
+    const QString firstName = Win1251::ToUnicode(main_->Selection[0].Name);
+    EXPECT_TRUE(
+        WaitFor([&] { return QGuiApplication::clipboard()->text().contains(firstName); }, 5000));
 }
 
 struct LinkCase {
