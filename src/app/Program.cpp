@@ -48,10 +48,15 @@ void TProgram::CreateBrowserWindows()
 {
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
     for (size_t i = 0; i < windows.size(); ++i)
-        windows[i].Create({*main_, main_->ContentDir, main_->BrowserFrames[i], ticks_, main_->Works,
-                           main_->Selection});
+        windows[i].Create(HostOf(i));
     context_ = std::make_unique<TfChContext>(main_->ContentDir, PageCommandsFor);
     fChContext = context_.get();
+}
+
+TBrowserHost TProgram::HostOf(size_t registryIndex)
+{
+    return {*main_, main_->ContentDir, main_->BrowserFrames[registryIndex],
+            ticks_, main_->Works,      main_->Selection};
 }
 
 void TProgram::ShowMainWindow()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BrowserHost.h"
 #include "TickSource.h"
 
 #include <memory>
@@ -22,6 +23,8 @@ public:
     // The browser windows in their registry's order, then the context pop-up.
     void CreateBrowserWindows();
     void ShowMainWindow();
+    // What the browser window at an index of the registry is made with.
+    TBrowserHost HostOf(size_t registryIndex);
 
 private:
     TTickSource& ticks_;

@@ -14,6 +14,22 @@ const QString kTitleFont = QStringLiteral("Warnock Pro");
 
 } // namespace
 
+TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scrollSection)
+{
+    constexpr int kBrowserWidth = 460;
+    return {
+        .Panes = {{
+            .BrowserGeometry = browserGeometry,
+            .ScrollSection = scrollSection,
+            .BarKind = TScrollBarKind::Standard,
+            .BrowserWidth = kBrowserWidth,
+            .ContextTarget = TContextTarget::Catalogue,
+        }},
+        .PageCommands = false,
+        .HidesContextOnPress = false,
+    };
+}
+
 TWorkWindow::TWorkWindow(const TBrowserHost& host, const TWorkWindowSetup& setup)
     : TBrowserWindow(host, setup.Window), OwnButtons(*this, host.ContentDir), workSetup_(setup)
 {

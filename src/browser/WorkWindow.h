@@ -14,6 +14,10 @@ constexpr QRect EdgesRect(int left, int top, int right, int bottom)
     return {left, top, right - left, bottom - top};
 }
 
+// The browser of a work window: its page is 460 wide, and the pop-up over it acts on the
+// catalogue's page.
+TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scrollSection);
+
 // What tells the two work windows apart, beside their browser.
 struct TWorkWindowSetup {
     TBrowserWindowSetup Window;

@@ -5,22 +5,9 @@
 
 namespace {
 
-constexpr int kBrowserWidth = 460;
-
 // Its browser stands beyond the window's right edge: the window never shows a page.
 const TWorkWindowSetup kSetup = {
-    .Window =
-        {
-            .Panes = {{
-                .BrowserGeometry = QRect(1063, 49, 42, 40),
-                .ScrollSection = "wb_vscroll",
-                .BarKind = TScrollBarKind::Standard,
-                .BrowserWidth = kBrowserWidth,
-                .ContextTarget = TContextTarget::Catalogue,
-            }},
-            .PageCommands = false,
-            .HidesContextOnPress = false,
-        },
+    .Window = WorkBrowserSetup(QRect(1063, 49, 42, 40), "wb_vscroll"),
     .OwnButtons = {"L1param_1", "L1param_2", "L1param_3"},
     .PictureFolder = u"\\images\\big\\",
     .PictureRect = EdgesRect(135, 73, 714, 507),

@@ -5,21 +5,8 @@
 
 namespace {
 
-constexpr int kBrowserWidth = 460;
-
 const TWorkWindowSetup kSetup = {
-    .Window =
-        {
-            .Panes = {{
-                .BrowserGeometry = QRect(37, 47, kBrowserWidth, 486),
-                .ScrollSection = "wb_vscroll_L21",
-                .BarKind = TScrollBarKind::Standard,
-                .BrowserWidth = kBrowserWidth,
-                .ContextTarget = TContextTarget::Catalogue,
-            }},
-            .PageCommands = false,
-            .HidesContextOnPress = false,
-        },
+    .Window = WorkBrowserSetup(QRect(37, 47, 460, 486), "wb_vscroll_L21"),
     .OwnButtons = {"L2param_1"},
     .PictureFolder = u"\\images\\middle\\",
     .PictureRect = EdgesRect(542, 65, 802, 489),

@@ -31,12 +31,6 @@ void WindowsFixture::StartWindows(bool browserWindows)
     EXPECT_TRUE(QTest::qWaitForWindowExposed(main_));
 }
 
-TBrowserHost WindowsFixture::HostOf(size_t registryIndex)
-{
-    return {*main_, main_->ContentDir, main_->BrowserFrames[registryIndex],
-            ticks_, main_->Works,      main_->Selection};
-}
-
 void WindowsFixture::GivenPage(const QString& fileName, const QByteArray& html) const
 {
     TestFiles::Write(content_.Path("html/" + fileName),

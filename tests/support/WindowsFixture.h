@@ -39,9 +39,6 @@ class WindowsFixture : public testing::Test {
 protected:
     void StartWindows(bool browserWindows);
 
-    // What a browser window of the registry is made with.
-    TBrowserHost HostOf(size_t registryIndex);
-
     // Writes a page into the content's html folder.
     void GivenPage(const QString& fileName, const QByteArray& html) const;
     // Shows the information window on a page and waits until the window has taken it in.
