@@ -1,7 +1,8 @@
-// Times what a user sees: releases the mouse button that is held down, then reads one screen
-// pixel every millisecond until it differs from what it was (or, given a colour, until it has
-// that colour), and prints the milliseconds from the release to then.
-// Usage: velmora_pixel_probe X Y [RRGGBB [TIMEOUT_MS]]
+// Times what a user sees: releases the mouse button that is held down (or, with --key, presses
+// and releases that key), then reads one screen pixel every millisecond until it differs from
+// what it was (or, given a colour, until it has that colour), and prints the milliseconds from
+// the release (or the key press) to then.
+// Usage: velmora_pixel_probe [--key KEYSYM] X Y [RRGGBB [TIMEOUT_MS]]
 // Exits 1 when it did not happen in time.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -26,12 +28,30 @@ unsigned long PixelAt(Display* display, Window root, int x, int y)
     return pixel;
 }
 
+// What the user does that starts the time: a release of the held button or a stroke of a key.
+void Act(Display* display, KeyCode key)
+{
+    if (key == 0) {
+        XTestFakeButtonEvent(display, kLeftButton, False, CurrentTime);
+    } else {
+        XTestFakeKeyEvent(display, key, True, CurrentTime);
+        XTestFakeKeyEvent(display, key, False, CurrentTime);
+    }
+    XFlush(display);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const char* keyName = nullptr;
+    if (argc > 2 && std::strcmp(argv[1], "--key") == 0) {
+        keyName = argv[2];
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s X Y [TIMEOUT_MS]\n", argv[0]);
+        std::fprintf(stderr, "usage: velmora_pixel_probe [--key KEYSYM] X Y [RRGGBB [TIMEOUT_MS]]\n");
         return 2;
     }
     const int x = std::atoi(argv[1]);
@@ -45,17 +65,21 @@ int main(int argc, char** argv)
         return 2;
     }
     const Window root = DefaultRootWindow(display);
+    const KeyCode key = keyName ? XKeysymToKeycode(display, XStringToKeysym(keyName)) : 0;
+    if (keyName && key == 0) {
+        std::fprintf(stderr, "no key %s\n", keyName);
+        return 2;
+    }
     const unsigned long before = PixelAt(display, root, x, y);
 
     using Clock = std::chrono::steady_clock;
-    const Clock::time_point released = Clock::now();
-    XTestFakeButtonEvent(display, kLeftButton, False, CurrentTime);
-    XFlush(display);
-    const Clock::time_point deadline = released + std::chrono::milliseconds(timeoutMs);
+    const Clock::time_point acted = Clock::now();
+    Act(display, key);
+    const Clock::time_point deadline = acted + std::chrono::milliseconds(timeoutMs);
     while (Clock::now() < deadline) {
         const unsigned long now = PixelAt(display, root, x, y);
         if (toColour ? now == colour : now != before) {
-            const auto elapsed = std::chrono::duration<double, std::milli>(Clock::now() - released);
+            const auto elapsed = std::chrono::duration<double, std::milli>(Clock::now() - acted);
             std::printf("%.0f\n", elapsed.count());
             XCloseDisplay(display);
             return 0;

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kWorkCount = 10000;
 constexpr int kLinesPerWork = 30;
-constexpr int kRuns = 7;
+constexpr int kRuns = 21;
 
 // Sentences of the kind the works' texts hold; one rare word marks a hundred works.
 TVelmoraDataArray MakeWorks()

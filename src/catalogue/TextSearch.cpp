@@ -3,10 +3,11 @@
 #include "Win1251.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string.h>
 
 #ifdef __SSE2__
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace {
@@ -14,36 +15,88 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 #ifdef __SSE2__
-constexpr size_t kBlock = sizeof(__m128i);
+// Where a pattern may stand: the pattern's first two bytes and its last byte, and their places.
+struct TCandidateTest {
+    explicit TCandidateTest(std::string_view pattern)
+        : Last(pattern.size() - 1), Second(std::min<size_t>(1, Last)), FirstByte(pattern.front()),
+          SecondByte(pattern[Second]), LastByte(pattern.back())
+    {
+    }
+    size_t Last;
+    size_t Second;
+    char FirstByte;
+    char SecondByte;
+    char LastByte;
+};
 
-// Where pattern first stands in text. Sixteen positions at a time, a position is a candidate
-// only when the pattern's first and last bytes both stand where they must; only candidates are
-// compared whole. In the works' texts both bytes together are rare, so this runs at memory
-// speed, where a search on one byte stops at every common letter.
-size_t Find(std::string_view text, std::string_view pattern)
+// The candidate test on sixteen positions at a time, one bit each.
+struct TSse2Lanes {
+    static constexpr size_t kWidth = sizeof(__m128i);
+    static uint32_t Candidates(const char* at, const TCandidateTest& test)
+    {
+        const auto equal = [at](size_t offset, char byte) {
+            const auto* block = reinterpret_cast<const __m128i*>(at + offset);
+            return _mm_cmpeq_epi8(_mm_loadu_si128(block), _mm_set1_epi8(byte));
+        };
+        return uint32_t(_mm_movemask_epi8(_mm_and_si128(
+            _mm_and_si128(equal(0, test.FirstByte), equal(test.Second, test.SecondByte)),
+            equal(test.Last, test.LastByte))));
+    }
+};
+
+// The same on thirty-two positions, for processors with AVX2.
+struct TAvx2Lanes {
+    static constexpr size_t kWidth = sizeof(__m256i);
+    __attribute__((target("avx2"))) static uint32_t Candidates(const char* at,
+                                                               const TCandidateTest& test)
+    {
+        const auto equal = [at](size_t offset, char byte) __attribute__((target("avx2")))
+        {
+            const auto* block = reinterpret_cast<const __m256i*>(at + offset);
+            return _mm256_cmpeq_epi8(_mm256_loadu_si256(block), _mm256_set1_epi8(byte));
+        };
+        return uint32_t(_mm256_movemask_epi8(_mm256_and_si256(
+            _mm256_and_si256(equal(0, test.FirstByte), equal(test.Second, test.SecondByte)),
+            equal(test.Last, test.LastByte))));
+    }
+};
+
+// Where pattern first stands in text. A position is a candidate only when the pattern's first
+// two bytes and its last byte all stand where they must; only candidates are compared whole. In
+// the works' texts such triples are rare, so this runs at memory speed, where a test on one or
+// two bytes stops at every common letter or pair.
+template <typename TLanes> size_t FindWith(std::string_view text, std::string_view pattern)
 {
-    const size_t last = pattern.size() - 1;
     if (text.size() < pattern.size())
         return std::string_view::npos;
-    const __m128i first = _mm_set1_epi8(pattern.front());
-    const __m128i lastByte = _mm_set1_epi8(pattern.back());
+    const TCandidateTest test(pattern);
     size_t at = 0;
-    for (; at + last + kBlock <= text.size(); at += kBlock) {
-        const auto* block = reinterpret_cast<const __m128i*>(text.data() + at);
-        const auto* blockEnd = reinterpret_cast<const __m128i*>(text.data() + at + last);
-        const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(first, _mm_loadu_si128(block)),
-                                           _mm_cmpeq_epi8(lastByte, _mm_loadu_si128(blockEnd)));
-        for (auto mask = unsigned(_mm_movemask_epi8(both)); mask != 0; mask &= mask - 1) {
+    for (; at + test.Last + TLanes::kWidth <= text.size(); at += TLanes::kWidth) {
+        for (uint32_t mask = TLanes::Candidates(text.data() + at, test); mask != 0;
+             mask &= mask - 1) {
             const size_t candidate = at + size_t(__builtin_ctz(mask));
-            if (text.compare(candidate + 1, last, pattern.substr(1)) == 0 || last == 0)
+            if (text.compare(candidate, pattern.size(), pattern) == 0)
                 return candidate;
         }
     }
     const size_t rest = text.substr(at).find(pattern);
     return rest == std::string_view::npos ? rest : at + rest;
 }
+
+// flatten puts the AVX2 test inside the loop, where the compiler may use AVX2.
+__attribute__((target("avx2"), flatten)) size_t FindWithAvx2(std::string_view text,
+                                                             std::string_view pattern)
+{
+    return FindWith<TAvx2Lanes>(text, pattern);
+}
+
+size_t Find(std::string_view text, std::string_view pattern, TScanWidth width)
+{
+    return width == TScanWidth::ThirtyTwo ? FindWithAvx2(text, pattern)
+                                          : FindWith<TSse2Lanes>(text, pattern);
+}
 #else
-size_t Find(std::string_view text, std::string_view pattern)
+size_t Find(std::string_view text, std::string_view pattern, TScanWidth)
 {
     const void* found = memmem(text.data(), text.size(), pattern.data(), pattern.size());
     return found ? size_t(static_cast<const char*>(found) - text.data()) : std::string_view::npos;
@@ -52,14 +105,24 @@ size_t Find(std::string_view text, std::string_view pattern)
 
 } // namespace
 
-int CountOccurrences(std::string_view pattern, std::string_view text, int atMost)
+TScanWidth WidestScan()
+{
+#ifdef __SSE2__
+    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+    return hasAvx2 ? TScanWidth::ThirtyTwo : TScanWidth::Sixteen;
+#else
+    return TScanWidth::Sixteen;
+#endif
+}
+
+int CountOccurrences(std::string_view pattern, std::string_view text, int atMost, TScanWidth width)
 {
     if (pattern.empty() || text.empty())
         return 0;
     int count = 0;
     size_t from = 0;
     while (count < atMost && from < text.size()) {
-        const size_t found = Find(text.substr(from), pattern);
+        const size_t found = Find(text.substr(from), pattern, width);
         if (found == std::string_view::npos)
             break;
         ++count;
@@ -88,9 +151,10 @@ TVelmoraDataArray TSearchTexts::Find(const TVelmoraDataArray& works, std::string
     const std::string pattern = Win1251::Upper(query);
     TVelmoraDataArray hits;
     const size_t count = std::min(works.size(), texts_.size());
+    const TScanWidth width = WidestScan();
     for (size_t i = 0; i < count; ++i) {
         // Whether the text holds the query at all: one occurrence tells.
-        if (CountOccurrences(pattern, texts_[i], 1) > 0)
+        if (CountOccurrences(pattern, texts_[i], 1, width) > 0)
             hits.push_back(works[i]);
     }
     return hits;

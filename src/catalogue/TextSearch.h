@@ -7,10 +7,17 @@
 #include <string_view>
 #include <vector>
 
+// How many text positions a search tests at once. Sixteen is there on every processor the
+// program runs on; where vectors are not used at all, both mean a plain byte search.
+enum class TScanWidth { Sixteen, ThirtyTwo };
+
+// The widest scan this processor can run.
+TScanWidth WidestScan();
+
 // The non-overlapping occurrences of pattern in text, counted from the left, up to atMost; 0
 // when either is empty.
 int CountOccurrences(std::string_view pattern, std::string_view text,
-                     int atMost = std::numeric_limits<int>::max());
+                     int atMost = std::numeric_limits<int>::max(), TScanWidth width = WidestScan());
 
 // The works' texts as the search reads them: each work's lines, each followed by CR LF, in the
 // search's single-byte upper case (Latin and Cyrillic letters). Made once for a catalogue, so a

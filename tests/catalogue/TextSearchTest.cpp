@@ -24,26 +24,50 @@ struct CountCase {
     int expected;
 };
 
-class Occurrences : public testing::TestWithParam<CountCase> {};
+// Every scan the processor has must count alike.
+const auto kScanWidths = testing::Values(TScanWidth::Sixteen, TScanWidth::ThirtyTwo);
+
+// Runs the case on the scan of that width, or skips it where the processor has none.
+template <typename TCase>
+class OnEveryScan : public testing::TestWithParam<std::tuple<TCase, TScanWidth>> {
+protected:
+    void SetUp() override
+    {
+        if (Width() == TScanWidth::ThirtyTwo && WidestScan() != TScanWidth::ThirtyTwo)
+            GTEST_SKIP() << "this processor has no 32-byte scan";
+    }
+    const TCase& Case() const { return std::get<0>(this->GetParam()); }
+    TScanWidth Width() const { return std::get<1>(this->GetParam()); }
+};
+
+template <typename TParamInfo> std::string CaseAndWidth(const TParamInfo& paramInfo)
+{
+    return std::string(std::get<0>(paramInfo.param).name) +
+           (std::get<1>(paramInfo.param) == TScanWidth::Sixteen ? "_16" : "_32");
+}
+
+class Occurrences : public OnEveryScan<CountCase> {};
 
 TEST_P(Occurrences, AreCountedFromTheLeftWithoutOverlapping)
 {
-    EXPECT_EQ(CountOccurrences(GetParam().pattern, GetParam().text, GetParam().atMost),
-              GetParam().expected);
+    EXPECT_EQ(CountOccurrences(Case().pattern, Case().text, Case().atMost, Width()),
+              Case().expected);
 }
 
 constexpr int kAll = std::numeric_limits<int>::max();
 
-INSTANTIATE_TEST_SUITE_P(Table, Occurrences,
-                         testing::Values(CountCase{"EmptyPatternCountsNone", "", "abc", kAll, 0},
-                                         CountCase{"EmptyTextCountsNone", "a", "", kAll, 0},
-                                         CountCase{"AbsentCountsNone", "x", "abc", kAll, 0},
-                                         CountCase{"EveryOccurrence", "ab", "abxab", kAll, 2},
-                                         CountCase{"OverlapsCountOnce", "aa", "aaa", kAll, 1},
-                                         CountCase{"RunsCountInPairs", "aa", "aaaaa", kAll, 2},
-                                         CountCase{"CaseCounts", "A", "aA", kAll, 1},
-                                         CountCase{"StopsAtTheLimit", "a", "aaaa", 1, 1}),
-                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, Occurrences,
+    testing::Combine(testing::Values(CountCase{"EmptyPatternCountsNone", "", "abc", kAll, 0},
+                                     CountCase{"EmptyTextCountsNone", "a", "", kAll, 0},
+                                     CountCase{"AbsentCountsNone", "x", "abc", kAll, 0},
+                                     CountCase{"EveryOccurrence", "ab", "abxab", kAll, 2},
+                                     CountCase{"OverlapsCountOnce", "aa", "aaa", kAll, 1},
+                                     CountCase{"RunsCountInPairs", "aa", "aaaaa", kAll, 2},
+                                     CountCase{"CaseCounts", "A", "aA", kAll, 1},
+                                     CountCase{"StopsAtTheLimit", "a", "aaaa", 1, 1}),
+                     kScanWidths),
+    [](const auto& paramInfo) { return CaseAndWidth(paramInfo); });
 
 struct LongTextCase {
     const char* name;
@@ -52,42 +76,51 @@ struct LongTextCase {
     size_t after; // filler bytes after it
 };
 
-class LongTexts : public testing::TestWithParam<LongTextCase> {};
+class LongTexts : public OnEveryScan<LongTextCase> {};
 
-// Texts longer than the sixteen bytes compared at once: the pattern anywhere in a block, across
-// two blocks and in the tail after the last whole block.
+// Texts longer than the bytes compared at once: the pattern anywhere in a block, across two
+// blocks and in the tail after the last whole block.
 TEST_P(LongTexts, FindThePatternWhereverItStands)
 {
-    const std::string text = std::string(GetParam().before, 'x') + GetParam().pattern +
-                             std::string(GetParam().after, 'x');
-    EXPECT_EQ(CountOccurrences(GetParam().pattern, text), 1) << text;
-    // Its first byte alone is no match where the pattern is longer.
-    const std::string firstByteOnly =
-        std::string(GetParam().before, 'x') + "a" + std::string(GetParam().after + 2, 'x');
-    EXPECT_EQ(CountOccurrences(GetParam().pattern, firstByteOnly),
-              std::string_view(GetParam().pattern).size() == 1 ? 1 : 0)
-        << firstByteOnly;
+    const std::string text =
+        std::string(Case().before, 'x') + Case().pattern + std::string(Case().after, 'x');
+    EXPECT_EQ(CountOccurrences(Case().pattern, text, kAll, Width()), 1) << text;
+    // Its first two bytes and its last byte in their places are no match when a byte between
+    // differs.
+    const std::string_view pattern = Case().pattern;
+    if (pattern.size() <= 3)
+        return;
+    const std::string ends = std::string(Case().before, 'x') + std::string(pattern.substr(0, 2)) +
+                             std::string(pattern.size() - 3, 'x') + pattern.back() +
+                             std::string(Case().after, 'x');
+    EXPECT_EQ(CountOccurrences(pattern, ends, kAll, Width()), 0) << ends;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, LongTexts,
-                         testing::Values(LongTextCase{"AtTheStart", 0, "abc", 60},
-                                         LongTextCase{"InTheFirstBlock", 5, "abc", 60},
-                                         LongTextCase{"AcrossTwoBlocks", 14, "abcd", 60},
-                                         LongTextCase{"OneByteInALaterBlock", 37, "a", 40},
-                                         LongTextCase{"InTheTail", 60, "abc", 1},
-                                         LongTextCase{"AtTheVeryEnd", 61, "abcdef", 0},
-                                         LongTextCase{"AsLongAsABlock", 20, "abcdefghijklmnopq",
-                                                      20}),
-                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, LongTexts,
+    testing::Combine(testing::Values(LongTextCase{"AtTheStart", 0, "abc", 60},
+                                     LongTextCase{"InTheFirstBlock", 5, "abc", 60},
+                                     LongTextCase{"AcrossTwoBlocks", 14, "abcd", 60},
+                                     LongTextCase{"OneByteInALaterBlock", 37, "a", 40},
+                                     LongTextCase{"InTheTail", 60, "abc", 1},
+                                     LongTextCase{"AtTheVeryEnd", 61, "abcdef", 0},
+                                     LongTextCase{"AcrossTwoWideBlocks", 30, "abcd", 60},
+                                     LongTextCase{"AsLongAsABlock", 20, "abcdefghijklmnopq", 20},
+                                     LongTextCase{"AsLongAsAWideBlock", 20,
+                                                  "abcdefghijklmnopqrstuvwxyz012345z", 50}),
+                     kScanWidths),
+    [](const auto& paramInfo) { return CaseAndWidth(paramInfo); });
 
 TEST(LongTextsCount, RepeatedPatternsAreCountedAcrossBlocks)
 {
     std::string text;
     for (int i = 0; i < 40; ++i)
         text += "ab";
-    EXPECT_EQ(CountOccurrences("ab", text), 40);
-    EXPECT_EQ(CountOccurrences("aba", text), 20) << "without overlapping";
-    EXPECT_EQ(CountOccurrences("ab", text, 3), 3);
+    for (const TScanWidth width : {TScanWidth::Sixteen, WidestScan()}) {
+        EXPECT_EQ(CountOccurrences("ab", text, kAll, width), 40);
+        EXPECT_EQ(CountOccurrences("aba", text, kAll, width), 20) << "without overlapping";
+        EXPECT_EQ(CountOccurrences("ab", text, 3, width), 3);
+    }
 }
 
 // The catalogue the searches below run on, in load order.
