@@ -25,6 +25,9 @@ public:
     bool PaintedAsText = true; // the layout the last paint showed
 
     TSearchEdit& SearchEdit() { return *edSearch; }
+    TEmbeddedWB& HistoryBrowser() { return HistoryPane().Browser(); }
+    // Never drawn; it takes the mouse once a long history has made it visible.
+    const TScrollExBase& HistoryBar() { return HistoryPane().Bar(); }
 
 protected:
     std::vector<TMainMenuEx*> ButtonGroups() override { return {&searchButtons_}; }

@@ -143,6 +143,24 @@ TEST_F(SearchWindowTest, TheLayoutButtonTakesEffectAtTheNextSearch)
     EXPECT_TRUE(search_->ShowAsText);
 }
 
+TEST_F(SearchWindowTest, TheHistoryBarAnswersTheMouseOnceALongHistoryNeedsIt)
+{
+    search_->show();
+    Search("роза");
+    WaitForPage(*search_, "searchresult.htm");
+    EXPECT_FALSE(search_->HistoryBar().IsVisible()) << "one entry needs no bar";
+    constexpr int kLongHistory = 60;
+    search_->History.assign(kLongHistory, THistory{Win1251::FromUtf8("бархат")});
+    Search("роза");
+    ASSERT_TRUE(WaitFor([&] { return search_->HistoryBar().IsVisible(); }, 10000))
+        << "the history's range did not reach its bar";
+    const TBounds down = search_->HistoryBar().Group().Buttons()[1].GetBounds();
+    QTest::mouseClick(search_, Qt::LeftButton, {},
+                      {down.Left + down.Width / 2, down.Top + down.Height / 2});
+    EXPECT_TRUE(WaitFor([&] { return ScrollOf(search_->HistoryBrowser()).Position > 0; }, 5000));
+    EXPECT_EQ(ScrollOf(search_->Browser()).Position, 0) << "the result page stays";
+}
+
 TEST_F(SearchWindowTest, ShowingAgainRunsTheOldestQueryAndEndsOnThePlaceholder)
 {
     search_->show();
