@@ -51,7 +51,8 @@ int main(int argc, char** argv)
         argv += 2;
     }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: velmora_pixel_probe [--key KEYSYM] X Y [RRGGBB [TIMEOUT_MS]]\n");
+        std::fprintf(stderr,
+                     "usage: velmora_pixel_probe [--key KEYSYM] X Y [RRGGBB [TIMEOUT_MS]]\n");
         return 2;
     }
     const int x = std::atoi(argv[1]);
