@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,12 +44,24 @@ TRead Read(const QString& path, qint64 maxBytes)
         return {{}, TFailure::Unreadable};
     if (const TFailure failure = Check(opened, maxBytes); failure != TFailure::None)
         return {{}, failure};
-    // One byte past the limit tells a file that grew meanwhile.
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, TFailure::Unreadable};
-    if (bytes.size() > maxBytes)
+    // Up to one byte past the limit, which tells a file that grew meanwhile. The buffer is the
+    // file's size and grows only if the file does: a buffer of the whole limit would take the
+    // limit's memory for every small file.
+    QByteArray bytes(qsizetype(opened.st_size) + 1, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled <= maxBytes) {
+        if (filled == bytes.size())
+            bytes.resize(std::min<qsizetype>(2 * bytes.size(), maxBytes + 1));
+        const qint64 read = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (read < 0)
+            return {{}, TFailure::Unreadable};
+        if (read == 0)
+            break;
+        filled += read;
+    }
+    if (filled > maxBytes)
         return {{}, TFailure::TooLarge};
+    bytes.truncate(filled);
     return {std::move(bytes), TFailure::None};
 }
 

@@ -19,7 +19,7 @@ public:
     size_t RunningClocks() const;
 
 private:
-    class TManualClock : public TClock {
+    class TManualClock final : public TClock {
     public:
         TManualClock(const TManualTicks& ticks, std::chrono::milliseconds interval,
                      QObject& receiver, std::function<void()> tick);

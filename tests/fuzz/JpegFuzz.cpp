@@ -1,0 +1,28 @@
+// The picture loader on any file: it gives a picture or leaves the bitmap as it was, never
+// crashes, and every decoded byte goes back to the budget with the picture.
+#include "Fuzzing.h"
+#include "PictureBudget.h"
+#include "uFunctions.h"
+
+namespace {
+
+// Room for the largest picture the loader takes from a small input, well under the fuzzer's
+// memory limit.
+constexpr qint64 kBudgetBytes = 256LL * 1024 * 1024;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static TPictureBudget budget(kBudgetBytes);
+    const QString path =
+        Fuzzing::WriteFile(QStringLiteral("picture.jpg"), Fuzzing::Bytes(data, size));
+    {
+        QImage bitmap;
+        LoadJpegBitmap(path, bitmap, budget);
+        Fuzzing::Require(bitmap.isNull() || (bitmap.width() > 0 && bitmap.height() > 0),
+                         "a loaded picture has pixels");
+    }
+    Fuzzing::Require(budget.InUse() == 0, "a picture's bytes go back to the budget");
+    return 0;
+}

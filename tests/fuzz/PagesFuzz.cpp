@@ -1,0 +1,109 @@
+// The page builders on fuzzed catalogue records and queries, and the link numbers the pages
+// carry. A page's markup is the same whatever the records and queries hold: the query is written
+// as text, and names (which the content's author writes as markup if they like) are fed without
+// angle brackets. A number written into a link reads back the same.
+#include "Fuzzing.h"
+#include "LinkNumber.h"
+#include "PageAddresses.h"
+#include "SearchPages.h"
+#include "SortResultPage.h"
+
+#include <QUrl>
+
+#include <algorithm>
+#include <cctype>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr size_t kMostWorks = 12;
+constexpr size_t kMostQueries = 6;
+constexpr std::array<const char*, 4> kComplexities = {"низкая", "средняя", "высокая", "-"};
+
+// The tags of a page in order, as "name" or "/name", lower-cased.
+std::vector<std::string> Tags(std::string_view page)
+{
+    std::vector<std::string> tags;
+    for (size_t at = page.find('<'); at != std::string_view::npos; at = page.find('<', at + 1)) {
+        size_t end = at + 1;
+        if (end < page.size() && page[end] == '/')
+            ++end;
+        while (end < page.size() && std::isalnum(static_cast<unsigned char>(page[end])))
+            ++end;
+        const std::string_view tag = page.substr(at + 1, end - at - 1);
+        if (!tag.empty() && tag != "/" &&
+            std::isalpha(static_cast<unsigned char>(tag.back())) != 0) {
+            std::string name(tag);
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return char(std::tolower(c)); });
+            tags.push_back(name);
+        }
+    }
+    return tags;
+}
+
+std::string WithoutAngles(std::string text)
+{
+    std::erase_if(text, [](char c) { return c == '<' || c == '>'; });
+    return text;
+}
+
+TVelmoraData Record(FuzzedDataProvider& input)
+{
+    TVelmoraData work;
+    work.Author = WithoutAngles(input.ConsumeRandomLengthString());
+    work.Name = WithoutAngles(input.ConsumeRandomLengthString());
+    work.FileName = input.ConsumeRandomLengthString();
+    work.Time = input.ConsumeIntegral<int>();
+    work.Complicate = input.PickValueInArray(kComplexities);
+    return work;
+}
+
+// The same records with every written text plain: what the markup must be.
+TVelmoraDataArray Plain(TVelmoraDataArray works)
+{
+    for (TVelmoraData& work : works)
+        work.Author = work.Name = work.FileName = "x";
+    return works;
+}
+
+void RequireSameMarkup(const std::string& page, const std::string& plainPage, const char* what)
+{
+    Fuzzing::Require(Tags(page) == Tags(plainPage), what);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const QUrl link(QString::fromUtf8(input.ConsumeRandomLengthString()));
+    (void)LinkNumber(link, kWorkMarker);
+    (void)LinkNumber(link, kEntryMarker);
+    const int number = input.ConsumeIntegral<int>();
+    const QUrl written(QStringLiteral("file:///content/html/%1%2").arg(kEntryMarker).arg(number));
+    Fuzzing::Require(number == -1 ? !LinkNumber(written, kEntryMarker)
+                                  : LinkNumber(written, kEntryMarker) == number,
+                     "a link's number reads back");
+
+    TVelmoraDataArray works(input.ConsumeIntegralInRange<size_t>(0, kMostWorks));
+    std::generate(works.begin(), works.end(), [&] { return Record(input); });
+    THistoryArray history(input.ConsumeIntegralInRange<size_t>(0, kMostQueries));
+    std::generate(history.begin(), history.end(),
+                  [&] { return THistory{input.ConsumeRandomLengthString()}; });
+    const THistoryArray plainHistory(history.size(), THistory{"x"});
+    const TVelmoraDataArray plain = Plain(works);
+    const TPageAddresses addresses(Fuzzing::ContentFolder());
+
+    RequireSameMarkup(SortResultPage(works, addresses), SortResultPage(plain, addresses),
+                      "the catalogue's page keeps its markup");
+    for (const TSearchLayout layout : {TSearchLayout::TextList, TSearchLayout::Cards})
+        RequireSameMarkup(SearchResultPage(works, layout, addresses),
+                          SearchResultPage(plain, layout, addresses),
+                          "the search's page keeps its markup");
+    RequireSameMarkup(HistoryPage(history, addresses), HistoryPage(plainHistory, addresses),
+                      "the history page keeps its markup");
+    return 0;
+}
