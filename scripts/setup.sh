@@ -3,6 +3,9 @@
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELMORA_BUILD="$VELMORA_ROOT/build"
+# Clang with the sanitizers and the fuzz targets: what scripts/test checks besides build/, and
+# where scripts/fuzz fuzzes.
+VELMORA_CHECK_BUILD="$VELMORA_ROOT/build-check"
 
 missing_packages() {
     local package
@@ -32,4 +35,13 @@ build_velmora() {
     cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DVELMORA_WERROR=ON >/dev/null
     cmake --build "$VELMORA_BUILD" --parallel "$(nproc)"
+}
+
+# build_checked [FUZZ_SECONDS]: the sanitized build with the fuzz targets, whose fresh fuzzing
+# runs that long per target (20 s unless given).
+build_checked() {
+    cmake -S "$VELMORA_ROOT" -B "$VELMORA_CHECK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++-14 -DVELMORA_WERROR=ON -DVELMORA_SANITIZE=ON \
+        -DVELMORA_FUZZ=ON -DVELMORA_FUZZ_SECONDS="${1:-20}" >/dev/null
+    cmake --build "$VELMORA_CHECK_BUILD" --parallel "$(nproc)"
 }
