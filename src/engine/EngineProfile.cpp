@@ -1,5 +1,7 @@
 #include "EngineProfile.h"
 
+#include "LocalOnlyRequests.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QWebEngineProfile>
@@ -11,7 +13,9 @@
 
 namespace {
 
-// The browser shows no scroll bars, error pages or drops of its own; local pages stay local.
+// The browser shows no scroll bars, error pages or drops of its own. Local pages stay local
+// (TLocalOnlyRequests keeps their scripts from reading files); the engine needs their access to
+// file URLs to show pictures from the content folder.
 constexpr std::pair<QWebEngineSettings::WebAttribute, bool> kSettings[] = {
     {QWebEngineSettings::ShowScrollBars, false},
     {QWebEngineSettings::AutoLoadImages, true},
@@ -33,6 +37,7 @@ QWebEngineProfile* MakeProfile()
     profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     for (const auto& [attribute, on] : kSettings)
         profile->settings()->setAttribute(attribute, on);
+    profile->setUrlRequestInterceptor(new TLocalOnlyRequests(profile));
     // A page loaded again would come back where it was scrolled to, while the window's bar
     // starts at the top: every page starts at its top.
     QWebEngineScript startAtTop;
