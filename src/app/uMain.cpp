@@ -2,6 +2,7 @@
 
 #include "BrowserWindows.h"
 #include "CatalogueLoader.h"
+#include "ContentPages.h"
 #include "ContentPath.h"
 #include "FontInstaller.h"
 #include "Placement.h"
@@ -155,7 +156,7 @@ void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
         // The page request follows the window's own showing.
         if (fChHtmlViewInfo1) {
             fChHtmlViewInfo1->show();
-            fChHtmlViewInfo1->OpenPage(QStringLiteral("about.htm"));
+            fChHtmlViewInfo1->OpenPage(ContentPages::kAbout);
         }
         break;
     case MinimizeButton:

@@ -1,5 +1,6 @@
 #include "BrowserPane.h"
 
+#include "ContentPages.h"
 #include "ContentPath.h"
 #include "LinkNumber.h"
 
@@ -190,5 +191,5 @@ void TBrowserPane::ShowLoadedPage(const QUrl& url)
 
 void TBrowserPane::NavigatePlaceholder(const QString& contentDir)
 {
-    wb.Navigate(ContentPath::Join(contentDir, u"\\html\\notfound.html"));
+    wb.Navigate(ContentPath::Join(contentDir, ContentPages::kBrowserPlaceholder));
 }

@@ -1,6 +1,7 @@
 #include "uChHtmlView.h"
 
 #include "BrowserWindows.h"
+#include "ContentPages.h"
 #include "ContentPath.h"
 #include "FilterSettings.h"
 #include "Filters.h"
@@ -20,8 +21,6 @@ enum TWindowButton { CloseButton = 0, ShowButton = 1, AllButton = 2 };
 
 constexpr QPoint kPanelPlace(673, 278);
 constexpr std::u16string_view kPanelPicture = u"\\design\\windows\\filters\\filter.jpg";
-constexpr std::u16string_view kResultPage = u"\\html\\sortresult.htm";
-constexpr std::u16string_view kNothingFoundPage = u"\\html\\filter1.htm";
 
 // The tab of group g is "param_" g + 1; switch k of group g is "filtr_" g "_" k + 1.
 std::string TabSection(size_t group)
@@ -101,10 +100,10 @@ bool TfChHtmlView::GeneratePage(int group)
         flags.push_back(button.GetOn());
     Host().Selection = SelectFilterGroup(Host().Works, CurrentGroup, flags);
     if (Host().Selection.empty()) {
-        Browser().Navigate(ContentPath::Join(ContentDir(), kNothingFoundPage));
+        Browser().Navigate(ContentPath::Join(ContentDir(), ContentPages::kNoWorksFiltered));
         return true;
     }
-    return ShowGeneratedPage(Pane(), kResultPage,
+    return ShowGeneratedPage(Pane(), ContentPages::kSortResult,
                              SortResultPage(Host().Selection, TPageAddresses(ContentDir())));
 }
 

@@ -1,6 +1,7 @@
 #include "uChHtmlViewInfo.h"
 
 #include "BrowserWindows.h"
+#include "ContentPages.h"
 #include "ContentPath.h"
 #include "PageAddresses.h"
 #include "SearchEdit.h"
@@ -45,11 +46,6 @@ constexpr std::array<std::string_view, 3> kSearchSections = {"search_btn", "s_im
 constexpr size_t kShortestQuery = 2;
 
 constexpr QPoint kHeadingPlace(29, 5);
-constexpr std::u16string_view kResultPage = u"\\html\\searchresult.htm";
-constexpr std::u16string_view kHistoryPage = u"\\html\\historyresult.htm";
-constexpr std::u16string_view kNothingFoundPage = u"\\html\\search.htm";
-constexpr std::u16string_view kNoHistoryPage = u"\\html\\search1.htm";
-constexpr std::u16string_view kPlaceholderPage = u"\\html\\notfound_s.html";
 
 QImage LoadPicture(const QString& contentDir, QStringView relativePath)
 {
@@ -89,16 +85,17 @@ void TfChHtmlViewInfo::RunSearch(const QString& query)
     if (!Replaying) {
         History.push_back({typed});
         // A history that cannot be written stops the search; the entry stays.
-        if (!ShowGeneratedPage(HistoryPane(), kHistoryPage, HistoryPage(History, addresses)))
+        if (!ShowGeneratedPage(HistoryPane(), ContentPages::kHistoryResult,
+                               HistoryPage(History, addresses)))
             return;
     }
     Host().Selection = texts_.Find(Host().Works, typed);
     if (Host().Selection.empty()) {
-        Results().Browser().Navigate(ContentPath::Join(ContentDir(), kNothingFoundPage));
+        Results().Browser().Navigate(ContentPath::Join(ContentDir(), ContentPages::kNothingFound));
         return;
     }
     const TSearchLayout layout = ShowAsText ? TSearchLayout::TextList : TSearchLayout::Cards;
-    ShowGeneratedPage(Results(), kResultPage,
+    ShowGeneratedPage(Results(), ContentPages::kSearchResult,
                       SearchResultPage(Host().Selection, layout, addresses));
 }
 
@@ -146,8 +143,8 @@ void TfChHtmlViewInfo::FormShow()
     if (!History.empty())
         Replay(0);
     else
-        HistoryPane().Browser().Navigate(ContentPath::Join(ContentDir(), kNoHistoryPage));
-    Results().Browser().Navigate(ContentPath::Join(ContentDir(), kPlaceholderPage));
+        HistoryPane().Browser().Navigate(ContentPath::Join(ContentDir(), ContentPages::kNoHistory));
+    Results().Browser().Navigate(ContentPath::Join(ContentDir(), ContentPages::kSearchPlaceholder));
 }
 
 void TfChHtmlViewInfo::FormHide()

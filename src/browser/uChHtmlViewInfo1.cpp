@@ -23,9 +23,9 @@ TfChHtmlViewInfo1::TfChHtmlViewInfo1(const TBrowserHost& host) : TBrowserWindow(
                     .Entry = [](int) {}};
 }
 
-void TfChHtmlViewInfo1::OpenPage(const QString& pageFileName)
+void TfChHtmlViewInfo1::OpenPage(QStringView relativePath)
 {
-    Browser().Navigate(ContentPath::Join(ContentDir(), QStringLiteral("\\html\\") + pageFileName));
+    Browser().Navigate(ContentPath::Join(ContentDir(), relativePath));
 }
 
 // Each showing starts from the placeholder at the centre; the browser stays shown.

@@ -7,8 +7,8 @@ class TfChHtmlViewInfo1 : public TBrowserWindow {
 public:
     explicit TfChHtmlViewInfo1(const TBrowserHost& host);
 
-    // Opens a page of the content's html folder by file name.
-    void OpenPage(const QString& pageFileName);
+    // A page of the content folder, by its path relative to the folder.
+    void OpenPage(QStringView relativePath);
 
 protected:
     void FormShow() override;

@@ -1,6 +1,7 @@
 #include "CatalogueLoader.h"
 
 #include "ContentPath.h"
+#include "ContentProblems.h"
 #include "ProfileFile.h"
 #include "RegularFile.h"
 #include "Win1251.h"
@@ -15,11 +16,13 @@ constexpr qint64 kMaxTextBytes = 16LL * 1024 * 1024;
 std::shared_ptr<TStringList> ReadTextFile(const QString& path)
 {
     const RegularFile::TRead read = RegularFile::Read(path, kMaxTextBytes);
-    if (!read.Ok())
+    if (!read.Ok()) {
+        ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
         throw EFileOpenError(
             QStringLiteral("Cannot open file \"%1\". %2")
                 .arg(QDir::toNativeSeparators(path), RegularFile::Reason(read.Failure))
                 .toStdString());
+    }
     return std::make_shared<TStringList>(
         SplitLines(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size()))));
 }
@@ -60,21 +63,54 @@ namespace {
 
 ProfileFile OpenIndex(const QString& contentDir)
 {
-    return ProfileFile(ContentPath::Join(contentDir, u"\\velmora.ini"));
+    ProfileFile index(ContentPath::Join(contentDir, u"\\velmora.ini"));
+    if (!index.Exists())
+        ContentProblems::Report(index.Path(), {},
+                                RegularFile::Reason(RegularFile::TFailure::Missing));
+    return index;
+}
+
+int WorkCount(const ProfileFile& index, std::string_view id)
+{
+    return index.ReadInteger("settings", std::string(id) + "count", 0);
+}
+
+std::string Stem(std::string_view id, int n)
+{
+    return std::string(id) + "-" + std::to_string(n);
+}
+
+// The work's record with an empty text; the content checker hears when its section is missing.
+TVelmoraData ReadRecord(const ProfileFile& index, std::string_view id, std::string_view authorName,
+                        int n)
+{
+    const std::string stem = Stem(id, n);
+    if (!index.HasSection(stem))
+        ContentProblems::Report(index.Path(),
+                                QStringLiteral("[settings] %1count").arg(QLatin1String(id)),
+                                QStringLiteral("Counts %1 works, but there is no section [%2].")
+                                    .arg(WorkCount(index, id))
+                                    .arg(QString::fromStdString(stem)));
+    TVelmoraData work = ReadWork(index, stem);
+    work.Author = authorName;
+    work.FileName = stem;
+    work.Text = std::make_shared<const TStringList>();
+    return work;
+}
+
+std::shared_ptr<TStringList> ReadText(const QString& contentDir, const std::string& stem)
+{
+    return ReadTextFile(
+        ContentPath::Join(contentDir, Win1251::ToUnicode("\\html\\" + stem + ".htm.txt")));
 }
 
 void LoadAuthorWorks(const ProfileFile& index, const QString& contentDir, std::string_view id,
                      std::string_view authorName, TVelmoraDataArray& works)
 {
-    const int count = index.ReadInteger("settings", std::string(id) + "count", 0);
+    const int count = WorkCount(index, id);
     for (int n = 1; n <= count; ++n) {
-        const std::string stem = std::string(id) + "-" + std::to_string(n);
-        TVelmoraData& work = works.emplace_back(ReadWork(index, stem));
-        work.Author = authorName;
-        work.FileName = stem;
-        work.Text = std::make_shared<const TStringList>();
-        work.Text = ReadTextFile(
-            ContentPath::Join(contentDir, Win1251::ToUnicode("\\html\\" + stem + ".htm.txt")));
+        TVelmoraData& work = works.emplace_back(ReadRecord(index, id, authorName, n));
+        work.Text = ReadText(contentDir, work.FileName);
     }
 }
 
@@ -92,4 +128,23 @@ void LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works)
     const ProfileFile index = OpenIndex(contentDir);
     for (const TAuthor& author : kAuthors)
         LoadAuthorWorks(index, contentDir, author.Id, author.Name, works);
+}
+
+TVelmoraDataArray ReadEveryWork(const QString& contentDir)
+{
+    const ProfileFile index = OpenIndex(contentDir);
+    TVelmoraDataArray works;
+    for (const TAuthor& author : kAuthors) {
+        const int count = WorkCount(index, author.Id);
+        // A count far past the sections would only repeat that they are missing.
+        for (int n = 1; n <= count && (n == 1 || index.HasSection(Stem(author.Id, n - 1))); ++n) {
+            TVelmoraData& work = works.emplace_back(ReadRecord(index, author.Id, author.Name, n));
+            try {
+                work.Text = ReadText(contentDir, work.FileName);
+            } catch (const EFileOpenError&) {
+                // Told to the checker; the next work is read all the same.
+            }
+        }
+    }
+    return works;
 }

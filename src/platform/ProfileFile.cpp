@@ -1,5 +1,6 @@
 #include "ProfileFile.h"
 
+#include "ContentProblems.h"
 #include "RegularFile.h"
 #include "Win1251.h"
 
@@ -46,7 +47,10 @@ std::string_view Unquoted(std::string_view value)
 ProfileFile::ProfileFile(QString path) : path_(std::move(path))
 {
     const RegularFile::TRead read = RegularFile::Read(path_, kMaxBytes);
-    unreadable_ = !read.Ok() && read.Failure != RegularFile::TFailure::Missing;
+    exists_ = read.Failure != RegularFile::TFailure::Missing;
+    unreadable_ = !read.Ok() && exists_;
+    if (unreadable_)
+        ContentProblems::Report(path_, {}, RegularFile::Reason(read.Failure));
     bytes_.assign(read.Bytes.constData(), size_t(read.Bytes.size()));
     Parse();
 }
@@ -83,6 +87,11 @@ void ProfileFile::Parse()
         }
         pos = lineEnd;
     }
+}
+
+bool ProfileFile::HasSection(std::string_view section) const
+{
+    return firstSection_.contains(Folded(Trimmed(section)));
 }
 
 const ProfileFile::Key* ProfileFile::FindKey(std::string_view section, std::string_view key) const

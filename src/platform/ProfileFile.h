@@ -43,6 +43,11 @@ public:
 
     QString LastError() const { return lastError_; }
 
+    const QString& Path() const { return path_; }
+    // Whether there is a file at the path at all; a missing file reads as empty.
+    bool Exists() const { return exists_; }
+    bool HasSection(std::string_view section) const;
+
 private:
     struct Key {
         std::string_view name;
@@ -64,6 +69,7 @@ private:
     bool Replace(std::string bytes);
 
     QString path_;
+    bool exists_ = false;
     bool unreadable_ = false; // exists but could not be read: never overwrite it
     std::string bytes_;
     std::vector<Section> sections_;

@@ -1,11 +1,14 @@
 #include "SkinSection.h"
 
 #include "ContentPath.h"
+#include "ContentProblems.h"
 #include "ProfileFile.h"
+#include "RegularFile.h"
 #include "Win1251.h"
 #include "uFunctions.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -20,20 +23,55 @@ static_assert(int(ButtonState::Active) + 1 == kButtonStateCount);
 // never overflow, whatever a skin file says.
 constexpr int kCoordinateLimit = 1 << 24;
 
+// Read in place of a coordinate that is missing or not a number.
+constexpr int kNoCoordinate = std::numeric_limits<int>::min();
+// What a missing coordinate reads as.
+constexpr int kMissingCoordinate = -1;
+
 QImage LoadPicture(const QString& contentDir, std::string_view relativePath)
 {
     QImage picture;
-    LoadJpegBitmap(ContentPath::Join(contentDir, Win1251::ToUnicode(relativePath)), picture);
+    if (relativePath != kNoName)
+        LoadJpegBitmap(ContentPath::Join(contentDir, Win1251::ToUnicode(relativePath)), picture);
     return picture;
+}
+
+QString Where(std::string_view section, std::string_view key = {})
+{
+    const QString name = QStringLiteral("[%1]").arg(Win1251::ToUnicode(section));
+    return key.empty() ? name : name + QLatin1Char(' ') + QLatin1String(key);
+}
+
+// The file, opened; the content checker hears when the file or the section is not there.
+ProfileFile OpenSection(const QString& contentDir, const QString& fileName,
+                        std::string_view section)
+{
+    ProfileFile file(ContentPath::Join(contentDir, fileName));
+    if (!file.Exists())
+        ContentProblems::Report(file.Path(), {},
+                                RegularFile::Reason(RegularFile::TFailure::Missing));
+    else if (!file.HasSection(section))
+        ContentProblems::Report(file.Path(), Where(section), QStringLiteral("No such section."));
+    return file;
 }
 
 TBounds ReadBounds(const ProfileFile& file, std::string_view section)
 {
-    const auto read = [&](std::string_view key) {
-        const int value = file.ReadInteger(section, key, -1, IntegerForm::DecimalOrHex);
+    const bool told = file.HasSection(section);
+    const auto read = [&](std::string_view key, bool isSize) {
+        const int value = file.ReadInteger(section, key, kNoCoordinate, IntegerForm::DecimalOrHex);
+        if (value == kNoCoordinate) {
+            if (told)
+                ContentProblems::Report(file.Path(), Where(section, key),
+                                        QStringLiteral("Missing or not a number."));
+            return kMissingCoordinate;
+        }
+        if (isSize && value < 0)
+            ContentProblems::Report(file.Path(), Where(section, key),
+                                    QStringLiteral("A negative size, %1.").arg(value));
         return std::clamp(value, -kCoordinateLimit, kCoordinateLimit);
     };
-    return {read("bnd_x"), read("bnd_y"), read("bnd_w"), read("bnd_h")};
+    return {read("bnd_x", false), read("bnd_y", false), read("bnd_w", true), read("bnd_h", true)};
 }
 
 } // namespace
@@ -43,7 +81,7 @@ namespace SkinSection {
 TButtonSection ReadButton(const QString& contentDir, const QString& fileName,
                           std::string_view section)
 {
-    const ProfileFile file(ContentPath::Join(contentDir, fileName));
+    const ProfileFile file = OpenSection(contentDir, fileName, section);
     TButtonSection result;
     for (int state = 0; state < kButtonStateCount; ++state) {
         const std::string path = file.ReadString(section, kStateKeys[state], kNoName);
@@ -57,7 +95,7 @@ TButtonSection ReadButton(const QString& contentDir, const QString& fileName,
 TScrollSection ReadScroll(const QString& contentDir, const QString& fileName,
                           std::string_view section)
 {
-    const ProfileFile file(ContentPath::Join(contentDir, fileName));
+    const ProfileFile file = OpenSection(contentDir, fileName, section);
     TScrollSection result;
     result.ButtonUp = file.ReadString(section, "button_up", kNoName);
     result.ButtonDown = file.ReadString(section, "button_down", kNoName);

@@ -1,5 +1,6 @@
 #include "uFunctions.h"
 
+#include "ContentProblems.h"
 #include "RegularFile.h"
 
 #include <csetjmp>
@@ -16,16 +17,19 @@ constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 // ten; a file of thousands could hold the program for minutes.
 constexpr int kMaxScans = 100;
 
-// libjpeg's own error handler ends the process; this one jumps back to the decoder, and any
-// warning (premature end, corrupt data) counts as a failure too.
+// libjpeg's own error handler ends the process; this one keeps libjpeg's words and jumps back
+// to the decoder, and any warning (premature end, corrupt data) counts as a failure too.
 struct DecodeErrors {
     jpeg_error_mgr manager;
     std::jmp_buf failed;
+    char message[JMSG_LENGTH_MAX];
 };
 
 [[noreturn]] void JumpOnError(j_common_ptr cinfo)
 {
-    std::longjmp(reinterpret_cast<DecodeErrors*>(cinfo->err)->failed, 1);
+    auto* errors = reinterpret_cast<DecodeErrors*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, errors->message);
+    std::longjmp(errors->failed, 1);
 }
 
 void FailOnWarning(j_common_ptr cinfo, int level)
@@ -37,8 +41,11 @@ void FailOnWarning(j_common_ptr cinfo, int level)
 void LimitScans(j_common_ptr cinfo)
 {
     if (cinfo->is_decompressor &&
-        reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans)
-        JumpOnError(cinfo);
+        reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans) {
+        auto* errors = reinterpret_cast<DecodeErrors*>(cinfo->err);
+        std::snprintf(errors->message, sizeof errors->message, "more than %d scans", kMaxScans);
+        std::longjmp(errors->failed, 1);
+    }
 }
 
 bool SensibleSize(const jpeg_decompress_struct& cinfo)
@@ -60,16 +67,18 @@ void CmykRowToRgb32(const JSAMPLE* cmyk, QRgb* out, JDIMENSION width, bool inver
     }
 }
 
-// Decodes into image; false on any error. Kept free of objects with destructors, since an
-// error leaves it by longjmp.
-bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image,
-            TPictureBudget& budget)
+enum class TDecoded { Yes, TooLarge, OverBudget, Broken };
+
+// Decodes into image. Kept free of objects with destructors, since an error leaves it by
+// longjmp.
+TDecoded Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image,
+                TPictureBudget& budget)
 {
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
     if (!SensibleSize(cinfo))
-        return false;
+        return TDecoded::TooLarge;
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     // The budget first: a progressive picture is read whole when decompression starts.
@@ -77,7 +86,7 @@ bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image
     image = budget.Allocate(QSize(int(cinfo.output_width), int(cinfo.output_height)),
                             QImage::Format_RGB32);
     if (image.isNull())
-        return false;
+        return TDecoded::OverBudget;
     jpeg_start_decompress(&cinfo);
     JSAMPLE* cmykRow = cmyk ? static_cast<JSAMPLE*>((*cinfo.mem->alloc_small)(
                                   reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
@@ -91,11 +100,31 @@ bool Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image
             CmykRowToRgb32(cmykRow, line, cinfo.output_width, cinfo.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&cinfo);
-    return true;
+    return TDecoded::Yes;
 }
 
-// Sets up the error handling around Decode; libjpeg's state is released on every path.
-bool DecodeGuarded(const QByteArray& data, QImage& image, TPictureBudget& budget)
+// Why a picture cannot be shown, in words for the content checker.
+QString Reason(TDecoded decoded, const char* libjpegMessage)
+{
+    switch (decoded) {
+    case TDecoded::TooLarge:
+        return QStringLiteral("The picture is larger than %1 pixels a side or %2 MB decoded.")
+            .arg(kMaxSide)
+            .arg(kMaxDecodedBytes / (1024 * 1024));
+    case TDecoded::OverBudget:
+        return QStringLiteral("The pictures together would pass their memory budget.");
+    case TDecoded::Broken:
+        return QStringLiteral("Not a JPEG picture the viewer can show: %1.")
+            .arg(QString::fromLocal8Bit(libjpegMessage));
+    case TDecoded::Yes:
+        break;
+    }
+    return {};
+}
+
+// Sets up the error handling around Decode; libjpeg's state is released on every path. The
+// reason is empty when the picture decoded.
+QString DecodeGuarded(const QByteArray& data, QImage& image, TPictureBudget& budget)
 {
     jpeg_decompress_struct cinfo;
     DecodeErrors errors;
@@ -106,9 +135,13 @@ bool DecodeGuarded(const QByteArray& data, QImage& image, TPictureBudget& budget
     jpeg_progress_mgr progress{};
     progress.progress_monitor = LimitScans;
     cinfo.progress = &progress;
-    const bool decoded = setjmp(errors.failed) == 0 && Decode(data, cinfo, image, budget);
+    errors.message[0] = '\0';
+    // Set only when Decode returns: an error jumps back before the assignment.
+    TDecoded decoded = TDecoded::Broken;
+    if (setjmp(errors.failed) == 0)
+        decoded = Decode(data, cinfo, image, budget);
     jpeg_destroy_decompress(&cinfo);
-    return decoded;
+    return Reason(decoded, errors.message);
 }
 
 } // namespace
@@ -116,9 +149,20 @@ bool DecodeGuarded(const QByteArray& data, QImage& image, TPictureBudget& budget
 void LoadJpegBitmap(const QString& path, QImage& bitmap, TPictureBudget& budget)
 {
     const RegularFile::TRead read = RegularFile::Read(path, kMaxFileBytes);
+    if (!read.Ok()) {
+        ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
+        return;
+    }
+    if (read.Bytes.isEmpty()) {
+        ContentProblems::Report(path, {}, QStringLiteral("The file is empty."));
+        return;
+    }
     QImage decoded;
-    if (read.Ok() && !read.Bytes.isEmpty() && DecodeGuarded(read.Bytes, decoded, budget))
+    const QString failure = DecodeGuarded(read.Bytes, decoded, budget);
+    if (failure.isEmpty())
         bitmap = decoded;
+    else
+        ContentProblems::Report(path, {}, failure);
 }
 
 bool PointInRect(QPoint point, const TRect& rect, bool inclusive)

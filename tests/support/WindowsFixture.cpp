@@ -41,7 +41,7 @@ void WindowsFixture::Open(TfChHtmlViewInfo1& window, const QString& fileName)
 {
     QSignalSpy loaded(&window.Browser().View(), &QWebEngineView::loadFinished);
     window.show();
-    window.OpenPage(fileName);
+    window.OpenPage(QStringLiteral("\\html\\") + fileName);
     ASSERT_TRUE(WaitFor(
         [&] {
             return window.Browser().Url().fileName() == fileName && !loaded.isEmpty() &&
