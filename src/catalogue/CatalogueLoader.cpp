@@ -136,14 +136,18 @@ TVelmoraDataArray ReadEveryWork(const QString& contentDir)
     TVelmoraDataArray works;
     for (const TAuthor& author : kAuthors) {
         const int count = WorkCount(index, author.Id);
-        // A count far past the sections would only repeat that they are missing.
-        for (int n = 1; n <= count && (n == 1 || index.HasSection(Stem(author.Id, n - 1))); ++n) {
-            TVelmoraData& work = works.emplace_back(ReadRecord(index, author.Id, author.Name, n));
+        for (int n = 1; n <= count; ++n) {
+            TVelmoraData work = ReadRecord(index, author.Id, author.Name, n);
+            // Told; a count past the sections would only repeat it, work after work.
+            if (!index.HasSection(work.FileName))
+                break;
             try {
                 work.Text = ReadText(contentDir, work.FileName);
             } catch (const EFileOpenError&) {
                 // Told to the checker; the next work is read all the same.
+                work.Text.reset();
             }
+            works.push_back(std::move(work));
         }
     }
     return works;

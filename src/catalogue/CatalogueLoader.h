@@ -21,9 +21,9 @@ void LoadAuthorWorks(const QString& contentDir, std::string_view id, std::string
 // The four authors in table order; the first failure ends it.
 void LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works);
 
-// Every work velmora.ini counts, each with its text where that can be read, for the content
-// checker: whatever cannot be read is told to it and passed over. A count goes no further than
-// the first work without a section.
+// Every work velmora.ini counts, each with its text where that can be read (no text list where
+// it cannot), for the content checker: whatever cannot be read is told to it and passed over. A
+// count goes no further than the first section that is missing.
 TVelmoraDataArray ReadEveryWork(const QString& contentDir);
 
 // A text file's lines, ending at CR LF, LF or CR; a final line end adds no empty line.

@@ -8,7 +8,7 @@ namespace {
 QString overriddenDir;
 } // namespace
 
-void OverrideExecutableDirForTests(const QString& dir)
+void OverrideExecutableDir(const QString& dir)
 {
     overriddenDir = dir;
 }

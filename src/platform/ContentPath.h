@@ -10,8 +10,9 @@ namespace ContentPath {
 // The executable's folder, without a trailing separator.
 QString ExecutableDir();
 
-// Window tests run the windows on a content folder of their own.
-void OverrideExecutableDirForTests(const QString& dir);
+// Window tests and the content checker run the windows on a content folder of their own; an
+// empty folder brings the executable's back.
+void OverrideExecutableDir(const QString& dir);
 
 // Joins the content folder with a relative path written with backslashes, with or without a
 // leading one ("\html\about.htm", "buttons.ini", "design\buttons\close.jpg"). The one place

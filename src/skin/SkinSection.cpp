@@ -42,7 +42,8 @@ QString Where(std::string_view section, std::string_view key = {})
     return key.empty() ? name : name + QLatin1Char(' ') + QLatin1String(key);
 }
 
-// The file, opened; the content checker hears when the file or the section is not there.
+// The file, opened; the content checker hears when the file or the section is not there (a
+// section named by no key of the skin is told where the key is missing).
 ProfileFile OpenSection(const QString& contentDir, const QString& fileName,
                         std::string_view section)
 {
@@ -50,7 +51,7 @@ ProfileFile OpenSection(const QString& contentDir, const QString& fileName,
     if (!file.Exists())
         ContentProblems::Report(file.Path(), {},
                                 RegularFile::Reason(RegularFile::TFailure::Missing));
-    else if (!file.HasSection(section))
+    else if (section != kNoName && !file.HasSection(section))
         ContentProblems::Report(file.Path(), Where(section), QStringLiteral("No such section."));
     return file;
 }
@@ -72,6 +73,15 @@ TBounds ReadBounds(const ProfileFile& file, std::string_view section)
         return std::clamp(value, -kCoordinateLimit, kCoordinateLimit);
     };
     return {read("bnd_x", false), read("bnd_y", false), read("bnd_w", true), read("bnd_h", true)};
+}
+
+// The buttons.ini section a key names; the content checker hears when a section has no such key.
+std::string ReadButtonName(const ProfileFile& file, std::string_view section, std::string_view key)
+{
+    std::string name = file.ReadString(section, key, kNoName);
+    if (name == kNoName && file.HasSection(section))
+        ContentProblems::Report(file.Path(), Where(section, key), QStringLiteral("Missing."));
+    return name;
 }
 
 } // namespace
@@ -97,9 +107,9 @@ TScrollSection ReadScroll(const QString& contentDir, const QString& fileName,
 {
     const ProfileFile file = OpenSection(contentDir, fileName, section);
     TScrollSection result;
-    result.ButtonUp = file.ReadString(section, "button_up", kNoName);
-    result.ButtonDown = file.ReadString(section, "button_down", kNoName);
-    result.Thumb = file.ReadString(section, "button_polzunok", kNoName);
+    result.ButtonUp = ReadButtonName(file, section, "button_up");
+    result.ButtonDown = ReadButtonName(file, section, "button_down");
+    result.Thumb = ReadButtonName(file, section, "button_polzunok");
     result.Track = LoadPicture(contentDir, file.ReadString(section, "bg", kNoName));
     result.Bounds = ReadBounds(file, section);
     return result;

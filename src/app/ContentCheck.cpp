@@ -1,0 +1,184 @@
+#include "ContentCheck.h"
+
+#include "CatalogueLoader.h"
+#include "ContentPages.h"
+#include "ContentPath.h"
+#include "ContentProblems.h"
+#include "Dialogs.h"
+#include "Program.h"
+#include "RegularFile.h"
+#include "Win1251.h"
+#include "uChLoader.h"
+#include "uFunctions.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QUrl>
+
+#include <algorithm>
+#include <array>
+#include <set>
+
+namespace {
+
+// Where a work's pictures are, by size: its card, its page and the large picture.
+constexpr std::array<std::u16string_view, 3> kWorkPictureFolders = {
+    u"\\images\\small\\", u"\\images\\middle\\", u"\\images\\big\\"};
+// Far beyond any page of the content.
+constexpr qint64 kMaxPageBytes = 64LL * 1024 * 1024;
+
+// Every box the windows would show while they are made tells of a file a reader has already
+// told the checker about; the check shows none and asks nothing.
+class TSilentDialogs : public TDialogs {
+public:
+    void ShowError(QWidget*, const QString&) override {}
+    void ShowMessage(QWidget*, const QString&, const QString&) override {}
+    QString AskSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    bool AskPrint(QWidget*, QPrinter&) override { return false; }
+    void OpenExternally(const QUrl&) override {}
+};
+
+// The file a link of a page names, or an empty string for a link that names none: another
+// machine, an anchor, a script, or one of the program's own numbered links.
+QString LinkedFile(const QString& pageFolder, QString link)
+{
+    link.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QUrl url(link);
+    if (link.isEmpty() || link.startsWith(QLatin1Char('#')) || link.startsWith(u"<<") ||
+        link.startsWith(u">>"))
+        return {};
+    if (url.isLocalFile())
+        return url.toLocalFile();
+    if (!url.scheme().isEmpty() || url.path().isEmpty())
+        return {};
+    return QDir(pageFolder).filePath(url.path());
+}
+
+// Tells every link of the page that names a missing file; a page that cannot be read is told.
+void CheckPage(const QString& path)
+{
+    static const QRegularExpression kLinks(
+        QStringLiteral(R"re((?:src|href)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re"),
+        QRegularExpression::CaseInsensitiveOption);
+    const RegularFile::TRead read = RegularFile::Read(path, kMaxPageBytes);
+    if (!read.Ok()) {
+        ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
+        return;
+    }
+    const QString page =
+        Win1251::ToUnicode(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size())));
+    const QString folder = QFileInfo(path).path();
+    for (const QRegularExpressionMatch& link : kLinks.globalMatch(page)) {
+        const QString address = link.captured(1) + link.captured(2) + link.captured(3);
+        const QString file = LinkedFile(folder, address);
+        if (!file.isEmpty() && !QFileInfo::exists(file))
+            ContentProblems::Report(path, address, QStringLiteral("Links a missing file."));
+    }
+}
+
+// Each work's text, pictures and page, which the windows read only when a work is shown.
+void CheckWorks(const QString& dir, std::set<QString>& checkedPages)
+{
+    for (const TVelmoraData& work : ReadEveryWork(dir)) {
+        const QString stem = Win1251::ToUnicode(work.FileName);
+        if (work.Text && work.Text->empty())
+            ContentProblems::Report(ContentPath::Join(dir, QStringLiteral("\\html\\") + stem +
+                                                               QStringLiteral(".htm.txt")),
+                                    {}, QStringLiteral("The work has no text."));
+        for (const std::u16string_view folder : kWorkPictureFolders) {
+            QImage picture;
+            LoadJpegBitmap(ContentPath::Join(dir, QStringView(folder).toString() + stem +
+                                                      QStringLiteral(".jpg")),
+                           picture);
+        }
+        const QString page =
+            ContentPath::Join(dir, QStringLiteral("\\html\\") + stem + QStringLiteral(".htm"));
+        CheckPage(page);
+        checkedPages.insert(page);
+    }
+}
+
+// The pages that come with the content, then every other page beside them; the pages the
+// windows write are their own.
+void CheckPages(const QString& dir, std::set<QString>& checkedPages)
+{
+    for (const std::u16string_view page : ContentPages::kShipped) {
+        const QString path = ContentPath::Join(dir, page);
+        CheckPage(path);
+        checkedPages.insert(path);
+    }
+    for (const std::u16string_view page : ContentPages::kGenerated)
+        checkedPages.insert(ContentPath::Join(dir, page));
+    const QDir html(ContentPath::Join(dir, u"\\html"));
+    for (const QFileInfo& page :
+         html.entryInfoList({QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files)) {
+        const QString path = ContentPath::Join(dir, QStringLiteral("\\html\\") + page.fileName());
+        if (checkedPages.insert(path).second)
+            CheckPage(path);
+    }
+}
+
+// What the readers told, as each problem's line, in the order of files and places.
+int Print(const QString& dir, std::vector<TContentProblem> problems, QTextStream& out)
+{
+    const QDir folder(dir);
+    const auto file = [&folder](const TContentProblem& problem) {
+        return problem.Path.isEmpty() ? QStringLiteral("(outside the content folder)")
+                                      : folder.relativeFilePath(problem.Path);
+    };
+    std::sort(problems.begin(), problems.end(), [&](const auto& a, const auto& b) {
+        return std::tuple(file(a), a.Where, a.What) < std::tuple(file(b), b.Where, b.What);
+    });
+    std::set<QString> files;
+    for (const TContentProblem& problem : problems) {
+        files.insert(file(problem));
+        out << file(problem) << ": ";
+        if (!problem.Where.isEmpty())
+            out << problem.Where << ": ";
+        out << problem.What << '\n';
+    }
+    if (problems.empty())
+        out << "No problems in " << QDir::toNativeSeparators(dir) << ".\n";
+    else
+        out << problems.size() << (problems.size() == 1 ? " problem" : " problems") << " in "
+            << files.size() << (files.size() == 1 ? " file" : " files") << " of "
+            << QDir::toNativeSeparators(dir) << ".\n";
+    out.flush();
+    return problems.empty() ? 0 : 1;
+}
+
+} // namespace
+
+int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
+{
+    const QString dir = QDir(folder).absolutePath();
+    if (!QFileInfo(dir).isDir()) {
+        out << QDir::toNativeSeparators(dir) << ": not a folder.\n";
+        out.flush();
+        return 1;
+    }
+    // The main window installs the content's fonts for the user: here into a folder that goes.
+    const QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
+    const QString previousDir = ContentPath::ExecutableDir();
+    TDialogs& previousDialogs = Dialogs();
+    ContentPath::OverrideExecutableDir(dir);
+    TSilentDialogs dialogs;
+    SetDialogs(&dialogs);
+    ContentProblems::StartRecording();
+    {
+        const TfLoader splash(ticks);
+        TProgram program(ticks);
+        program.CreateBrowserWindows();
+        std::set<QString> checkedPages;
+        CheckWorks(dir, checkedPages);
+        CheckPages(dir, checkedPages);
+    }
+    std::vector<TContentProblem> problems = ContentProblems::StopRecording();
+    SetDialogs(&previousDialogs);
+    ContentPath::OverrideExecutableDir(previousDir);
+    return Print(dir, std::move(problems), out);
+}

@@ -1,0 +1,144 @@
+#include "ContentCheck.h"
+
+#include "ManualTicks.h"
+#include "TestFiles.h"
+#include "WindowTestContent.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+class ContentCheckTest : public testing::Test {
+protected:
+    // Runs the check on the test's content; its exit status, with what it printed in output_.
+    int Check()
+    {
+        QTextStream out(&output_);
+        return CheckContent(content_.Path({}), ticks_, out);
+    }
+
+    // Every file of the content with a digest of its bytes.
+    std::map<QString, QByteArray> Files() const
+    {
+        std::map<QString, QByteArray> files;
+        QDirIterator it(content_.Path({}), QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            files[path] = QCryptographicHash::hash(QByteArray::fromStdString(TestFiles::Read(path)),
+                                                   QCryptographicHash::Sha256);
+        }
+        return files;
+    }
+
+    TWindowTestContent content_;
+    TManualTicks ticks_;
+    QString output_;
+};
+
+TEST_F(ContentCheckTest, TheSampleContentIsCleanAndLeftAsItWas)
+{
+    const std::map<QString, QByteArray> before = Files();
+    EXPECT_EQ(Check(), 0) << output_.toStdString();
+    EXPECT_TRUE(output_.startsWith(QStringLiteral("No problems in "))) << output_.toStdString();
+    EXPECT_EQ(Files(), before) << "the check wrote into the content";
+}
+
+// Puts text in place of a file of the content.
+void Replace(const TWindowTestContent& content, const char* relative, std::string_view bytes)
+{
+    TestFiles::Write(content.Path(QString::fromLatin1(relative)), bytes);
+}
+
+// Adds lines at the top of a section of an INI file: the first key of a name is the one read.
+void PrependToSection(const TWindowTestContent& content, const char* file, const char* section,
+                      const char* lines)
+{
+    const QString path = content.Path(QString::fromLatin1(file));
+    std::string text = TestFiles::Read(path);
+    const std::string header = std::string("[") + section + "]\r\n";
+    text.insert(text.find(header) + header.size(), lines);
+    TestFiles::Write(path, text);
+}
+
+struct BrokenCase {
+    const char* name;
+    void (*breakIt)(const TWindowTestContent& content);
+    const char* line; // what the check prints for it
+};
+
+class BrokenContent : public ContentCheckTest, public testing::WithParamInterface<BrokenCase> {};
+
+TEST_P(BrokenContent, IsToldOnALineOfItsOwnAndTheCheckFails)
+{
+    GetParam().breakIt(content_);
+    EXPECT_EQ(Check(), 1);
+    EXPECT_TRUE(output_.contains(QString::fromUtf8(GetParam().line) + u'\n'))
+        << output_.toStdString();
+    EXPECT_TRUE(output_.trimmed().section(u'\n', -1).contains(QStringLiteral(" of ")))
+        << "no summary: " << output_.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BrokenContent,
+    testing::Values(
+        BrokenCase{"AMissingButtonPicture",
+                   [](const TWindowTestContent& c) { c.Remove("design/buttons/zoom/up.jpg"); },
+                   "design/buttons/zoom/up.jpg: The file does not exist."},
+        BrokenCase{
+            "TextNamedJpg",
+            [](const TWindowTestContent& c) { Replace(c, "images/small/mira-2.jpg", "text"); },
+            "images/small/mira-2.jpg: Not a JPEG picture the viewer can show: Not a JPEG "
+            "file: starts with 0x74 0x65."},
+        BrokenCase{"ATruncatedLargePicture",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "images/big/ilna-1.jpg",
+                               TestFiles::Read(c.Path("images/big/ilna-1.jpg")).substr(0, 400));
+                   },
+                   "images/big/ilna-1.jpg: Not a JPEG picture the viewer can show: Premature end "
+                   "of JPEG file."},
+        BrokenCase{"ANegativeButtonSize",
+                   [](const TWindowTestContent& c) {
+                       PrependToSection(c, "buttons.ini", "zoom", "bnd_w=-5\r\n");
+                   },
+                   "buttons.ini: [zoom] bnd_w: A negative size, -5."},
+        BrokenCase{"ACoordinateThatIsNoNumber",
+                   [](const TWindowTestContent& c) {
+                       PrependToSection(c, "buttons.ini", "quest", "bnd_y=top\r\n");
+                   },
+                   "buttons.ini: [quest] bnd_y: Missing or not a number."},
+        BrokenCase{"AMissingScrollSection",
+                   [](const TWindowTestContent& c) { Replace(c, "scrolls.ini", "[other]\r\n"); },
+                   "scrolls.ini: [wb_vscroll_sh]: No such section."},
+        BrokenCase{"ACountWithoutItsSection",
+                   [](const TWindowTestContent& c) {
+                       PrependToSection(c, "velmora.ini", "settings", "tovacount=900\r\n");
+                   },
+                   "velmora.ini: [settings] tovacount: Counts 900 works, but there is no section "
+                   "[tova-14]."},
+        BrokenCase{"AMissingText",
+                   [](const TWindowTestContent& c) { c.Remove("html/vesna-4.htm.txt"); },
+                   "html/vesna-4.htm.txt: The file does not exist."},
+        BrokenCase{"AWorkWithoutText",
+                   [](const TWindowTestContent& c) { Replace(c, "html/ilna-3.htm.txt", ""); },
+                   "html/ilna-3.htm.txt: The work has no text."},
+        BrokenCase{"APageLinkingAMissingFile",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm", "<a href='gone.htm'>gone</a>");
+                   },
+                   "html/about.htm: gone.htm: Links a missing file."},
+        BrokenCase{"AMissingShippedPage",
+                   [](const TWindowTestContent& c) { c.Remove("html/search1.htm"); },
+                   "html/search1.htm: The file does not exist."},
+        BrokenCase{"AFolderInPlaceOfTheSettings",
+                   [](const TWindowTestContent& c) { QDir().mkpath(c.Path("settings.ini")); },
+                   "settings.ini: It is not a regular file."}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+} // namespace
