@@ -70,9 +70,20 @@ ProfileFile OpenIndex(const QString& contentDir)
     return index;
 }
 
+// How many works of the author the index counts; the content checker hears of a count that is
+// there but reads as none.
 int WorkCount(const ProfileFile& index, std::string_view id)
 {
-    return index.ReadInteger("settings", std::string(id) + "count", 0);
+    const std::string key = std::string(id) + "count";
+    const std::string text = index.ReadString("settings", key, "");
+    const std::optional<int> count = ParseInteger(text);
+    const QString where = QStringLiteral("[settings] %1").arg(QString::fromStdString(key));
+    if (!text.empty() && !count)
+        ContentProblems::Report(index.Path(), where, QStringLiteral("Not a number."));
+    else if (count && *count < 0)
+        ContentProblems::Report(index.Path(), where,
+                                QStringLiteral("A negative count, %1.").arg(*count));
+    return count.value_or(0);
 }
 
 std::string Stem(std::string_view id, int n)

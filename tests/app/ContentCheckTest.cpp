@@ -122,6 +122,11 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "velmora.ini: [settings] tovacount: Counts 900 works, but there is no section "
                    "[tova-14]."},
+        BrokenCase{"ACountThatIsNoNumber",
+                   [](const TWindowTestContent& c) {
+                       PrependToSection(c, "velmora.ini", "settings", "ilnacount=many\r\n");
+                   },
+                   "velmora.ini: [settings] ilnacount: Not a number."},
         BrokenCase{"AMissingText",
                    [](const TWindowTestContent& c) { c.Remove("html/vesna-4.htm.txt"); },
                    "html/vesna-4.htm.txt: The file does not exist."},

@@ -34,6 +34,10 @@ start_xserver() {
     unset WAYLAND_DISPLAY
 }
 
+# What asks a window to close as a window manager does; set where the built program's folder is
+# known.
+CLOSE_WINDOW=
+
 # install_copy BUILT_DIR: a private copy of the program and its content, so its writes stay here.
 install_copy() {
     APP="$E2E_TMP/app"
@@ -80,9 +84,10 @@ ini_value() {
         }' "$1"
 }
 
-# button_centre WINDOW_X WINDOW_Y SECTION: the middle of a skin button on the screen, as "X Y".
+# button_centre WINDOW_X WINDOW_Y SECTION: the middle of a skin button on the screen, as "X Y",
+# where the skin in SKIN (the content's own buttons.ini unless set) puts it.
 button_centre() {
-    local ini="$APP/buttons.ini"
+    local ini="${SKIN:-$APP/buttons.ini}"
     echo $(($1 + $(ini_value "$ini" "$3" bnd_x) + $(ini_value "$ini" "$3" bnd_w) / 2)) \
         $(($2 + $(ini_value "$ini" "$3" bnd_y) + $(ini_value "$ini" "$3" bnd_h) / 2))
 }
@@ -175,4 +180,62 @@ wait_until_still() {
         [ "$(compare -metric AE -crop "$4x$5+$2+$3" "$E2E_TMP/still_previous.png" "$E2E_SHOTS/$1.png" null: 2>&1)" = 0 ] && return 0
         [ $SECONDS -le $deadline ] || return 1
     done
+}
+
+# viewer_alive: the viewer still runs; a viewer that ended is told with how, and fails.
+viewer_alive() {
+    kill -0 "$VELMORA_PID" 2>/dev/null && return 0
+    local status=0
+    wait "$VELMORA_PID" || status=$?
+    VELMORA_PID=
+    fail "the viewer ended by itself with status $status$([ $status -gt 128 ] && echo " (signal $((status - 128)))")"
+}
+
+# act COMMAND...: one thing a user does, then whatever box it brought up is answered with
+# Escape (an error box closes, the closing question says no), and the viewer must still run.
+act() {
+    "$@"
+    sleep 0.2
+    xdotool key Escape
+    sleep 0.1
+    viewer_alive
+}
+
+# drive_every_window: with the viewer's main window at MAIN_X, MAIN_Y, opens every window a
+# user can reach from it, clicks its buttons, runs a search and opens a work.
+drive_every_window() {
+    local childX=$((MAIN_X + 87)) childY=$((MAIN_Y + 109)) section
+    act click_button "$MAIN_X" "$MAIN_Y" zoom
+    act click_button "$childX" "$childY" close_2_1
+    act click_button "$MAIN_X" "$MAIN_Y" quest
+    act xdotool mousemove $((childX + 682 + 70)) $((childY + 83 + 8)) click 1 type --delay 20 101
+    act xdotool key Return
+    for section in s_image search_btn s_text close_2_1; do
+        act click_button "$childX" "$childY" "$section"
+    done
+    act xdotool mousemove $((MAIN_X + 540)) $((MAIN_Y + 190)) click 1
+    for section in param_3 filtr_3_1 button_show param_1 filtr_1_2 button_all; do
+        act click_button "$childX" "$childY" "$section"
+    done
+    act xdotool mousemove $((childX + 42 + 60)) $((childY + 52 + 60)) click 1
+    act xdotool mousemove $((childX + 672)) $((childY + 277)) click 1 click 3
+}
+
+# close_viewer SECONDS: closes the main window by its close button, or where a broken skin has
+# none, as the window manager does (velmora_close_window beside the built program's folder), and
+# says yes to the question; the viewer must end, by itself and without a signal, within the time.
+close_viewer() {
+    local deadline=$((SECONDS + $1)) status=0 main
+    click_button "$MAIN_X" "$MAIN_Y" close
+    while kill -0 "$VELMORA_PID" 2>/dev/null; do
+        [ $SECONDS -le $deadline ] || fail "the viewer did not end within $1 s of closing"
+        xdotool key Return
+        sleep 0.5
+        if main=$(wait_for_window 1024 768 0); then
+            "$CLOSE_WINDOW" "${main%% *}" || true
+        fi
+    done
+    wait "$VELMORA_PID" || status=$?
+    VELMORA_PID=
+    [ $status -le 128 ] || fail "the viewer ended on signal $((status - 128))"
 }
