@@ -3,11 +3,11 @@
 #include "ContentPath.h"
 #include "PopUps.h"
 #include "RoundHalfEven.h"
+#include "WholeFile.h"
 #include "uChContext.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QSaveFile>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -97,17 +97,16 @@ void TBrowserWindow::CentreInMainWindow()
 bool TBrowserWindow::ShowGeneratedPage(TBrowserPane& pane, QStringView relativePath,
                                        const std::string& page)
 {
-    QSaveFile file(ContentPath::Join(ContentDir(), relativePath));
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(page.data(), qint64(page.size())) == qint64(page.size()) && file.commit()) {
-        pane.Browser().Navigate(file.fileName());
+    const QString path = ContentPath::Join(ContentDir(), relativePath);
+    const WholeFile::TWrite written = WholeFile::Replace(path, page);
+    if (written.Ok()) {
+        pane.Browser().Navigate(path);
         return true;
     }
     pane.Browser().WritePage(page, [this, &pane](bool) {
         pane.Scrolling().UpdateScrollRange([this] { Invalidate(); });
     });
-    Dialogs().ShowError(
-        this, QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString()));
+    Dialogs().ShowError(this, QStringLiteral("Cannot write %1: %2").arg(path, written.Reason));
     return false;
 }
 

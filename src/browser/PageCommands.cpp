@@ -44,16 +44,17 @@ void TPageCommands::Print()
 
 void TPageCommands::SaveHtmlSource(const QString& fileName)
 {
-    switch (browser_.SaveSource(fileName)) {
-    case TSaveResult::Saved:
+    const WholeFile::TWrite saved = browser_.SaveSource(fileName);
+    switch (saved.Failure) {
+    case WholeFile::TFailure::None:
         break;
-    case TSaveResult::CannotCreate:
-        Dialogs().ShowError(
-            &window_,
-            QStringLiteral("Cannot create file \"%1\".").arg(QDir::toNativeSeparators(fileName)));
+    case WholeFile::TFailure::CannotCreate:
+        Dialogs().ShowError(&window_, QStringLiteral("Cannot create file \"%1\". %2")
+                                          .arg(QDir::toNativeSeparators(fileName), saved.Reason));
         break;
-    case TSaveResult::Failed:
-        Dialogs().ShowMessage(&window_, QStringLiteral("Fail to save HTML source"),
+    case WholeFile::TFailure::CannotWrite:
+        Dialogs().ShowMessage(&window_,
+                              QStringLiteral("Fail to save HTML source: %1").arg(saved.Reason),
                               QStringLiteral("Error"));
         break;
     }

@@ -2,8 +2,6 @@
 
 #include "RegularFile.h"
 
-#include <QSaveFile>
-
 namespace PageSource {
 namespace {
 
@@ -20,18 +18,6 @@ std::optional<QByteArray> LocalFileBytes(const QUrl& url)
     if (!read.Ok())
         return std::nullopt;
     return std::move(read.Bytes);
-}
-
-TSaveResult Write(const QString& fileName, const QByteArray& bytes)
-{
-    QSaveFile file(fileName);
-    // Unbuffered, so a full disk shows at the write that hits it.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return TSaveResult::CannotCreate;
-    // Without a commit the temporary file goes and the old file stays as it was.
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return TSaveResult::Failed;
-    return TSaveResult::Saved;
 }
 
 } // namespace PageSource

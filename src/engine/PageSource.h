@@ -14,7 +14,4 @@ namespace PageSource {
 // The bytes of the local file behind url; none when url is no local file or it cannot be read.
 std::optional<QByteArray> LocalFileBytes(const QUrl& url);
 
-// Writes bytes as fileName; a file that was there is replaced only by the complete new one.
-TSaveResult Write(const QString& fileName, const QByteArray& bytes);
-
 } // namespace PageSource

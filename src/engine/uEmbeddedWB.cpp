@@ -165,13 +165,14 @@ void TEmbeddedWB::Copy()
     state_->page->triggerAction(QWebEnginePage::Copy);
 }
 
-TSaveResult TEmbeddedWB::SaveSource(const QString& fileName) const
+WholeFile::TWrite TEmbeddedWB::SaveSource(const QString& fileName) const
 {
     const std::optional<QByteArray> source =
         state_->writtenPage ? state_->writtenPage : PageSource::LocalFileBytes(Url());
     if (!source)
-        return TSaveResult::Failed;
-    return PageSource::Write(fileName, *source);
+        return {WholeFile::TFailure::CannotWrite,
+                QStringLiteral("The page's source cannot be read any more.")};
+    return WholeFile::Replace(fileName, *source);
 }
 
 void TEmbeddedWB::Show()

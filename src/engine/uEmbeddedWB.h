@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageStep.h"
+#include "WholeFile.h"
 
 #include <QObject>
 #include <QPoint>
@@ -22,13 +23,6 @@ struct TPageScroll {
     bool RootScrolls = true; // the page scrolls on its root element, not on its body
     int Position = 0;        // the scrolling element's scrollTop, rounded
     int Range = 0; // its scrollHeight - clientHeight, rounded; 0 or less: nothing to scroll
-};
-
-// How a page-source save ended.
-enum class TSaveResult {
-    Saved,
-    CannotCreate, // the file could not be created; nothing was written
-    Failed,       // writing failed; a file that was there before is left as it was
 };
 
 // The embedded browser of a skinned window: one engine view as a child of the window, with no
@@ -83,7 +77,7 @@ public:
     void Copy();
     // Writes the page source: the bytes of the file behind the page as loaded, or the written
     // page text. A file that exists is replaced only by a complete new one.
-    TSaveResult SaveSource(const QString& fileName) const;
+    WholeFile::TWrite SaveSource(const QString& fileName) const;
 
     void Show();
     void Hide();

@@ -2,11 +2,11 @@
 
 #include "ContentPath.h"
 #include "RegularFile.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -22,9 +22,8 @@ void CopyForTheUser(const QString& fileName, const QByteArray& font)
     const QString target = QDir(fontsDir).filePath(fileName);
     if (QFile::exists(target))
         return;
-    QSaveFile copy(target);
-    if (copy.open(QIODevice::WriteOnly) && copy.write(font) == font.size())
-        copy.commit();
+    // The program goes on with the font registered, copied or not.
+    (void)WholeFile::Replace(target, font);
 }
 
 } // namespace

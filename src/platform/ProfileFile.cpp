@@ -2,9 +2,8 @@
 
 #include "ContentProblems.h"
 #include "RegularFile.h"
+#include "WholeFile.h"
 #include "Win1251.h"
-
-#include <QSaveFile>
 
 #include <algorithm>
 #include <utility>
@@ -169,11 +168,9 @@ bool ProfileFile::Replace(std::string bytes)
         lastError_ = QStringLiteral("Cannot read %1; it is left as it is").arg(path_);
         return false;
     }
-    QSaveFile file(path_);
-    // Unbuffered, so a short write (disk full) shows at once instead of vanishing in a flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit()) {
-        lastError_ = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+    const WholeFile::TWrite written = WholeFile::Replace(path_, bytes);
+    if (!written.Ok()) {
+        lastError_ = QStringLiteral("Cannot write %1: %2").arg(path_, written.Reason);
         return false;
     }
     bytes_ = std::move(bytes);

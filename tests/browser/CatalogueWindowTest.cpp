@@ -199,8 +199,7 @@ TEST_F(CatalogueWindowTest, AResultPageThatCannotBeWrittenIsToldAndShownFromTheD
     const QString saved = content_.Path("saved.htm");
     ASSERT_TRUE(WaitFor(
         [&] {
-            return catalogue_->Browser().SaveSource(saved) == TSaveResult::Saved &&
-                   TestFiles::Read(saved) == page;
+            return catalogue_->Browser().SaveSource(saved).Ok() && TestFiles::Read(saved) == page;
         },
         15000))
         << "the page is not in the document";

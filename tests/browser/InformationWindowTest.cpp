@@ -405,7 +405,8 @@ TEST_F(InformationWindowTest, AFailedSaveSaysSoAndKeepsTheOldFile)
         const FileSizeLimit diskFull(8);
         info_->PageCommands().SaveHtmlSource(target);
     }
-    EXPECT_EQ(content_.Dialogs.Messages, QStringList{"Error: Fail to save HTML source"});
+    EXPECT_EQ(content_.Dialogs.Messages,
+              QStringList{"Error: Fail to save HTML source: File too large"});
     EXPECT_EQ(TestFiles::Read(target), "old");
 }
 
@@ -414,7 +415,9 @@ TEST_F(InformationWindowTest, AFileThatCannotBeCreatedIsReportedAndNothingWritte
     Open(*info_, "about.htm");
     const QString target = content_.Path("no-such-folder/saved.html");
     info_->PageCommands().SaveHtmlSource(target);
-    EXPECT_EQ(content_.Dialogs.Errors.size(), 1);
+    ASSERT_EQ(content_.Dialogs.Errors.size(), 1);
+    EXPECT_TRUE(content_.Dialogs.Errors.front().endsWith(". No such file or directory"))
+        << content_.Dialogs.Errors.front().toStdString();
     EXPECT_FALSE(QFile::exists(target));
 }
 

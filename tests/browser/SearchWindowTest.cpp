@@ -216,11 +216,7 @@ TEST_F(SearchWindowTest, AResultPageThatCannotBeWrittenIsToldAndShownFromTheDocu
                                               TPageAddresses(main_->ContentDir));
     const QString saved = content_.Path("saved.htm");
     EXPECT_TRUE(WaitFor(
-        [&] {
-            return Results().SaveSource(saved) == TSaveResult::Saved &&
-                   TestFiles::Read(saved) == page;
-        },
-        10000))
+        [&] { return Results().SaveSource(saved).Ok() && TestFiles::Read(saved) == page; }, 10000))
         << "the page is not in the document";
 }
 

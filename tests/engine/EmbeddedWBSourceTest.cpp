@@ -21,31 +21,32 @@ protected:
 
 TEST_F(SourceTest, LoadedFileIsSavedByteForByte)
 {
-    EXPECT_EQ(wb_.SaveSource(PathOf("saved.html")), TSaveResult::Saved);
+    EXPECT_TRUE(wb_.SaveSource(PathOf("saved.html")).Ok());
     EXPECT_EQ(TestFiles::Read(PathOf("saved.html")), kLoadedPage);
 }
 
 TEST_F(SourceTest, WrittenPageIsSavedUntilTheNextLoad)
 {
     ASSERT_TRUE(Write(kWrittenPage));
-    EXPECT_EQ(wb_.SaveSource(PathOf("written.html")), TSaveResult::Saved);
+    EXPECT_TRUE(wb_.SaveSource(PathOf("written.html")).Ok());
     EXPECT_EQ(TestFiles::Read(PathOf("written.html")), kWrittenPage);
 
     ASSERT_TRUE(NavigateAndWait("page.htm", 2));
-    EXPECT_EQ(wb_.SaveSource(PathOf("loaded.html")), TSaveResult::Saved);
+    EXPECT_TRUE(wb_.SaveSource(PathOf("loaded.html")).Ok());
     EXPECT_EQ(TestFiles::Read(PathOf("loaded.html")), kLoadedPage);
 }
 
 TEST_F(SourceTest, ExistingFileIsReplaced)
 {
     TestFiles::Write(PathOf("saved.html"), std::string(5000, 'o'));
-    EXPECT_EQ(wb_.SaveSource(PathOf("saved.html")), TSaveResult::Saved);
+    EXPECT_TRUE(wb_.SaveSource(PathOf("saved.html")).Ok());
     EXPECT_EQ(TestFiles::Read(PathOf("saved.html")), kLoadedPage);
 }
 
 TEST_F(SourceTest, MissingFolderCannotBeCreatedAndNothingIsWritten)
 {
-    EXPECT_EQ(wb_.SaveSource(PathOf("no-folder/saved.html")), TSaveResult::CannotCreate);
+    EXPECT_EQ(wb_.SaveSource(PathOf("no-folder/saved.html")).Failure,
+              WholeFile::TFailure::CannotCreate);
     EXPECT_FALSE(QFileInfo::exists(PathOf("no-folder")));
 }
 
@@ -55,7 +56,9 @@ TEST_F(SourceTest, FailedWriteLeavesTheOldFileWhole)
     TestFiles::Write(PathOf("saved.html"), before);
     {
         const FileSizeLimit diskFull(16);
-        EXPECT_EQ(wb_.SaveSource(PathOf("saved.html")), TSaveResult::Failed);
+        const WholeFile::TWrite saved = wb_.SaveSource(PathOf("saved.html"));
+        EXPECT_EQ(saved.Failure, WholeFile::TFailure::CannotWrite);
+        EXPECT_EQ(saved.Reason, "File too large") << "the system's reason for a short write";
     }
     EXPECT_EQ(TestFiles::Read(PathOf("saved.html")), before);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"page.htm", "saved.html"}))
@@ -66,7 +69,7 @@ TEST_F(SourceTest, PageWithoutSourceFailsAndWritesNothing)
 {
     // The file behind the page is gone and nothing was written into the page.
     ASSERT_TRUE(QFile::remove(PathOf("page.htm")));
-    EXPECT_EQ(wb_.SaveSource(PathOf("saved.html")), TSaveResult::Failed);
+    EXPECT_EQ(wb_.SaveSource(PathOf("saved.html")).Failure, WholeFile::TFailure::CannotWrite);
     EXPECT_FALSE(QFileInfo::exists(PathOf("saved.html")));
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+// Writing a file whole or not at all.
+namespace WholeFile {
+
+enum class TFailure {
+    None,
+    CannotCreate, // the new file could not be made; nothing was written
+    CannotWrite,  // writing or putting it in place failed
+};
+
+struct TWrite {
+    TFailure Failure = TFailure::None;
+    QString Reason; // the system's words, for an error box; empty when written
+
+    bool Ok() const { return Failure == TFailure::None; }
+};
+
+// Replaces the file at path by bytes: they go to a new file beside it, which takes the old
+// one's place only when all of them are written, so on any failure the old file stays as it
+// was. A write that stops short (a full disk) is carried on until the system says why.
+TWrite Replace(const QString& path, QByteArrayView bytes);
+
+} // namespace WholeFile
