@@ -10,6 +10,11 @@ void PrepareEngineEnvironment()
 {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Mesa keeps its shader cache in a memory-mapped file under the user's cache folder; on a
+    // full disk a write into that mapping ends the program with SIGBUS. The engine's shaders
+    // are few, so they are compiled at each start instead.
+    if (!qEnvironmentVariableIsSet("MESA_SHADER_CACHE_DISABLE"))
+        qputenv("MESA_SHADER_CACHE_DISABLE", "true");
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     flags += " --disable-background-networking --process-per-site";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
