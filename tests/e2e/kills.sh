@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Kills the viewer with SIGKILL at random moments while it writes settings.ini and the
+# catalogue's result page, KILLS times: after each kill settings.ini is whole (every line a
+# section or a key, each ending in CR LF), the result page is whole, no half-written file stays
+# behind, and the next start works.
+# Usage: kills.sh BUILT_DIR [KILLS]  (20 unless given; KILL_SEED picks the moments)
+source "$(dirname "$0")/e2e.sh"
+kills=${2:-20}
+RANDOM=${KILL_SEED:-1251}
+start_xserver 1280x1024
+install_copy "$1"
+printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
+settings="$APP/settings.ini" page="$APP/html/sortresult.htm"
+
+# ends_with FILE TEXT: the file's last bytes are the text (compared as bytes: $(...) would drop
+# a final line end).
+ends_with() { [ "$(tail -c ${#2} "$1" | od -An -tx1)" = "$(printf '%s' "$2" | od -An -tx1)" ]; }
+whole_profile() {
+    ends_with "$1" $'\r\n' &&
+        awk '{ sub(/\r$/, "") } !/^\[[^]]*\]$/ && !/^[^=]+=/ { bad = 1 } END { exit bad }' "$1"
+}
+
+# Filter switches, "show" and tabs, over and over: each release writes settings.ini, each
+# "show" the result page.
+click_through_the_catalogue() {
+    local childX=$((MAIN_X + 87)) childY=$((MAIN_Y + 109)) section
+    while :; do
+        for section in filtr_3_1 filtr_3_2 button_show param_1 filtr_1_1 button_show param_3; do
+            click_button "$childX" "$childY" "$section" >/dev/null 2>&1 || true
+        done
+    done
+}
+
+for kill in $(seq "$kills"); do
+    launch
+    main=$(wait_for_window 1024 768 30) || fail "start $kill: no main window"
+    read -r _ MAIN_X MAIN_Y <<<"$main"
+    xdotool mousemove $((MAIN_X + 540)) $((MAIN_Y + 190)) click 1
+    click_through_the_catalogue &
+    clicker=$!
+    sleep "$((RANDOM % 2)).$(printf '%03d' $((RANDOM % 1000)))"
+    kill -KILL "$VELMORA_PID"
+    wait "$VELMORA_PID" 2>/dev/null || true
+    VELMORA_PID=
+    kill "$clicker"
+    wait "$clicker" 2>/dev/null || true
+    whole_profile "$settings" || fail "kill $kill: settings.ini is not whole: $(od -c "$settings" | tail -3)"
+    [ ! -e "$page" ] || ends_with "$page" $'</HTML>\n\r' || fail "kill $kill: the result page is not whole"
+    litter=$(find "$APP" -name 'settings.ini?*' -o -name 'sortresult.htm?*')
+    [ -z "$litter" ] || fail "kill $kill: half-written files stay behind: $litter"
+done
+echo "$kills kills: settings.ini and the result page whole after each"
