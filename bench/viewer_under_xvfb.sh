@@ -23,15 +23,6 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$VELMORA_PID/stat"; }
 # Voluntary context switches of all the viewer's threads: each is a wake-up after a wait.
 wakeups() { cat /proc/"$VELMORA_PID"/task/*/status | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
-# Proportional set size of a process and all its descendants, in kB.
-tree_pss() {
-    local pid=$1 total child
-    total=$(awk '/^Pss:/ {print $2}' "/proc/$pid/smaps_rollup" 2>/dev/null || echo 0)
-    for child in $(pgrep -P "$pid"); do
-        total=$((total + $(tree_pss "$child")))
-    done
-    echo "${total:-0}"
-}
 # press_and_time X Y PROBE_X PROBE_Y [COLOUR]: presses at a point, then lets the probe release
 # it and prints the milliseconds until the probed pixel changes (or takes the colour).
 press_and_time() {

@@ -182,6 +182,16 @@ wait_until_still() {
     done
 }
 
+# tree_pss PID: the proportional set size of a process and all its descendants, in kB.
+tree_pss() {
+    local pid=$1 total child
+    total=$(awk '/^Pss:/ {print $2}' "/proc/$pid/smaps_rollup" 2>/dev/null || echo 0)
+    for child in $(pgrep -P "$pid"); do
+        total=$((total + $(tree_pss "$child")))
+    done
+    echo "${total:-0}"
+}
+
 # viewer_alive: the viewer still runs; a viewer that ended is told with how, and fails.
 viewer_alive() {
     kill -0 "$VELMORA_PID" 2>/dev/null && return 0
