@@ -219,31 +219,26 @@ def remove(path):
     return action
 
 
-def folder_in_place(path):
+def in_place(path, make):
+    """Puts what make(target) makes where the file at path was."""
     def action(d):
         target = os.path.join(d, path)
         if os.path.lexists(target):
             os.remove(target)
-        os.makedirs(target)
+        make(target)
     return action
+
+
+def folder_in_place(path):
+    return in_place(path, os.makedirs)
 
 
 def fifo_in_place(path):
-    def action(d):
-        target = os.path.join(d, path)
-        if os.path.lexists(target):
-            os.remove(target)
-        os.mkfifo(target)
-    return action
+    return in_place(path, os.mkfifo)
 
 
 def link_in_place(path, to):
-    def action(d):
-        target = os.path.join(d, path)
-        if os.path.lexists(target):
-            os.remove(target)
-        os.symlink(to, target)
-    return action
+    return in_place(path, lambda target: os.symlink(to, target))
 
 
 def big_text(d):
