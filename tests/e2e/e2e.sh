@@ -45,8 +45,14 @@ install_copy() {
     rm -f "$APP/settings.ini"
 }
 
+# The command that runs the viewer as another user, and that user's runtime folder, when a test
+# needs one.
+VIEWER_AS=()
+VIEWER_RUNTIME_DIR=
+
 launch() {
-    XDG_RUNTIME_DIR="$E2E_TMP" "$APP/velmora" >"$E2E_TMP/velmora.log" 2>&1 &
+    XDG_RUNTIME_DIR="${VIEWER_RUNTIME_DIR:-$E2E_TMP}" "${VIEWER_AS[@]}" "$APP/velmora" \
+        >"$E2E_TMP/velmora.log" 2>&1 &
     VELMORA_PID=$!
 }
 
