@@ -33,7 +33,8 @@ click_through_the_catalogue() {
 
 for kill in $(seq "$kills"); do
     launch
-    main=$(wait_for_window 1024 768 30) || fail "start $kill: no main window"
+    main=$(wait_for_window 1024 768 30) ||
+        fail "start $kill: no main window; the viewer said: $(tail -25 "$E2E_TMP/velmora.log")"
     read -r _ MAIN_X MAIN_Y <<<"$main"
     xdotool mousemove $((MAIN_X + 540)) $((MAIN_Y + 190)) click 1
     click_through_the_catalogue &
