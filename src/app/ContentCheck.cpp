@@ -163,9 +163,9 @@ int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
     // The main window installs the content's fonts for the user: here into a folder that goes.
     const QTemporaryDir userData;
     qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
-    const QString previousDir = ContentPath::ExecutableDir();
+    const QString previousDir = ContentPath::ContentDir();
     TDialogs& previousDialogs = Dialogs();
-    ContentPath::OverrideExecutableDir(dir);
+    ContentPath::UseContentDir(dir);
     TSilentDialogs dialogs;
     SetDialogs(&dialogs);
     ContentProblems::StartRecording();
@@ -179,6 +179,6 @@ int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
     }
     std::vector<TContentProblem> problems = ContentProblems::StopRecording();
     SetDialogs(&previousDialogs);
-    ContentPath::OverrideExecutableDir(previousDir);
+    ContentPath::UseContentDir(previousDir);
     return Print(dir, std::move(problems), out);
 }

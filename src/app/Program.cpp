@@ -2,7 +2,11 @@
 
 #include "BrowserWindow.h"
 #include "BrowserWindows.h"
+#include "ContentPages.h"
+#include "ContentPath.h"
 #include "PopUps.h"
+#include "SettingsFile.h"
+#include "UserContentFolder.h"
 #include "Windows.h"
 #include "uChContext.h"
 #include "uChLoader.h"
@@ -10,6 +14,14 @@
 #include "uMain.h"
 
 #include <QCoreApplication>
+
+void ChooseContentFolder()
+{
+    QStringList written{*ContentPath::Relative(kSettingsFile)};
+    for (const std::u16string_view page : ContentPages::kGenerated)
+        written << *ContentPath::Relative(page);
+    ContentPath::UseContentDir(UserContentFolder::Choose(ContentPath::ExecutableDir(), written));
+}
 
 TProgram::TProgram(TTickSource& ticks)
     : ticks_(ticks), main_(std::make_unique<TfMain>(ticks)),

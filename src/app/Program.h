@@ -9,6 +9,10 @@ class TfChContext;
 class TfChMessage;
 class TfMain;
 
+// Where this user's viewer reads and writes: the content folder, or the user's own folder when
+// the content folder cannot be written. Chosen before the first window.
+void ChooseContentFolder();
+
 // Every window of the program, created in the start-up order and wired, each set in its
 // program-wide reference; they go, and their references are cleared, in the reverse order.
 // The main window owns the browser windows as their parent.

@@ -36,6 +36,7 @@ int main(int argc, char* argv[])
         return CheckContent(arguments.size() > 2 ? arguments[2] : ContentPath::ExecutableDir(),
                             RealTicks(), out);
     }
+    ChooseContentFolder();
     TProgram program(RealTicks());
     program.ShowSplash();
     program.CreateBrowserWindows();

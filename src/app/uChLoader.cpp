@@ -37,7 +37,7 @@ double TfLoader::NowUnits() const
 
 void TfLoader::FormCreate()
 {
-    contentDir_ = ContentPath::ExecutableDir();
+    contentDir_ = ContentPath::ContentDir();
     LoadJpegBitmap(ContentPath::Join(contentDir_, u"\\design\\loader\\loading_pr.jpg"), progress_);
     LoadJpegBitmap(ContentPath::Join(contentDir_, u"\\design\\loader\\loading_bg.jpg"),
                    background_);

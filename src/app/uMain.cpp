@@ -52,7 +52,7 @@ QImage LoadBackground(const QString& contentDir, QStringView relativePath)
 } // namespace
 
 TfMain::TfMain(TTickSource& ticks)
-    : ContentDir(ContentPath::ExecutableDir()), signStrip_(*this, ContentDir),
+    : ContentDir(ContentPath::ContentDir()), signStrip_(*this, ContentDir),
       frameStrip_(*this, ContentDir),
       Timer1(ticks.Every(kRepaintTick, *this, [this] { Guarded([this] { Timer1Timer(); }); }))
 {

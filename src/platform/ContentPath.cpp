@@ -5,18 +5,21 @@
 
 namespace ContentPath {
 namespace {
-QString overriddenDir;
+QString chosenContentDir;
 } // namespace
 
-void OverrideExecutableDir(const QString& dir)
+void UseContentDir(const QString& dir)
 {
-    overriddenDir = dir;
+    chosenContentDir = dir;
+}
+
+QString ContentDir()
+{
+    return chosenContentDir.isEmpty() ? ExecutableDir() : chosenContentDir;
 }
 
 QString ExecutableDir()
 {
-    if (!overriddenDir.isEmpty())
-        return overriddenDir;
     // applicationDirPath() never ends in a separator, except for the root folder itself.
     QString dir = QCoreApplication::applicationDirPath();
     if (dir.endsWith(u'/'))
@@ -24,21 +27,29 @@ QString ExecutableDir()
     return dir;
 }
 
-QString Join(const QString& contentDir, QStringView relative)
+std::optional<QString> Relative(QStringView relative)
 {
     QString tail = relative.toString();
     tail.replace(u'\\', u'/');
     // A name with a NUL would be cut short where the system reads it.
     if (tail.contains(QChar(0)))
-        return {};
+        return std::nullopt;
     while (tail.startsWith(u'/'))
         tail.remove(0, 1);
     tail = QDir::cleanPath(tail);
     if (tail == u".." || tail.startsWith(u"../"))
+        return std::nullopt;
+    return tail;
+}
+
+QString Join(const QString& contentDir, QStringView relative)
+{
+    const std::optional<QString> tail = Relative(relative);
+    if (!tail)
         return {};
-    if (tail == u".")
+    if (*tail == u".")
         return contentDir;
-    return contentDir + u'/' + tail;
+    return contentDir + u'/' + *tail;
 }
 
 } // namespace ContentPath

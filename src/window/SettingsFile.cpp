@@ -4,7 +4,7 @@
 
 ProfileFile OpenSettings(const QString& contentDir)
 {
-    return ProfileFile(ContentPath::Join(contentDir, u"\\settings.ini"));
+    return ProfileFile(ContentPath::Join(contentDir, kSettingsFile));
 }
 
 namespace {

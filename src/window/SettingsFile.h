@@ -5,6 +5,9 @@
 #include <QString>
 
 #include <stdexcept>
+#include <string_view>
+
+inline constexpr std::u16string_view kSettingsFile = u"\\settings.ini";
 
 // The user's settings.ini in the content folder; never cached, every access opens it anew.
 ProfileFile OpenSettings(const QString& contentDir);

@@ -50,6 +50,17 @@ install_copy() {
 VIEWER_AS=()
 VIEWER_RUNTIME_DIR=
 
+# as_nobody: the viewer runs as nobody, with a home folder of its own (VIEWER_HOME). Root only.
+as_nobody() {
+    chmod 755 "$E2E_TMP"
+    VIEWER_HOME="$E2E_TMP/home"
+    mkdir -m 700 "$VIEWER_HOME"
+    chown nobody "$VIEWER_HOME"
+    export HOME="$VIEWER_HOME" XDG_DATA_HOME="$VIEWER_HOME/.local/share"
+    VIEWER_RUNTIME_DIR="$VIEWER_HOME"
+    VIEWER_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+}
+
 launch() {
     XDG_RUNTIME_DIR="${VIEWER_RUNTIME_DIR:-$E2E_TMP}" "${VIEWER_AS[@]}" "$APP/velmora" \
         >"$E2E_TMP/velmora.log" 2>&1 &
@@ -66,6 +77,12 @@ visible_windows() {
         eval "$geometry"
         echo "$id $WIDTH $HEIGHT $X $Y"
     done
+}
+
+# error_boxes: the boxes on screen, as visible_windows prints them: the windows lower than any
+# window of the viewer's own and higher than a hint's one line.
+error_boxes() {
+    visible_windows | awk '$3 >= 60 && $3 < 400'
 }
 
 # wait_for_window WIDTH HEIGHT SECONDS: prints "id x y" of a visible window of that size.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A content folder the viewer cannot write to: on a full filesystem, with the user's cache
 # folder there too (full-disk: needs a tmpfs of its own, so root; skipped elsewhere), or as a
-# user without write access to it (read-only: root runs the viewer as nobody). The viewer starts,
+# user without write access to it nor a data folder of their own to work from instead
+# (read-only: root runs the viewer as nobody). The viewer starts,
 # every window works, a write it cannot make is told in a box, and the files already stored
 # stay as they were.
 # Usage: unwritable.sh full-disk|read-only BUILT_DIR
@@ -24,15 +25,11 @@ read-only)
     install_copy "$built"
     if [ "$(id -u)" -eq 0 ]; then
         # Root writes anywhere: the viewer runs as a user who may only read the content.
-        chmod 755 "$E2E_TMP"
         chmod -R a+rX "$APP"
-        home="$E2E_TMP/home"
-        mkdir -m 700 "$home"
-        chown nobody "$home"
-        export HOME="$home"
-        VIEWER_RUNTIME_DIR="$home"
-        VIEWER_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+        as_nobody
     fi
+    # A data folder inside the read-only content, which this user cannot make.
+    export XDG_DATA_HOME="$APP/user-data"
     ;;
 *) fail "no such mode: $mode" ;;
 esac
@@ -53,7 +50,7 @@ touch "$E2E_TMP/before"
 # a_box_shows: a small window of the viewer (an error box) is on screen.
 a_box_shows() {
     local deadline=$((SECONDS + 10))
-    until visible_windows | awk '$3 < 400 {found = 1} END {exit !found}'; do
+    until [ -n "$(error_boxes)" ]; do
         [ $SECONDS -le $deadline ] || return 1
         viewer_alive
         sleep 0.1

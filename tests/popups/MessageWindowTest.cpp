@@ -18,7 +18,7 @@ class MessageWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        message_ = std::make_unique<TfChMessage>(ContentPath::ExecutableDir());
+        message_ = std::make_unique<TfChMessage>(ContentPath::ContentDir());
         message_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(message_.get()));
     }

@@ -42,14 +42,14 @@ TWindowTestContent::TWindowTestContent()
 {
     CopyFolder(QStringLiteral(VELMORA_SAMPLE_CONTENT_DIR), dir_.path());
     QFile::remove(Path("settings.ini"));
-    ContentPath::OverrideExecutableDir(dir_.path());
+    ContentPath::UseContentDir(dir_.path());
     SetDialogs(&Dialogs);
 }
 
 TWindowTestContent::~TWindowTestContent()
 {
     SetDialogs(nullptr);
-    ContentPath::OverrideExecutableDir(QString());
+    ContentPath::UseContentDir(QString());
 }
 
 QString TWindowTestContent::Path(const QString& relative) const
