@@ -61,9 +61,12 @@ as_nobody() {
     VIEWER_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 }
 
+# The command that starts the viewer, when not the copy's executable.
+VIEWER_COMMAND=()
+
 launch() {
-    XDG_RUNTIME_DIR="${VIEWER_RUNTIME_DIR:-$E2E_TMP}" "${VIEWER_AS[@]}" "$APP/velmora" \
-        >"$E2E_TMP/velmora.log" 2>&1 &
+    XDG_RUNTIME_DIR="${VIEWER_RUNTIME_DIR:-$E2E_TMP}" "${VIEWER_AS[@]}" \
+        "${VIEWER_COMMAND[@]:-$APP/velmora}" >"$E2E_TMP/velmora.log" 2>&1 &
     VELMORA_PID=$!
 }
 

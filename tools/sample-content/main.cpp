@@ -1,22 +1,26 @@
 #include "ContentGenerator.h"
+#include "IconPainter.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTextStream>
 
-// Writes the sample content set into the folder given as the one argument.
+// Writes the sample content set into the folder given first, and the application's icon theme
+// into the one given second, if any.
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        err << "usage: velmora_sample_content_gen <output folder>\n";
+    if (arguments.size() < 2 || arguments.size() > 3) {
+        err << "usage: velmora_sample_content_gen <content folder> [<icon folder>]\n";
         return 2;
     }
     QElapsedTimer clock;
     clock.start();
-    const QString failures = ContentGenerator::Generate(arguments.at(1));
+    QString failures = ContentGenerator::Generate(arguments.at(1));
+    if (arguments.size() == 3)
+        failures += IconPainter::WriteTheme(arguments.at(2));
     if (!failures.isEmpty()) {
         err << "could not write:\n" << failures;
         return 1;
