@@ -77,10 +77,10 @@ void TfLoader::FormPaint(QPainter& canvas)
         canvas.fillRect(rect(), palette().window()); // no background picture: an empty window
         return;
     }
-    canvas.drawImage(QPoint(0, 0), background_, rect());
+    DrawPicturePart(canvas, rect(), background_, rect());
     if (const int width = CurrentBarWidth(); width > 0)
-        canvas.drawImage(QRect(kBarArea.left(), kBarArea.top(), width, kBarArea.height()),
-                         progress_, QRect(0, 0, width, kProgressRows));
+        DrawPicturePart(canvas, QRect(kBarArea.left(), kBarArea.top(), width, kBarArea.height()),
+                        progress_, QRect(0, 0, width, kProgressRows));
 }
 
 void TfLoader::paintEvent(QPaintEvent*)

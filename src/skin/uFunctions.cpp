@@ -3,6 +3,9 @@
 #include "ContentProblems.h"
 #include "RegularFile.h"
 
+#include <QFileInfo>
+#include <QGuiApplication>
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -16,6 +19,10 @@ constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 // Every scan of a progressive picture goes over the whole picture again. Encoders write about
 // ten; a file of thousands could hold the program for minutes.
 constexpr int kMaxScans = 100;
+
+// The pictures for screens of more than one device pixel per window pixel: Qt's convention.
+constexpr qreal kDoubleSize = 2.0;
+constexpr QLatin1StringView kDoubleSizeSuffix("@2x");
 
 // libjpeg's own error handler ends the process; this one keeps libjpeg's words and jumps back
 // to the decoder, and any warning (premature end, corrupt data) counts as a failure too.
@@ -144,25 +151,78 @@ QString DecodeGuarded(const QByteArray& data, QImage& image, TPictureBudget& bud
     return Reason(decoded, errors.message);
 }
 
-} // namespace
-
-void LoadJpegBitmap(const QString& path, QImage& bitmap, TPictureBudget& budget)
+// The picture at path, or a null image, with the problem reported, when it cannot be shown.
+QImage LoadJpeg(const QString& path, TPictureBudget& budget)
 {
     const RegularFile::TRead read = RegularFile::Read(path, kMaxFileBytes);
     if (!read.Ok()) {
         ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
-        return;
+        return {};
     }
     if (read.Bytes.isEmpty()) {
         ContentProblems::Report(path, {}, QStringLiteral("The file is empty."));
-        return;
+        return {};
     }
     QImage decoded;
     const QString failure = DecodeGuarded(read.Bytes, decoded, budget);
     if (failure.isEmpty())
-        bitmap = decoded;
-    else
-        ContentProblems::Report(path, {}, failure);
+        return decoded;
+    ContentProblems::Report(path, {}, failure);
+    return {};
+}
+
+// "design/fon.jpg" gives "design/fon@2x.jpg".
+QString DoubleSizePath(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot <= path.lastIndexOf(u'/'))
+        return path + kDoubleSizeSuffix;
+    return path.left(dot) + kDoubleSizeSuffix + path.mid(dot);
+}
+
+// A picture at twice the size takes the picture's place, drawn at the same size in window
+// pixels. Any other size would move what is drawn, so the picture stays and is scaled.
+void PreferDoubleSize(const QString& path, QImage& picture, TPictureBudget& budget)
+{
+    const QString doublePath = DoubleSizePath(path);
+    if (!QFileInfo::exists(doublePath))
+        return;
+    QImage twice = LoadJpeg(doublePath, budget);
+    if (twice.isNull())
+        return;
+    if (twice.size() != picture.size() * kDoubleSize) {
+        ContentProblems::Report(doublePath, {},
+                                QStringLiteral("The picture is not twice the size of %1.")
+                                    .arg(QFileInfo(path).fileName()));
+        return;
+    }
+    twice.setDevicePixelRatio(kDoubleSize);
+    picture = twice;
+}
+
+} // namespace
+
+void LoadJpegBitmap(const QString& path, QImage& bitmap, TPictureBudget& budget, qreal pixelRatio)
+{
+    QImage picture = LoadJpeg(path, budget);
+    if (picture.isNull())
+        return;
+    if (pixelRatio > 1)
+        PreferDoubleSize(path, picture, budget);
+    bitmap = picture;
+}
+
+void DrawPicturePart(QPainter& canvas, const QRect& target, const QImage& picture,
+                     const QRect& source)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    canvas.drawImage(QRectF(target), picture,
+                     QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
+}
+
+qreal ScreenPixelRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
 bool PointInRect(QPoint point, const TRect& rect, bool inclusive)

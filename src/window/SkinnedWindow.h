@@ -78,7 +78,7 @@ protected:
     template <typename TLayers>
     void Compose(QPainter& canvas, const QImage& background, TLayers drawLayers)
     {
-        if (background.size() != this->size())
+        if (background.deviceIndependentSize() != QSizeF(this->size()))
             canvas.fillRect(this->rect(), Qt::black);
         canvas.drawImage(0, 0, background);
         drawLayers(canvas);

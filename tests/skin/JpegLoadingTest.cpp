@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 namespace {
@@ -161,6 +162,45 @@ TEST_F(JpegLoading, AProgressivePictureOfHundredsOfScansCountsAsBroken)
     LoadJpegBitmap(Given(JpegFiles::Progressive(40, 24, 11)), bitmap);
     EXPECT_TRUE(bitmap.isNull());
 }
+
+struct DoubleSizeCase {
+    const char* name;
+    qreal screenRatio;
+    std::optional<QSize> doubleSize; // none: no "@2x" file; an empty size: one that is broken
+    bool drawnFromDouble;
+};
+
+class DoubleSizePictures : public JpegLoading,
+                           public testing::WithParamInterface<DoubleSizeCase> {};
+
+// Whichever picture is drawn, it covers the same window pixels: a wrong "@2x" never moves the
+// layout, it only goes unused.
+TEST_P(DoubleSizePictures, ChoosesThePictureDrawn)
+{
+    const QColor normal(200, 60, 110), sharper(30, 120, 200);
+    const QString path = Given(EncodeJpeg(Filled(20, 10, normal)));
+    if (const std::optional<QSize> size = GetParam().doubleSize) {
+        TestFiles::Write(dir_.filePath("picture@2x.jpg"),
+                         size->isEmpty()
+                             ? std::string("\xFF\xD8 no picture")
+                             : EncodeJpeg(Filled(size->width(), size->height(), sharper)));
+    }
+    QImage bitmap;
+    LoadJpegBitmap(path, bitmap, PictureBudget(), GetParam().screenRatio);
+
+    EXPECT_EQ(bitmap.deviceIndependentSize(), QSizeF(20, 10));
+    EXPECT_TRUE(Near(bitmap.pixel(0, 0), GetParam().drawnFromDouble ? sharper : normal));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DoubleSizePictures,
+    testing::Values(DoubleSizeCase{"TwiceTheSizeOnAHighDensityScreen", 2, QSize(40, 20), true},
+                    DoubleSizeCase{"MissingOnAHighDensityScreen", 2, std::nullopt, false},
+                    DoubleSizeCase{"WrongSizeOnAHighDensityScreen", 2, QSize(41, 20), false},
+                    DoubleSizeCase{"SameSizeOnAHighDensityScreen", 2, QSize(20, 10), false},
+                    DoubleSizeCase{"BrokenOnAHighDensityScreen", 2, QSize(), false},
+                    DoubleSizeCase{"TwiceTheSizeOnAnOrdinaryScreen", 1, QSize(40, 20), false}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(PictureBudgetTest, APicturePastTheBudgetIsNotDecodedUntilAnotherGoes)
 {

@@ -1,5 +1,6 @@
 #include "ButtonPainter.h"
 
+#include "Canvas.h"
 #include "Glyphs.h"
 #include "SampleStyle.h"
 
@@ -188,7 +189,7 @@ QImage Paint(const TButtonLayout& button, size_t state, const QImage& underlay)
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF box(0, 0, picture.width(), picture.height());
+    const QRectF box(Canvas::RectOf(picture));
     switch (button.Look) {
     case TLook::HeaderIcon: {
         const TFace face = DarkFace(state);

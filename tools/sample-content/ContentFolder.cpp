@@ -42,10 +42,14 @@ void ContentFolder::WriteText(QStringView relative, std::string_view utf8)
 
 void ContentFolder::WriteJpeg(QStringView relative, const QImage& image)
 {
-    const QString path = PathOf(relative);
+    // A picture drawn at twice the scale goes beside its ordinary one, as "name@2x.jpg".
+    QString name = relative.toString();
+    if (image.devicePixelRatio() > 1)
+        name.insert(name.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    const QString path = PathOf(name);
     QDir().mkpath(QFileInfo(path).path());
     if (!JpegWriter::Write(image, path))
-        Fail(relative);
+        Fail(name);
 }
 
 void ContentFolder::Fail(QStringView relative)

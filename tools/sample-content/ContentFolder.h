@@ -19,6 +19,7 @@ public:
     void WriteBytes(QStringView relative, std::string_view bytes);
     // Text given in UTF-8, stored as Windows-1251.
     void WriteText(QStringView relative, std::string_view utf8);
+    // A picture of device pixel ratio 2 goes to "name@2x.jpg" beside "name.jpg".
     void WriteJpeg(QStringView relative, const QImage& image);
     void MakeFolder(QStringView relative);
 

@@ -1,5 +1,6 @@
 #include "ContentGenerator.h"
 
+#include "Canvas.h"
 #include "CatalogueWriter.h"
 #include "ContentFolder.h"
 #include "PageWriter.h"
@@ -7,6 +8,9 @@
 #include "WorkPictureWriter.h"
 
 namespace ContentGenerator {
+namespace {
+constexpr int kDoubleScale = 2;
+} // namespace
 
 QString Generate(const QString& folder)
 {
@@ -14,6 +18,10 @@ QString Generate(const QString& folder)
     CatalogueWriter::Write(content);
     WorkPictureWriter::Write(content);
     SkinWriter::Write(content);
+    // The skin again with twice the pixels each way, for HiDPI screens.
+    Canvas::SetScale(kDoubleScale);
+    SkinWriter::Write(content);
+    Canvas::SetScale(1);
     PageWriter::Write(content);
     content.MakeFolder(u"fonts");
     return content.Failures();

@@ -1,5 +1,6 @@
 #include "DecorPainter.h"
 
+#include "Canvas.h"
 #include "Glyphs.h"
 #include "SampleStyle.h"
 #include "SkinLayout.h"
@@ -20,7 +21,7 @@ using namespace SampleStyle;
 
 QImage Blank(QSize size, const QColor& color)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas::Blank(size);
     image.fill(color);
     return image;
 }
@@ -77,13 +78,13 @@ void PaintCardFrame(QPainter& p, const QRect& rect, bool withBand)
 
 QImage SplashBackground()
 {
-    QImage image(SkinLayout::kSplashSize, QImage::Format_RGB32);
+    QImage image = Canvas::Blank(SkinLayout::kSplashSize);
     QPainter p(&image);
     Begin(p);
     QRadialGradient wash(QPointF(250, 160), 360);
     wash.setColorAt(0, kWine.lighter(135));
     wash.setColorAt(1, kWineDark.darker(120));
-    p.fillRect(image.rect(), wash);
+    p.fillRect(Canvas::RectOf(image), wash);
     p.setPen(QPen(kGold, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(8, 8, 483, 390));
@@ -112,19 +113,19 @@ QImage SplashBackground()
 QImage SplashBar()
 {
     const QSize size(SkinLayout::kSplashBar.width(), 38);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas::Blank(size);
     QPainter p(&image);
     Begin(p);
     QLinearGradient ribbon(0, 0, size.width(), 0);
     ribbon.setColorAt(0, kRose);
     ribbon.setColorAt(0.6, kGold);
     ribbon.setColorAt(1, kGold.lighter(125));
-    p.fillRect(image.rect(), ribbon);
+    p.fillRect(Canvas::RectOf(image), ribbon);
     QLinearGradient shine(0, 0, 0, size.height());
     shine.setColorAt(0, QColor(255, 255, 255, 120));
     shine.setColorAt(0.45, QColor(255, 255, 255, 20));
     shine.setColorAt(1, QColor(0, 0, 0, 50));
-    p.fillRect(image.rect(), shine);
+    p.fillRect(Canvas::RectOf(image), shine);
     p.setPen(QPen(QColor(255, 255, 255, 60), 2));
     for (int x = -40; x < size.width(); x += 18)
         p.drawLine(QPointF(x, size.height()), QPointF(x + 24, 0));
@@ -133,10 +134,10 @@ QImage SplashBar()
 
 QImage Question(const QString& question, const QString& detail)
 {
-    QImage image(SkinLayout::kMessageSize, QImage::Format_RGB32);
+    QImage image = Canvas::Blank(SkinLayout::kMessageSize);
     QPainter p(&image);
     Begin(p);
-    PaintCardFrame(p, image.rect(), true);
+    PaintCardFrame(p, Canvas::RectOf(image), true);
     p.setFont(Serif(16));
     p.setPen(kCream);
     p.drawText(QRect(16, 0, 468, 34), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Velmora"));
@@ -153,30 +154,31 @@ QImage Question(const QString& question, const QString& detail)
 
 QImage ContextBackground()
 {
-    QImage image(SkinLayout::kContextSize, QImage::Format_RGB32);
+    QImage image = Canvas::Blank(SkinLayout::kContextSize);
     QPainter p(&image);
     Begin(p);
-    PaintCardFrame(p, image.rect(), false);
+    PaintCardFrame(p, Canvas::RectOf(image), false);
     return image;
 }
 
 QImage FilterPanel()
 {
-    QImage image(SkinLayout::kFilterPanelSize, QImage::Format_RGB32);
+    QImage image = Canvas::Blank(SkinLayout::kFilterPanelSize);
     QPainter p(&image);
     Begin(p);
-    QLinearGradient paper(0, 0, 0, image.height());
+    QLinearGradient paper(0, 0, 0, Canvas::RectOf(image).height());
     paper.setColorAt(0, QColor(0xFF, 0xFB, 0xF8));
     paper.setColorAt(1, kBlush.lighter(104));
-    p.fillRect(image.rect(), paper);
+    p.fillRect(Canvas::RectOf(image), paper);
     p.setPen(QPen(kRose.lighter(125), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    p.drawRect(Canvas::RectOf(image).adjusted(0, 0, -1, -1));
     p.setFont(Serif(14, false, true));
     p.setPen(kWine);
-    p.drawText(QRect(0, 4, image.width(), 20), Qt::AlignCenter, QStringLiteral("Filters"));
+    p.drawText(QRect(0, 4, Canvas::RectOf(image).width(), 20), Qt::AlignCenter,
+               QStringLiteral("Filters"));
     p.setPen(QPen(kGold, 1));
-    p.drawLine(QPointF(24, 24.5), QPointF(image.width() - 24, 24.5));
+    p.drawLine(QPointF(24, 24.5), QPointF(Canvas::RectOf(image).width() - 24, 24.5));
     return image;
 }
 
@@ -188,8 +190,8 @@ QImage SearchHeading(const QImage& bandUnderneath, const QString& text)
     Glyphs::Draw(p, TGlyph::Search, QRectF(6, 6, 18, 18), kGold.lighter(120));
     p.setFont(Serif(17));
     p.setPen(kCream);
-    p.drawText(QRect(30, 0, image.width() - 30, image.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               text);
+    p.drawText(QRect(30, 0, Canvas::RectOf(image).width() - 30, Canvas::RectOf(image).height()),
+               Qt::AlignLeft | Qt::AlignVCenter, text);
     return image;
 }
 
@@ -209,24 +211,25 @@ QImage Track(QSize size)
 
 QImage ResultPageBackground()
 {
-    QImage image(SkinLayout::kSearchBrowser.size(), QImage::Format_RGB32);
+    QImage image = Canvas::Blank(SkinLayout::kSearchBrowser.size());
     QPainter p(&image);
     Begin(p);
     image.fill(kCream);
     // A quiet flourish in the lower right corner, behind the results.
     p.setOpacity(0.18);
-    PaintEmblem(p, QPointF(image.width() - 70, image.height() - 30), 2.2, kRose);
+    PaintEmblem(p, QPointF(Canvas::RectOf(image).width() - 70, Canvas::RectOf(image).height() - 30),
+                2.2, kRose);
     return image;
 }
 
 QImage HistoryPageBackground()
 {
-    QImage image(SkinLayout::kHistoryBrowser.size(), QImage::Format_RGB32);
+    QImage image = Canvas::Blank(SkinLayout::kHistoryBrowser.size());
     QPainter p(&image);
-    QLinearGradient wash(0, 0, 0, image.height());
+    QLinearGradient wash(0, 0, 0, Canvas::RectOf(image).height());
     wash.setColorAt(0, kWineDark);
     wash.setColorAt(1, kWine);
-    p.fillRect(image.rect(), wash);
+    p.fillRect(Canvas::RectOf(image), wash);
     return image;
 }
 

@@ -1,5 +1,6 @@
 #include "FramePainter.h"
 
+#include "Canvas.h"
 #include "SampleStyle.h"
 #include "SkinLayout.h"
 #include "SkinSurfaces.h"
@@ -162,7 +163,7 @@ static_assert(size_t(TFrame::About) + 1 == kFramePainters.size());
 
 QImage Paint(TFrame frame)
 {
-    QImage image(kFrameSize, QImage::Format_RGB32);
+    QImage image = Canvas::Blank(kFrameSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     kFramePainters[size_t(frame)](p);

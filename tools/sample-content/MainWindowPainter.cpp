@@ -1,5 +1,6 @@
 #include "MainWindowPainter.h"
 
+#include "Canvas.h"
 #include "DecorShapes.h"
 #include "Glyphs.h"
 #include "SampleStyle.h"
@@ -219,19 +220,19 @@ void PaintSign(QPainter& p, const TSignLayout& sign, size_t state)
 
 QImage PaintBackground()
 {
-    QImage image(SkinLayout::kMainSize, QImage::Format_RGB32);
+    QImage image = Canvas::Blank(SkinLayout::kMainSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient wash(kMedallion, 700);
     wash.setColorAt(0, QColor(0xFD, 0xF7, 0xF3));
     wash.setColorAt(0.6, kBlush.lighter(104));
     wash.setColorAt(1, QColor(0xE2, 0xBF, 0xC2));
-    p.fillRect(image.rect(), wash);
+    p.fillRect(Canvas::RectOf(image), wash);
     // A faint woven texture of tiny diamonds.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 70));
-    for (int y = kBand + 8; y < image.height(); y += 16)
-        for (int x = (y / 16) % 2 * 8; x < image.width(); x += 16)
+    for (int y = kBand + 8; y < Canvas::RectOf(image).height(); y += 16)
+        for (int x = (y / 16) % 2 * 8; x < Canvas::RectOf(image).width(); x += 16)
             p.drawEllipse(QPointF(x, y), 1.1, 1.1);
     PaintBand(p);
     PaintCorners(p);
@@ -246,7 +247,7 @@ TSignScene::TSignScene(QImage background) : scene_(std::move(background)) {}
 QImage TSignScene::Picture(const TSignLayout& sign, size_t state) const
 {
     const QRect bounds = SkinLayout::BoundsOf(sign);
-    QImage picture = scene_.copy(bounds);
+    QImage picture = Canvas::Part(scene_, bounds);
     QPainter p(&picture);
     p.translate(-bounds.topLeft());
     PaintSign(p, sign, state);

@@ -1,6 +1,7 @@
 #include "SkinWriter.h"
 
 #include "ButtonPainter.h"
+#include "Canvas.h"
 #include "ContentFolder.h"
 #include "DecorPainter.h"
 #include "FramePainter.h"
@@ -73,7 +74,7 @@ void WriteButtons(ContentFolder& folder, const std::map<TSurface, QImage>& surfa
 {
     for (const TButtonLayout& button : SkinLayout::Buttons()) {
         const QImage& surface = surfaces.at(button.Surface);
-        const QImage underlay = surface.copy(QRect(button.Bounds.topLeft(), button.Bounds.size()));
+        const QImage underlay = Canvas::Part(surface, button.Bounds);
         for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
             folder.WriteJpeg(Relative(SkinLayout::PicturePath(button.Section, state)),
                              ButtonPainter::Paint(button, state, underlay));
@@ -126,8 +127,8 @@ void WriteDecor(ContentFolder& folder, const QImage& searchFrame)
                          QStringLiteral("It leaves the catalogue and opens outside Velmora.")));
     folder.WriteJpeg(u"design\\windows\\context\\fon.jpg", DecorPainter::ContextBackground());
     folder.WriteJpeg(u"design\\windows\\filters\\filter.jpg", DecorPainter::FilterPanel());
-    const QImage band =
-        searchFrame.copy(QRect(SkinLayout::kSearchHeadingAt, SkinLayout::kSearchHeadingSize));
+    const QImage band = Canvas::Part(
+        searchFrame, QRect(SkinLayout::kSearchHeadingAt, SkinLayout::kSearchHeadingSize));
     folder.WriteJpeg(u"design\\windows\\search\\images\\h_image.jpg",
                      DecorPainter::SearchHeading(band, QStringLiteral("Search \u00B7 pictures")));
     folder.WriteJpeg(u"design\\windows\\search\\images\\h_text.jpg",
