@@ -60,7 +60,7 @@ void TProgram::CreateBrowserWindows()
 {
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
     for (size_t i = 0; i < windows.size(); ++i)
-        windows[i].Create(HostOf(i));
+        windows[i].Create(HostOf(i))->setAccessibleName(QString::fromUtf16(windows[i].Title));
     context_ = std::make_unique<TfChContext>(main_->ContentDir, PageCommandsFor);
     fChContext = context_.get();
 }

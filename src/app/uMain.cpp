@@ -204,3 +204,9 @@ bool TfMain::FormClose()
         return true;
     return fChMessage->exec() == TfChMessage::Yes;
 }
+
+void TfMain::DescribeControls(TAccessibleControls& controls)
+{
+    DescribeButtons(controls, signStrip_);
+    DescribeButtons(controls, frameStrip_);
+}

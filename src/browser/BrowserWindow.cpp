@@ -171,6 +171,15 @@ void TBrowserWindow::FormMouseMove(QPoint point)
     Invalidate();
 }
 
+void TBrowserWindow::DescribeControls(TAccessibleControls& controls)
+{
+    DescribeButtons(controls, windowButtons_);
+    for (const TMainMenuEx* group : ButtonGroups())
+        DescribeButtons(controls, *group);
+    for (const TBrowserPane& pane : panes_)
+        DescribeScrollBar(controls, pane.Bar());
+}
+
 void TBrowserWindow::FormMouseUp(Qt::MouseButton, QPoint point)
 {
     mover_.MouseUp(point);

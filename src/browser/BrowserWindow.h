@@ -66,6 +66,7 @@ protected:
     virtual void PaintLayers(QPainter&) {}
     // The window's own button groups after its window buttons, in the order they see the mouse.
     virtual std::vector<TMainMenuEx*> ButtonGroups() { return {}; }
+    void DescribeControls(TAccessibleControls& controls) override;
     // What a release does once every group has had it: the close button hides the window.
     virtual void ButtonsReleased(QPoint point);
     // Whether a release on a bar steps its page.

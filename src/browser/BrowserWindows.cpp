@@ -17,11 +17,12 @@ TfChHtmlView12* fChHtmlView12 = nullptr;
 namespace {
 
 template <typename TWindow, TWindow** Reference>
-constexpr TBrowserWindowEntry Entry(const char16_t* framePicture,
+constexpr TBrowserWindowEntry Entry(const char16_t* title, const char16_t* framePicture,
                                     std::optional<TContextTarget> commandsFor,
                                     bool hiddenWithOthers)
 {
     return {
+        title,
         framePicture,
         commandsFor,
         hiddenWithOthers,
@@ -31,16 +32,16 @@ constexpr TBrowserWindowEntry Entry(const char16_t* framePicture,
 }
 
 const std::array kBrowserWindows = {
-    Entry<TfChHtmlView, &fChHtmlView>(u"\\design\\windows\\childs\\fon_2.jpg",
+    Entry<TfChHtmlView, &fChHtmlView>(u"Catalogue", u"\\design\\windows\\childs\\fon_2.jpg",
                                       TContextTarget::Catalogue, true),
-    Entry<TfChHtmlViewInfo, &fChHtmlViewInfo>(u"\\design\\windows\\search\\fon_search.jpg",
-                                              TContextTarget::Search, true),
-    Entry<TfChHtmlViewInfo1, &fChHtmlViewInfo1>(u"\\design\\windows\\childs\\fon_about.jpg",
-                                                TContextTarget::Information, true),
-    Entry<TfChHtmlView21, &fChHtmlView21>(u"\\design\\windows\\childs\\fon_2_1.jpg", std::nullopt,
-                                          false),
-    Entry<TfChHtmlView12, &fChHtmlView12>(u"\\design\\windows\\childs\\fon_1_2.jpg", std::nullopt,
-                                          false),
+    Entry<TfChHtmlViewInfo, &fChHtmlViewInfo>(
+        u"Search", u"\\design\\windows\\search\\fon_search.jpg", TContextTarget::Search, true),
+    Entry<TfChHtmlViewInfo1, &fChHtmlViewInfo1>(
+        u"About", u"\\design\\windows\\childs\\fon_about.jpg", TContextTarget::Information, true),
+    Entry<TfChHtmlView21, &fChHtmlView21>(u"Design", u"\\design\\windows\\childs\\fon_2_1.jpg",
+                                          std::nullopt, false),
+    Entry<TfChHtmlView12, &fChHtmlView12>(
+        u"Large picture", u"\\design\\windows\\childs\\fon_1_2.jpg", std::nullopt, false),
 };
 
 } // namespace

@@ -41,7 +41,7 @@ std::vector<size_t> GroupSizes()
 } // namespace
 
 TfChHtmlView::TfChHtmlView(const TBrowserHost& host)
-    : TBrowserWindow(host, kSetup), TabButtons(*this, host.ContentDir),
+    : TBrowserWindow(host, kSetup), TabButtons(*this, host.ContentDir, TGroupRole::Tabs),
       FilterGroups(MakeFilterGroups())
 {
     WindowButtons().AddButton("buttons.ini", "button_show", ButtonState::Up, false,
@@ -119,6 +119,14 @@ void TfChHtmlView::BringToView()
 std::vector<TMainMenuEx*> TfChHtmlView::ButtonGroups()
 {
     return {&TabButtons, &ShownGroup()};
+}
+
+void TfChHtmlView::DescribeControls(TAccessibleControls& controls)
+{
+    TBrowserWindow::DescribeControls(controls);
+    const TButtonEx* shownTab = &TabButtons.Buttons()[size_t(CurrentGroup)];
+    for (TAccessibleControl& control : controls)
+        control.On = control.On || control.Identity == shownTab;
 }
 
 // The switches are stored at every release, whether or not one changed; a failed write is told

@@ -32,6 +32,8 @@ public:
 
 protected:
     std::vector<TMainMenuEx*> ButtonGroups() override;
+    // The tab of the group shown is the one on.
+    void DescribeControls(TAccessibleControls& controls) override;
     void ButtonsReleased(QPoint point) override;
     TReleaseStep ReleaseStep() const override;
     void PaintLayers(QPainter& canvas) override;

@@ -56,3 +56,8 @@ void TfChContext::FormMouseUp(Qt::MouseButton, QPoint point)
     ButtonGroup.MouseUp(point);
     Invalidate();
 }
+
+void TfChContext::DescribeControls(TAccessibleControls& controls)
+{
+    DescribeButtons(controls, ButtonGroup);
+}

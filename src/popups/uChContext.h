@@ -21,6 +21,7 @@ public:
 
 protected:
     void FormPaint(QPainter& canvas) override;
+    void DescribeControls(TAccessibleControls& controls) override;
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;
     void FormMouseMove(QPoint point) override;
     void FormMouseUp(Qt::MouseButton button, QPoint point) override;

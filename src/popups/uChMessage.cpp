@@ -127,3 +127,8 @@ void TfChMessage::Answer(TAnswer answer)
         WriteSetting(settings, kSection, kQuestions[MessageKind].AnswerKey, 0);
     }
 }
+
+void TfChMessage::DescribeControls(TAccessibleControls& controls)
+{
+    DescribeButtons(controls, ButtonGroup);
+}

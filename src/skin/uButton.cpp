@@ -29,6 +29,7 @@ void TButtonEx::LoadFromSection(const QString& contentDir, const QString& fileNa
     TButtonSection read = SkinSection::ReadButton(contentDir, fileName, section);
     pictures_ = std::move(read.Pictures);
     title_ = std::move(read.Title);
+    section_ = section;
     bounds_ = read.Bounds;
 }
 

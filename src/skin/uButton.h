@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 class QPainter;
@@ -43,6 +44,9 @@ public:
     // From now on the polygon, not the rectangle, decides hits.
     void SetPolygon(TPointArray points) { polygon_ = std::move(points); }
     QString GetTitle() const { return title_; }
+    // The skin file's section it was read from.
+    const std::string& GetSection() const { return section_; }
+    bool IsVisible() const { return visible_; }
 
     // State changes driven by the group; none of them acts while the state is disabled.
     void MouseEnter();
@@ -62,5 +66,6 @@ private:
     TBounds bounds_;
     std::array<QImage, kButtonStateCount> pictures_;
     QString title_;
+    std::string section_;
     std::optional<TPointArray> polygon_;
 };

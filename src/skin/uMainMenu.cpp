@@ -2,8 +2,8 @@
 
 #include "SkinWindow.h"
 
-TMainMenuEx::TMainMenuEx(TSkinWindow& owner, QString contentDir)
-    : owner_(owner), contentDir_(std::move(contentDir))
+TMainMenuEx::TMainMenuEx(TSkinWindow& owner, QString contentDir, TGroupRole role)
+    : owner_(owner), contentDir_(std::move(contentDir)), role_(role)
 {
 }
 

@@ -14,13 +14,16 @@ class TSkinWindow;
 
 using TButtonArray = std::vector<TButtonEx>;
 
+// What a group's buttons are to the user: buttons (a toggle is a switch), or the tabs of a window.
+enum class TGroupRole { Buttons, Tabs };
+
 // The image buttons of one window, driven as a unit: it forwards the window's mouse events to
 // them, shows the hand pointer and the hint of the button under the mouse, raises the window's
 // Tag on a press, and draws them in the order they were added.
 class TMainMenuEx {
 public:
     // The buttons' skin files are read from contentDir.
-    TMainMenuEx(TSkinWindow& owner, QString contentDir);
+    TMainMenuEx(TSkinWindow& owner, QString contentDir, TGroupRole role = TGroupRole::Buttons);
 
     // Appends a button read from a section of fileName; it starts up, whatever state is given.
     void AddButton(const QString& fileName, std::string_view section, ButtonState state, bool isOn,
@@ -42,6 +45,7 @@ public:
 
     std::span<TButtonEx> Buttons() { return buttons_; }
     std::span<const TButtonEx> Buttons() const { return buttons_; }
+    TGroupRole Role() const { return role_; }
 
 private:
     // Hands each button under point to onHit, in list order, and lets every other one go.
@@ -50,5 +54,6 @@ private:
     TSkinWindow& owner_;
     QString contentDir_;
     TButtonArray buttons_;
+    TGroupRole role_;
     bool enabled_ = true;
 };

@@ -39,7 +39,7 @@ enum ButtonIndex { kUpArrow = 0, kDownArrow = 1, kThumb = 2 };
 
 TScrollExBase::TScrollExBase(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
                              std::string_view section, const TScrollGeometry& geometry)
-    : owner_(owner), geometry_(geometry), group_(owner, contentDir)
+    : owner_(owner), geometry_(geometry), group_(owner, contentDir), section_(section)
 {
     TScrollSection read = SkinSection::ReadScroll(contentDir, fileName, section);
     for (const std::string& name : {read.ButtonUp, read.ButtonDown, read.Thumb})

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 class QPainter;
@@ -57,6 +58,10 @@ public:
 
     // Index 0 the up arrow, 1 the down arrow, 2 the thumb.
     const TMainMenuEx& Group() const { return group_; }
+    TBounds GetBounds() const { return bounds_; }
+    int GetMax() const { return max_; }
+    // The scrolls.ini section it was read from.
+    const std::string& GetSection() const { return section_; }
 
 protected:
     TScrollExBase(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
@@ -76,6 +81,7 @@ private:
     TSkinWindow& owner_;
     const TScrollGeometry geometry_;
     TMainMenuEx group_;
+    std::string section_;
     TBounds bounds_;
     QImage track_;
     int travel_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessibleSkin.h"
 #include "Dialogs.h"
 #include "HintDisplay.h"
 #include "SkinWindow.h"
@@ -15,12 +16,15 @@
 
 // The plumbing every skinned window shares, over the widget kind it is (a plain widget, or a
 // dialog for the modal question): the owner services its skin controls use (pointer, hint,
-// Tag, screen), the composed paint and the mouse handlers by name. An error escaping a
-// handler is shown in the standard error box and the program goes on.
-template <typename TWidget> class TSkinnedWindowOf : public TWidget, public TSkinWindow {
+// Tag, screen), the composed paint, the mouse handlers by name, and what a screen reader is
+// told of the controls drawn on it. An error escaping a handler is shown in the standard error
+// box and the program goes on.
+template <typename TWidget>
+class TSkinnedWindowOf : public TWidget, public TSkinWindow, public TAccessibleSkin {
 public:
     explicit TSkinnedWindowOf(QWidget* parent = nullptr) : TWidget(parent), hint_(*this)
     {
+        InstallSkinAccessibility();
         this->setMouseTracking(true);
         // Every paint covers the whole window with its composition.
         this->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -47,6 +51,8 @@ public:
     }
 
     const THintDisplay& Hint() const { return hint_; }
+
+    void DescribeControls(TAccessibleControls&) override {}
 
 protected:
     // Composes the whole window and draws it onto canvas in one operation.

@@ -1,0 +1,202 @@
+#include "AccessibleSkin.h"
+
+#include "uMainMenu.h"
+#include "uScrollEx.h"
+
+#include <QAccessibleWidget>
+#include <QDialog>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+QRect RectOf(const TBounds& bounds)
+{
+    return QRect(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+}
+
+// "button_show" becomes "button show": a name for a control the skin gives no title.
+QString NameFromSection(const std::string& section)
+{
+    return QString::fromStdString(section).replace(u'_', u' ');
+}
+
+QAccessible::Role RoleOf(const TMainMenuEx& group, const TButtonEx& button)
+{
+    if (group.Role() == TGroupRole::Tabs)
+        return QAccessible::PageTab;
+    return button.GetKind() == ButtonKind::Toggle ? QAccessible::CheckBox : QAccessible::Button;
+}
+
+// One control of a window, as its window last described it.
+class TAccessibleSkinItem : public QAccessibleInterface {
+public:
+    TAccessibleSkinItem(QWidget* window, TAccessibleControl control)
+        : window_(window), control_(std::move(control))
+    {
+    }
+
+    void Update(TAccessibleControl control) { control_ = std::move(control); }
+    const void* Identity() const { return control_.Identity; }
+
+    bool isValid() const override { return !window_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override
+    {
+        return window_ ? window_->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(window_.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? control_.Name : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!window_)
+            return {};
+        return QRect(window_->mapToGlobal(control_.Bounds.topLeft()), control_.Bounds.size());
+    }
+    QAccessible::Role role() const override { return control_.Role; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !control_.Visible || !window_ || !window_->isVisible();
+        state.checkable = control_.Checkable;
+        state.checked = control_.On;
+        return state;
+    }
+
+private:
+    QPointer<QWidget> window_;
+    TAccessibleControl control_;
+};
+
+// A skinned window: its widgets (the browsers, the search edit) as any widget's, then the
+// controls drawn on it.
+class TAccessibleSkinWindow : public QAccessibleWidget {
+public:
+    TAccessibleSkinWindow(QWidget* window, TAccessibleSkin& skin)
+        : QAccessibleWidget(window, qobject_cast<QDialog*>(window) ? QAccessible::Dialog
+                                                                   : QAccessible::Window),
+          skin_(skin)
+    {
+    }
+    ~TAccessibleSkinWindow() override
+    {
+        for (TAccessibleSkinItem* item : items_)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    }
+
+    int childCount() const override
+    {
+        Refresh();
+        return QAccessibleWidget::childCount() + int(items_.size());
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        Refresh();
+        const int widgets = QAccessibleWidget::childCount();
+        if (index < widgets)
+            return QAccessibleWidget::child(index);
+        const size_t item = size_t(index - widgets);
+        return item < items_.size() ? items_[item] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto found = std::find(items_.begin(), items_.end(), child);
+        if (found == items_.end())
+            return QAccessibleWidget::indexOfChild(child);
+        return QAccessibleWidget::childCount() + int(found - items_.begin());
+    }
+    // Later controls are drawn over earlier ones.
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        Refresh();
+        for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
+            if (!(*item)->state().invisible && (*item)->rect().contains(x, y))
+                return *item;
+        }
+        return QAccessibleWidget::childAt(x, y);
+    }
+
+private:
+    // Asks the window again; a control that stays keeps its interface.
+    void Refresh() const
+    {
+        TAccessibleControls controls;
+        skin_.DescribeControls(controls);
+        std::vector<TAccessibleSkinItem*> refreshed;
+        for (TAccessibleControl& control : controls) {
+            const auto kept = std::find_if(items_.begin(), items_.end(), [&](auto* item) {
+                return item->Identity() == control.Identity;
+            });
+            if (kept == items_.end()) {
+                auto* item = new TAccessibleSkinItem(widget(), std::move(control));
+                QAccessible::registerAccessibleInterface(item);
+                refreshed.push_back(item);
+                continue;
+            }
+            (*kept)->Update(std::move(control));
+            refreshed.push_back(*kept);
+            items_.erase(kept);
+        }
+        for (TAccessibleSkinItem* gone : items_)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(gone));
+        items_ = std::move(refreshed);
+    }
+
+    TAccessibleSkin& skin_;
+    mutable std::vector<TAccessibleSkinItem*> items_;
+};
+
+QAccessibleInterface* SkinWindowInterface(const QString&, QObject* object)
+{
+    auto* window = qobject_cast<QWidget*>(object);
+    auto* skin = dynamic_cast<TAccessibleSkin*>(object);
+    if (!window || !skin)
+        return nullptr;
+    return new TAccessibleSkinWindow(window, *skin);
+}
+
+} // namespace
+
+void DescribeButtons(TAccessibleControls& controls, const TMainMenuEx& group)
+{
+    for (const TButtonEx& button : group.Buttons()) {
+        const bool tab = group.Role() == TGroupRole::Tabs;
+        controls.push_back({.Identity = &button,
+                            .Role = RoleOf(group, button),
+                            .Name = button.GetTitle().isEmpty()
+                                        ? NameFromSection(button.GetSection())
+                                        : button.GetTitle(),
+                            .Bounds = RectOf(button.GetBounds()),
+                            .Checkable = tab || button.GetKind() == ButtonKind::Toggle,
+                            .On = !tab && button.GetOn(),
+                            .Visible = button.IsVisible()});
+    }
+}
+
+void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar)
+{
+    controls.push_back({.Identity = &bar,
+                        .Role = QAccessible::ScrollBar,
+                        .Name = NameFromSection(bar.GetSection()),
+                        .Bounds = RectOf(bar.GetBounds()),
+                        .Visible = bar.GetMax() > 0});
+}
+
+void InstallSkinAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(SkinWindowInterface), true);
+    (void)installed;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAccessible>
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+class TMainMenuEx;
+class TScrollExBase;
+
+// A screen reader's view of one control drawn on a skinned window: the controls are pictures,
+// not widgets, so the window tells what they are each time it is asked.
+struct TAccessibleControl {
+    const void* Identity; // the control itself, which keeps its interface across questions
+    QAccessible::Role Role;
+    QString Name;
+    QRect Bounds; // the window's client pixels
+    bool Checkable = false;
+    bool On = false;
+    bool Visible = true;
+};
+using TAccessibleControls = std::vector<TAccessibleControl>;
+
+// What a skinned window tells of the controls on it, in the order they are drawn.
+class TAccessibleSkin {
+public:
+    virtual void DescribeControls(TAccessibleControls& controls) = 0;
+
+protected:
+    ~TAccessibleSkin() = default;
+};
+
+// A group's buttons: each named by its title in the skin file, else by its section; a toggle
+// is a check box, a group of tabs gives page tabs, which the window itself tells on.
+void DescribeButtons(TAccessibleControls& controls, const TMainMenuEx& group);
+void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar);
+
+// Has Qt's accessibility ask every skinned window for its controls; once is enough.
+void InstallSkinAccessibility();
