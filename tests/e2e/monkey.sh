@@ -2,8 +2,8 @@
 # A monkey on the viewer: random clicks of either button, drags, wheel turns and keys all over
 # its windows, for SECONDS (120 unless given), the same ones again for the same SEED. The viewer
 # must neither end nor report anything (a sanitized build stops at its first report), and after
-# the monkey it closes cleanly. Prints the memory of the viewer and its engine processes after
-# the first five minutes, or the first half of a shorter run, and at the end.
+# the monkey it closes cleanly. Prints the memory of the viewer and its engine processes every
+# five minutes, or after the first half of a shorter run, and at the end.
 # Usage: monkey.sh BUILT_DIR [SECONDS [SEED]]
 source "$(dirname "$0")/e2e.sh"
 seconds=${2:-120} seed=${3:-1251}
@@ -40,12 +40,17 @@ one_act() {
 
 started=$SECONDS acts=0 first_pss=
 first_mark=$((seconds < 600 ? seconds / 2 : 300))
+next_mark=$first_mark
 while [ $((SECONDS - started)) -lt "$seconds" ]; do
     one_act
     acts=$((acts + 1))
     [ $((acts % 20)) -ne 0 ] || viewer_alive
-    if [ -z "$first_pss" ] && [ $((SECONDS - started)) -ge "$first_mark" ]; then
-        first_pss=$(tree_pss "$VELMORA_PID")
+    # The memory every first_mark seconds, to tell a level it settles at from a steady growth.
+    if [ $((SECONDS - started)) -ge "$next_mark" ]; then
+        pss=$(tree_pss "$VELMORA_PID")
+        first_pss=${first_pss:-$pss}
+        echo "memory (PSS) after $((SECONDS - started)) s, $acts acts: $((pss / 1024)) MB"
+        next_mark=$((next_mark + first_mark))
     fi
 done
 last_pss=$(tree_pss "$VELMORA_PID")
