@@ -1,8 +1,10 @@
 // Times what a user sees: releases the mouse button that is held down (or, with --key, presses
 // and releases that key), then reads one screen pixel every millisecond until it differs from
-// what it was (or, given a colour, until it has that colour), and prints the milliseconds from
-// the release (or the key press) to then.
-// Usage: velmora_pixel_probe [--key KEYSYM] X Y [RRGGBB [TIMEOUT_MS]]
+// what it was (or, given a colour, until it has that colour, within a few units a channel, as
+// JPEG decoders may round apart), and prints the milliseconds from the release (or the key
+// press) to then. With --since it does nothing and counts from a moment the caller took with
+// `date +%s%N` just before it started a program: the time to that program's first picture.
+// Usage: velmora_pixel_probe [--key KEYSYM | --since EPOCH_NS] X Y [RRGGBB [TIMEOUT_MS]]
 // Exits 1 when it did not happen in time.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -17,6 +19,9 @@ namespace {
 
 constexpr long kDefaultTimeoutMs = 10000;
 constexpr unsigned int kLeftButton = 1;
+constexpr long kChannelTolerance = 6;
+
+using Clock = std::chrono::system_clock;
 
 unsigned long PixelAt(Display* display, Window root, int x, int y)
 {
@@ -26,6 +31,16 @@ unsigned long PixelAt(Display* display, Window root, int x, int y)
     const unsigned long pixel = XGetPixel(image, 0, 0);
     XDestroyImage(image);
     return pixel;
+}
+
+bool Near(unsigned long pixel, unsigned long colour)
+{
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const long difference = long((pixel >> shift) & 0xFF) - long((colour >> shift) & 0xFF);
+        if (std::labs(difference) > kChannelTolerance)
+            return false;
+    }
+    return true;
 }
 
 // What the user does that starts the time: a release of the held button or a stroke of a key.
@@ -40,21 +55,29 @@ void Act(Display* display, KeyCode key)
     XFlush(display);
 }
 
+int Usage()
+{
+    std::fprintf(stderr, "usage: velmora_pixel_probe [--key KEYSYM | --since EPOCH_NS] X Y "
+                         "[RRGGBB [TIMEOUT_MS]]\n");
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const char* keyName = nullptr;
-    if (argc > 2 && std::strcmp(argv[1], "--key") == 0) {
+    const char* since = nullptr;
+    if (argc > 2 && std::strcmp(argv[1], "--key") == 0)
         keyName = argv[2];
+    else if (argc > 2 && std::strcmp(argv[1], "--since") == 0)
+        since = argv[2];
+    if (keyName || since) {
         argc -= 2;
         argv += 2;
     }
-    if (argc < 3) {
-        std::fprintf(stderr,
-                     "usage: velmora_pixel_probe [--key KEYSYM] X Y [RRGGBB [TIMEOUT_MS]]\n");
-        return 2;
-    }
+    if (argc < 3)
+        return Usage();
     const int x = std::atoi(argv[1]);
     const int y = std::atoi(argv[2]);
     const bool toColour = argc > 3 && argv[3][0] != '\0';
@@ -73,14 +96,16 @@ int main(int argc, char** argv)
     }
     const unsigned long before = PixelAt(display, root, x, y);
 
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point acted = Clock::now();
-    Act(display, key);
-    const Clock::time_point deadline = acted + std::chrono::milliseconds(timeoutMs);
+    Clock::time_point start = Clock::now();
+    if (since)
+        start = Clock::time_point(std::chrono::nanoseconds(std::strtoll(since, nullptr, 10)));
+    else
+        Act(display, key);
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (Clock::now() < deadline) {
         const unsigned long now = PixelAt(display, root, x, y);
-        if (toColour ? now == colour : now != before) {
-            const auto elapsed = std::chrono::duration<double, std::milli>(Clock::now() - acted);
+        if (toColour ? Near(now, colour) : now != before) {
+            const auto elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start);
             std::printf("%.0f\n", elapsed.count());
             XCloseDisplay(display);
             return 0;

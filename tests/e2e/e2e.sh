@@ -210,10 +210,16 @@ wait_until_still() {
 
 # tree_pss PID: the proportional set size of a process and all its descendants, in kB.
 tree_pss() {
-    local pid=$1 total child
-    total=$(awk '/^Pss:/ {print $2}' "/proc/$pid/smaps_rollup" 2>/dev/null || echo 0)
+    tree_memory "$1" Pss
+}
+
+# tree_memory PID FIELD: a field of smaps_rollup (Rss, Pss, Anonymous) in kB, summed over the
+# process and all its descendants.
+tree_memory() {
+    local pid=$1 field=$2 total child
+    total=$(awk -v f="$field:" '$1 == f {print $2}' "/proc/$pid/smaps_rollup" 2>/dev/null || echo 0)
     for child in $(pgrep -P "$pid"); do
-        total=$((total + $(tree_pss "$child")))
+        total=$((total + $(tree_memory "$child" "$field")))
     done
     echo "${total:-0}"
 }
