@@ -17,22 +17,15 @@ listed_works() {
     grep -ao 'images/small/[^"]*\.jpg' "$APP/html/sortresult.htm" | sed 's|images/small/||; s|\.jpg$||'
 }
 
-start_viewer() {
-    launch
-    main=$(wait_for_window 1024 768 15) || fail "no main window"
-    read -r _ mainX mainY <<<"$main"
-    childX=$((mainX + 87)) childY=$((mainY + 109))
-    sleep 0.3
-}
 start_viewer
 screenshot main
 
 # The colour card (sign 3) opens the catalogue on the colours with the panel and its switches.
-xdotool mousemove $((mainX + 220)) $((mainY + 430)) click 1
-read -r pinkX pinkY <<<"$(button_centre "$childX" "$childY" filtr_3_4)"
+xdotool mousemove $((MAIN_X + 220)) $((MAIN_Y + 430)) click 1
+read -r pinkX pinkY <<<"$(button_centre "$CHILD_X" "$CHILD_Y" filtr_3_4)"
 pinkPicture="$APP/$(ini_value "$APP/buttons.ini" filtr_3_4 state_up)"
 pinkPicture=${pinkPicture//\\//}
-panelX=$((childX + 673 + 5)) panelY=$((childY + 278 + 5))
+panelX=$((CHILD_X + 673 + 5)) panelY=$((CHILD_Y + 278 + 5))
 wait_for_picture catalogue "$panelX" "$panelY" "$APP/design/windows/filters/filter.jpg" 5 5 ||
     fail "the catalogue shows no filter panel"
 shows_picture catalogue "$pinkX" "$pinkY" "$pinkPicture" \
@@ -40,8 +33,8 @@ shows_picture catalogue "$pinkX" "$pinkY" "$pinkPicture" \
     fail "the colour switches are not drawn"
 
 # Pink on, then "show": the result page lists the pink works as cards.
-click_button "$childX" "$childY" filtr_3_4
-click_button "$childX" "$childY" button_show
+click_button "$CHILD_X" "$CHILD_Y" filtr_3_4
+click_button "$CHILD_X" "$CHILD_Y" button_show
 deadline=$((SECONDS + 10))
 until [ -s "$APP/html/sortresult.htm" ]; do
     [ $SECONDS -le $deadline ] || fail "show wrote no result page"
@@ -53,17 +46,17 @@ for work in "${works[@]}"; do
     grep -qa "^\[$work\]" "$APP/velmora.ini" || fail "$work is no work of the catalogue"
 done
 # The first card's thumbnail stands where the page's margins and the table's spacing put it.
-thumbX=$((childX + 42 + 18 + 7 + 68)) thumbY=$((childY + 52 + 14 + 7 + 54))
+thumbX=$((CHILD_X + 42 + 18 + 7 + 68)) thumbY=$((CHILD_Y + 52 + 14 + 7 + 54))
 wait_for_picture result "$thumbX" "$thumbY" "$APP/images/small/${works[0]}.jpg" 68 54 ||
     fail "the first card does not show ${works[0]}"
 [ "$(ini_value "$APP/settings.ini" param4 param4)" = 1 ] || fail "the pink switch was not stored"
 
 # After a restart the switch is still on: the card lists the same works.
-click_button "$mainX" "$mainY" close
+click_button "$MAIN_X" "$MAIN_Y" close
 wait_for_exit 10 || fail "the viewer did not close"
 rm "$APP/html/sortresult.htm"
 start_viewer
-xdotool mousemove $((mainX + 220)) $((mainY + 430)) click 1
+xdotool mousemove $((MAIN_X + 220)) $((MAIN_Y + 430)) click 1
 deadline=$((SECONDS + 10))
 until [ -s "$APP/html/sortresult.htm" ]; do
     [ $SECONDS -le $deadline ] || fail "the colour card wrote no result page after the restart"
@@ -75,19 +68,19 @@ wait_for_picture restarted "$thumbX" "$thumbY" "$APP/images/small/${works[0]}.jp
 
 # The first thumbnail opens the work page with its medium picture.
 xdotool mousemove "$thumbX" "$thumbY" click 1
-wait_for_picture workpage $((childX + 672)) $((childY + 277)) "$APP/images/middle/${works[0]}.jpg" 130 212 ||
+wait_for_picture workpage $((CHILD_X + 672)) $((CHILD_Y + 277)) "$APP/images/middle/${works[0]}.jpg" 130 212 ||
     fail "the thumbnail did not open the work page of ${works[0]}"
 
 # The large picture, then back past the first work to the last one, and forward to the first.
-largeX=$((childX + 424)) largeY=$((childY + 290))
-click_button "$childX" "$childY" L2param_1
+largeX=$((CHILD_X + 424)) largeY=$((CHILD_Y + 290))
+click_button "$CHILD_X" "$CHILD_Y" L2param_1
 wait_for_picture large "$largeX" "$largeY" "$APP/images/big/${works[0]}.jpg" 289 217 ||
     fail "the large picture of ${works[0]} is not shown"
-click_button "$childX" "$childY" L1param_2
+click_button "$CHILD_X" "$CHILD_Y" L1param_2
 last=${works[${#works[@]} - 1]}
 wait_for_picture previous "$largeX" "$largeY" "$APP/images/big/$last.jpg" 289 217 ||
     fail "previous from the first work did not wrap to the last, $last"
-click_button "$childX" "$childY" L1param_3
+click_button "$CHILD_X" "$CHILD_Y" L1param_3
 wait_for_picture next "$largeX" "$largeY" "$APP/images/big/${works[0]}.jpg" 289 217 ||
     fail "next from the last work did not wrap to the first"
 exit 0

@@ -70,6 +70,17 @@ launch() {
     VELMORA_PID=$!
 }
 
+# start_viewer [SECONDS]: launches the viewer and waits for its main window (30 s unless given);
+# MAIN_X, MAIN_Y are where it stands, CHILD_X, CHILD_Y where its browser windows stand.
+start_viewer() {
+    launch
+    local main
+    main=$(wait_for_window 1024 768 "${1:-30}") || fail "no main window"
+    read -r _ MAIN_X MAIN_Y <<<"$main"
+    CHILD_X=$((MAIN_X + 87)) CHILD_Y=$((MAIN_Y + 109))
+    sleep 0.3
+}
+
 # The visible windows of the viewer, one "id width height x y" line each.
 visible_windows() {
     local id geometry

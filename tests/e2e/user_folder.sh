@@ -14,21 +14,14 @@ USER_DIR="$XDG_DATA_HOME/velmora"
 printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
 chown -R nobody "$APP"
 
-start_viewer() {
-    launch
-    main=$(wait_for_window 1024 768 30) || fail "no main window"
-    read -r _ MAIN_X MAIN_Y <<<"$main"
-    childX=$((MAIN_X + 87)) childY=$((MAIN_Y + 109))
-    sleep 0.3
-}
 # pink_switch_in FOLDER: the colour card, then the pink switch and "show"; the result page
 # appears in the folder.
 pink_switch_in() {
     rm -f "$1/html/sortresult.htm"
     xdotool mousemove $((MAIN_X + 220)) $((MAIN_Y + 430)) click 1
     sleep 0.5
-    click_button "$childX" "$childY" filtr_3_4
-    click_button "$childX" "$childY" button_show
+    click_button "$CHILD_X" "$CHILD_Y" filtr_3_4
+    click_button "$CHILD_X" "$CHILD_Y" button_show
     local deadline=$((SECONDS + 10))
     until [ -s "$1/html/sortresult.htm" ]; do
         [ $SECONDS -le $deadline ] || fail "no result page was written in $1"
