@@ -5,12 +5,19 @@
 
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
+
+QHash<const QObject*, TAccessibleSkin*>& SkinWindows()
+{
+    static QHash<const QObject*, TAccessibleSkin*> windows;
+    return windows;
+}
 
 QRect RectOf(const TBounds& bounds)
 {
@@ -85,10 +92,9 @@ private:
 // controls drawn on it.
 class TAccessibleSkinWindow : public QAccessibleWidget {
 public:
-    TAccessibleSkinWindow(QWidget* window, TAccessibleSkin& skin)
+    explicit TAccessibleSkinWindow(QWidget* window)
         : QAccessibleWidget(window, qobject_cast<QDialog*>(window) ? QAccessible::Dialog
-                                                                   : QAccessible::Window),
-          skin_(skin)
+                                                                   : QAccessible::Window)
     {
     }
     ~TAccessibleSkinWindow() override
@@ -130,11 +136,13 @@ public:
     }
 
 private:
-    // Asks the window again; a control that stays keeps its interface.
+    // Asks the window again; a control that stays keeps its interface. A window on its way out
+    // has no controls left.
     void Refresh() const
     {
         TAccessibleControls controls;
-        skin_.DescribeControls(controls);
+        if (TAccessibleSkin* skin = SkinWindows().value(widget()))
+            skin->DescribeControls(controls);
         std::vector<TAccessibleSkinItem*> refreshed;
         for (TAccessibleControl& control : controls) {
             const auto kept = std::find_if(items_.begin(), items_.end(), [&](auto* item) {
@@ -155,17 +163,14 @@ private:
         items_ = std::move(refreshed);
     }
 
-    TAccessibleSkin& skin_;
     mutable std::vector<TAccessibleSkinItem*> items_;
 };
 
 QAccessibleInterface* SkinWindowInterface(const QString&, QObject* object)
 {
-    auto* window = qobject_cast<QWidget*>(object);
-    auto* skin = dynamic_cast<TAccessibleSkin*>(object);
-    if (!window || !skin)
+    if (!SkinWindows().contains(object))
         return nullptr;
-    return new TAccessibleSkinWindow(window, *skin);
+    return new TAccessibleSkinWindow(static_cast<QWidget*>(object));
 }
 
 } // namespace
@@ -195,8 +200,14 @@ void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar)
                         .Visible = bar.GetMax() > 0});
 }
 
-void InstallSkinAccessibility()
+void RegisterSkinWindow(const QWidget* window, TAccessibleSkin& skin)
 {
     static const bool installed = (QAccessible::installFactory(SkinWindowInterface), true);
     (void)installed;
+    SkinWindows().insert(window, &skin);
+}
+
+void UnregisterSkinWindow(const QWidget* window)
+{
+    SkinWindows().remove(window);
 }

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QWidget;
 class TMainMenuEx;
 class TScrollExBase;
 
@@ -36,5 +37,7 @@ protected:
 void DescribeButtons(TAccessibleControls& controls, const TMainMenuEx& group);
 void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar);
 
-// Has Qt's accessibility ask every skinned window for its controls; once is enough.
-void InstallSkinAccessibility();
+// A skinned window tells it is one while it lives; Qt's accessibility then asks it for its
+// controls. No cast finds it: the window's class is ours, its bases are the library's.
+void RegisterSkinWindow(const QWidget* window, TAccessibleSkin& skin);
+void UnregisterSkinWindow(const QWidget* window);

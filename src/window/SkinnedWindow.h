@@ -24,11 +24,13 @@ class TSkinnedWindowOf : public TWidget, public TSkinWindow, public TAccessibleS
 public:
     explicit TSkinnedWindowOf(QWidget* parent = nullptr) : TWidget(parent), hint_(*this)
     {
-        InstallSkinAccessibility();
+        RegisterSkinWindow(this, *this);
         this->setMouseTracking(true);
         // Every paint covers the whole window with its composition.
         this->setAttribute(Qt::WA_OpaquePaintEvent);
     }
+
+    ~TSkinnedWindowOf() override { UnregisterSkinWindow(this); }
 
     int Tag = 0;
 
