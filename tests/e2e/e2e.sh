@@ -25,7 +25,10 @@ fail() {
 start_xserver() {
     local fifo="$E2E_TMP/displayfd"
     mkfifo "$fifo"
-    Xvfb -screen 0 "$1x24" -nolisten tcp -displayfd 3 3>"$fifo" >/dev/null 2>&1 &
+    # Without -noreset the server starts anew whenever its last client leaves: an xdotool
+    # look that ends while the viewer connects takes the viewer's connection with it, and the
+    # viewer ends at start with SIGABRT or SIGPIPE.
+    Xvfb -screen 0 "$1x24" -nolisten tcp -noreset -displayfd 3 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
     local display
     read -r -t 10 display <"$fifo" || fail "Xvfb did not start"
