@@ -7,6 +7,7 @@
 #include "PopUps.h"
 #include "SettingsFile.h"
 #include "UserContentFolder.h"
+#include "WholeFile.h"
 #include "Windows.h"
 #include "uChContext.h"
 #include "uChLoader.h"
@@ -21,6 +22,8 @@ void ChooseContentFolder()
     for (const std::u16string_view page : ContentPages::kGenerated)
         written << *ContentPath::Relative(page);
     ContentPath::UseContentDir(UserContentFolder::Choose(ContentPath::ExecutableDir(), written));
+    for (const QString& file : written)
+        WholeFile::RemoveUnfinished(ContentPath::ContentDir() + u'/' + file);
 }
 
 TProgram::TProgram(TTickSource& ticks)

@@ -24,4 +24,8 @@ struct TWrite {
 // was. A write that stops short (a full disk) is carried on until the system says why.
 TWrite Replace(const QString& path, QByteArrayView bytes);
 
+// Removes what writes of the file at path left beside it when the program was killed during
+// them. Only the writer's own names are touched, never another file.
+void RemoveUnfinished(const QString& path);
+
 } // namespace WholeFile
