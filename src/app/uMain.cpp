@@ -42,13 +42,6 @@ const std::array<TSign, 7> kSigns = {{
      {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}}},
 }};
 
-QImage LoadBackground(const QString& contentDir, QStringView relativePath)
-{
-    QImage picture;
-    LoadJpegBitmap(ContentPath::Join(contentDir, relativePath), picture);
-    return picture;
-}
-
 } // namespace
 
 TfMain::TfMain(TTickSource& ticks)
@@ -81,10 +74,11 @@ void TfMain::FormCreate()
 
 void TfMain::LoadBackgrounds()
 {
-    MainBackground = LoadBackground(ContentDir, u"\\design\\windows\\main\\fon.jpg");
+    MainBackground =
+        TSkinPicture(ContentPath::Join(ContentDir, u"\\design\\windows\\main\\fon.jpg"));
     BrowserFrames.clear();
     for (const TBrowserWindowEntry& window : BrowserWindowRegistry())
-        BrowserFrames.push_back(LoadBackground(ContentDir, window.FramePicture));
+        BrowserFrames.emplace_back(ContentPath::Join(ContentDir, window.FramePicture));
 }
 
 void TfMain::HideBrowserWindows()
@@ -118,7 +112,7 @@ void TfMain::Timer1Timer()
 
 void TfMain::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, MainBackground, [this](QPainter& composer) {
+    Compose(canvas, MainBackground.Pixels(), [this](QPainter& composer) {
         frameStrip_.Draw(composer);
         signStrip_.Draw(composer);
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SkinPicture.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
 #include "TickSource.h"
@@ -16,9 +17,9 @@ public:
     explicit TfMain(TTickSource& ticks);
 
     QString ContentDir;
-    QImage MainBackground;
+    TSkinPicture MainBackground;
     // The frame of each browser window, in the order of their registry.
-    std::vector<QImage> BrowserFrames;
+    std::vector<TSkinPicture> BrowserFrames;
     TVelmoraDataArray Works;
     TVelmoraDataArray Selection;
 

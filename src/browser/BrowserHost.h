@@ -1,17 +1,17 @@
 #pragma once
 
+#include "SkinPicture.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
 #include "TickSource.h"
 
-#include <QImage>
 #include <QString>
 
 // What a browser window gets from the program that creates it.
 struct TBrowserHost {
     TSkinnedWindow& MainWindow; // its parent, inside which it stays; its hint goes over this one
     QString ContentDir;
-    const QImage& Frame; // the window's frame picture, held by the main window
+    const TSkinPicture& Frame; // the window's frame picture, held by the main window
     TTickSource& Ticks;
     const TVelmoraDataArray& Works; // the catalogue
     TVelmoraDataArray& Selection;   // the works the last result lists; work links index it

@@ -125,7 +125,7 @@ void TBrowserWindow::FormHide()
 
 void TBrowserWindow::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, host_.Frame, [this](QPainter& composer) {
+    Compose(canvas, host_.Frame.Pixels(), [this](QPainter& composer) {
         windowButtons_.Draw(composer);
         for (const TBrowserPane& pane : panes_)
             pane.Draw(composer);

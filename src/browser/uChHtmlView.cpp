@@ -54,7 +54,7 @@ TfChHtmlView::TfChHtmlView(const TBrowserHost& host)
     Pane().Links = {.Work = [](int index) { OpenWork(fChHtmlView21, index); }, .Entry = {}};
     LoadSettings();
     NavigatePlaceholder();
-    LoadJpegBitmap(ContentPath::Join(ContentDir(), kPanelPicture), filterPanel_);
+    filterPanel_ = TSkinPicture(ContentPath::Join(ContentDir(), kPanelPicture));
 }
 
 std::vector<TMainMenuEx> TfChHtmlView::MakeFilterGroups()
@@ -160,7 +160,7 @@ TReleaseStep TfChHtmlView::ReleaseStep() const
 void TfChHtmlView::PaintLayers(QPainter& canvas)
 {
     if (PanelShown)
-        canvas.drawImage(kPanelPlace, filterPanel_);
+        canvas.drawImage(kPanelPlace, filterPanel_.Pixels());
     ShownGroup().Draw(canvas);
     TabButtons.Draw(canvas);
 }

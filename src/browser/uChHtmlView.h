@@ -1,8 +1,7 @@
 #pragma once
 
 #include "BrowserWindow.h"
-
-#include <QImage>
+#include "SkinPicture.h"
 
 #include <vector>
 
@@ -48,5 +47,5 @@ private:
 
     TMainMenuEx TabButtons;
     std::vector<TMainMenuEx> FilterGroups; // one per filter group, in group order
-    QImage filterPanel_;
+    TSkinPicture filterPanel_;
 };

@@ -23,13 +23,14 @@ TfChContext::TfChContext(const QString& contentDir, TTargetFinder findTarget)
     setFixedSize(kSize);
     for (const std::string_view section : kCommandSections)
         ButtonGroup.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
-    LoadJpegBitmap(ContentPath::Join(contentDir, u"\\design\\windows\\context\\fon.jpg"),
-                   Background);
+    Background =
+        TSkinPicture(ContentPath::Join(contentDir, u"\\design\\windows\\context\\fon.jpg"));
 }
 
 void TfChContext::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, Background, [this](QPainter& composer) { ButtonGroup.Draw(composer); });
+    Compose(canvas, Background.Pixels(),
+            [this](QPainter& composer) { ButtonGroup.Draw(composer); });
 }
 
 void TfChContext::FormMouseDown(Qt::MouseButton, QPoint point)

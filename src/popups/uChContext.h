@@ -1,10 +1,9 @@
 #pragma once
 
 #include "PageCommandTarget.h"
+#include "SkinPicture.h"
 #include "SkinnedWindow.h"
 #include "uMainMenu.h"
-
-#include <QImage>
 
 #include <functional>
 
@@ -29,6 +28,6 @@ protected:
 private:
     TTargetFinder findTarget_;
     TMainMenuEx ButtonGroup;
-    QImage Background;
+    TSkinPicture Background;
     int Chosen = -1;
 };

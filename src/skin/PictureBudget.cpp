@@ -8,17 +8,22 @@ namespace {
 constexpr qint64 kProgramBudgetBytes = 512LL * 1024 * 1024;
 
 struct TCharge {
-    std::shared_ptr<std::atomic<qint64>> InUse;
-    qint64 Bytes;
+    TPictureBudget::THold Hold;
     void* Pixels;
 };
 
 void Release(void* info)
 {
     auto* charge = static_cast<TCharge*>(info);
-    charge->InUse->fetch_sub(charge->Bytes);
     std::free(charge->Pixels);
     delete charge;
+}
+
+// Rows of whole 32-bit words, as QImage keeps them.
+qsizetype BytesPerLine(QSize size, QImage::Format format)
+{
+    const int depthBytes = QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    return (qsizetype(size.width()) * depthBytes + 3) / 4 * 4;
 }
 
 } // namespace
@@ -28,26 +33,34 @@ TPictureBudget::TPictureBudget(qint64 limitBytes)
 {
 }
 
-QImage TPictureBudget::Allocate(QSize size, QImage::Format format)
+qint64 TPictureBudget::BytesOf(QSize size, QImage::Format format)
 {
-    if (size.isEmpty())
-        return {};
-    const int depthBytes = QImage::toPixelFormat(format).bitsPerPixel() / 8;
-    // Rows of whole 32-bit words, as QImage keeps them.
-    const qsizetype bytesPerLine = (qsizetype(size.width()) * depthBytes + 3) / 4 * 4;
-    const qint64 bytes = qint64(bytesPerLine) * size.height();
+    return qint64(BytesPerLine(size, format)) * size.height();
+}
+
+TPictureBudget::THold TPictureBudget::Hold(qint64 bytes)
+{
     qint64 used = inUse_->load();
     do {
         if (bytes > limit_ - used)
             return {};
     } while (!inUse_->compare_exchange_weak(used, used + bytes));
-    void* pixels = std::malloc(size_t(bytes));
-    if (!pixels) {
-        inUse_->fetch_sub(bytes);
+    return THold(inUse_.get(), [inUse = inUse_, bytes](const void*) { inUse->fetch_sub(bytes); });
+}
+
+QImage TPictureBudget::Allocate(QSize size, QImage::Format format)
+{
+    if (size.isEmpty())
         return {};
-    }
-    return QImage(static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine, format,
-                  Release, new TCharge{inUse_, bytes, pixels});
+    THold hold = Hold(BytesOf(size, format));
+    if (!hold)
+        return {};
+    void* pixels = std::malloc(size_t(BytesOf(size, format)));
+    if (!pixels)
+        return {};
+    return QImage(static_cast<uchar*>(pixels), size.width(), size.height(),
+                  BytesPerLine(size, format), format, Release,
+                  new TCharge{std::move(hold), pixels});
 }
 
 TPictureBudget& PictureBudget()

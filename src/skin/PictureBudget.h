@@ -11,7 +11,16 @@
 // that would pass the budget is not decoded. Its pixels count until its last copy goes.
 class TPictureBudget {
 public:
+    // A share of the budget, given back when its last copy goes; empty when refused.
+    using THold = std::shared_ptr<const void>;
+
     explicit TPictureBudget(qint64 limitBytes);
+
+    // The bytes a picture of that size and format takes.
+    static qint64 BytesOf(QSize size, QImage::Format format);
+
+    // Holds bytes of the budget, or nothing when they would pass it.
+    THold Hold(qint64 bytes);
 
     // An image whose pixels count against the budget, or a null image when they would pass it.
     QImage Allocate(QSize size, QImage::Format format);

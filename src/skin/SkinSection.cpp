@@ -5,7 +5,6 @@
 #include "ProfileFile.h"
 #include "RegularFile.h"
 #include "Win1251.h"
-#include "uFunctions.h"
 
 #include <algorithm>
 #include <limits>
@@ -28,12 +27,11 @@ constexpr int kNoCoordinate = std::numeric_limits<int>::min();
 // What a missing coordinate reads as.
 constexpr int kMissingCoordinate = -1;
 
-QImage LoadPicture(const QString& contentDir, std::string_view relativePath)
+TSkinPicture LoadPicture(const QString& contentDir, std::string_view relativePath)
 {
-    QImage picture;
-    if (relativePath != kNoName)
-        LoadJpegBitmap(ContentPath::Join(contentDir, Win1251::ToUnicode(relativePath)), picture);
-    return picture;
+    if (relativePath == kNoName)
+        return {};
+    return TSkinPicture(ContentPath::Join(contentDir, Win1251::ToUnicode(relativePath)));
 }
 
 QString Where(std::string_view section, std::string_view key = {})

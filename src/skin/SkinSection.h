@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ButtonState.h"
+#include "SkinPicture.h"
 
-#include <QImage>
 #include <QString>
 
 #include <array>
@@ -17,9 +17,9 @@ struct TBounds {
     int Height = -1;
 };
 
-// What a "buttons.ini" section gives a button; pictures are decoded once, here.
+// What a "buttons.ini" section gives a button; pictures are checked once, here.
 struct TButtonSection {
-    std::array<QImage, kButtonStateCount> Pictures; // by ButtonState; empty when missing
+    std::array<TSkinPicture, kButtonStateCount> Pictures; // by ButtonState; empty when missing
     QString Title;
     TBounds Bounds;
 };
@@ -29,7 +29,7 @@ struct TScrollSection {
     std::string ButtonUp; // "buttons.ini" sections of the up arrow, the down arrow, the thumb
     std::string ButtonDown;
     std::string Thumb;
-    QImage Track;
+    TSkinPicture Track;
     TBounds Bounds;
 };
 

@@ -39,9 +39,9 @@ void TButtonEx::Draw(QPainter& canvas) const
         return;
     SetCanvasFontSize(canvas);
     const int index = int(state_);
-    if (index < 0 || index >= kButtonStateCount || pictures_[index].isNull())
+    if (index < 0 || index >= kButtonStateCount || pictures_[index].IsNull())
         return;
-    canvas.drawImage(bounds_.Left, bounds_.Top, pictures_[index]);
+    canvas.drawImage(bounds_.Left, bounds_.Top, pictures_[index].Pixels());
 }
 
 bool TButtonEx::HitTest(QPoint point) const

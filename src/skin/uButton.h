@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ButtonState.h"
+#include "SkinPicture.h"
 #include "SkinSection.h"
 #include "uFunctions.h"
 
-#include <QImage>
 #include <QPoint>
 #include <QString>
 
@@ -64,7 +64,7 @@ private:
     bool hitDisabled_ = false;
     bool visible_ = true;
     TBounds bounds_;
-    std::array<QImage, kButtonStateCount> pictures_;
+    std::array<TSkinPicture, kButtonStateCount> pictures_;
     QString title_;
     std::string section_;
     std::optional<TPointArray> polygon_;

@@ -76,10 +76,27 @@ void CmykRowToRgb32(const JSAMPLE* cmyk, QRgb* out, JDIMENSION width, bool inver
 
 enum class TDecoded { Yes, TooLarge, OverBudget, Broken };
 
-// Decodes into image. Kept free of objects with destructors, since an error leaves it by
+// Where the decoded rows go: into the picture's own pixels, charged to the budget, or, for a
+// picture decoded again when first drawn, through one row, with its share of the budget held.
+enum class TRows { Kept, Checked };
+
+// Makes room for what the rows go into. Returns false when the budget says no.
+bool Prepare(QSize size, TRows rows, TPictureBudget& budget, TJpegPicture& picture)
+{
+    picture.Size = size;
+    if (rows == TRows::Kept) {
+        picture.Pixels = budget.Allocate(size, QImage::Format_RGB32);
+        return !picture.Pixels.isNull();
+    }
+    picture.Hold = budget.Hold(TPictureBudget::BytesOf(size, QImage::Format_RGB32));
+    picture.Pixels = QImage(size.width(), 1, QImage::Format_RGB32);
+    return picture.Hold && !picture.Pixels.isNull();
+}
+
+// Decodes into picture. Kept free of objects with destructors, since an error leaves it by
 // longjmp.
-TDecoded Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& image,
-                TPictureBudget& budget)
+TDecoded Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, TRows rows,
+                TPictureBudget& budget, TJpegPicture& picture)
 {
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
@@ -90,9 +107,7 @@ TDecoded Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& i
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     // The budget first: a progressive picture is read whole when decompression starts.
     jpeg_calc_output_dimensions(&cinfo);
-    image = budget.Allocate(QSize(int(cinfo.output_width), int(cinfo.output_height)),
-                            QImage::Format_RGB32);
-    if (image.isNull())
+    if (!Prepare(QSize(int(cinfo.output_width), int(cinfo.output_height)), rows, budget, picture))
         return TDecoded::OverBudget;
     jpeg_start_decompress(&cinfo);
     JSAMPLE* cmykRow = cmyk ? static_cast<JSAMPLE*>((*cinfo.mem->alloc_small)(
@@ -100,9 +115,10 @@ TDecoded Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, QImage& i
                                   size_t(cinfo.output_width) * 4))
                             : nullptr;
     while (cinfo.output_scanline < cinfo.output_height) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(cinfo.output_scanline)));
-        JSAMPROW row = cmyk ? cmykRow : reinterpret_cast<JSAMPROW>(line);
-        jpeg_read_scanlines(&cinfo, &row, 1);
+        const int row = rows == TRows::Kept ? int(cinfo.output_scanline) : 0;
+        auto* line = reinterpret_cast<QRgb*>(picture.Pixels.scanLine(row));
+        JSAMPROW target = cmyk ? cmykRow : reinterpret_cast<JSAMPROW>(line);
+        jpeg_read_scanlines(&cinfo, &target, 1);
         if (cmyk)
             CmykRowToRgb32(cmykRow, line, cinfo.output_width, cinfo.saw_Adobe_marker);
     }
@@ -131,7 +147,8 @@ QString Reason(TDecoded decoded, const char* libjpegMessage)
 
 // Sets up the error handling around Decode; libjpeg's state is released on every path. The
 // reason is empty when the picture decoded.
-QString DecodeGuarded(const QByteArray& data, QImage& image, TPictureBudget& budget)
+QString DecodeGuarded(const QByteArray& data, TRows rows, TPictureBudget& budget,
+                      TJpegPicture& picture)
 {
     jpeg_decompress_struct cinfo;
     DecodeErrors errors;
@@ -146,13 +163,13 @@ QString DecodeGuarded(const QByteArray& data, QImage& image, TPictureBudget& bud
     // Set only when Decode returns: an error jumps back before the assignment.
     TDecoded decoded = TDecoded::Broken;
     if (setjmp(errors.failed) == 0)
-        decoded = Decode(data, cinfo, image, budget);
+        decoded = Decode(data, cinfo, rows, budget, picture);
     jpeg_destroy_decompress(&cinfo);
     return Reason(decoded, errors.message);
 }
 
-// The picture at path, or a null image, with the problem reported, when it cannot be shown.
-QImage LoadJpeg(const QString& path, TPictureBudget& budget)
+// The picture at path, or a null one, with the problem reported, when it cannot be shown.
+TJpegPicture LoadJpeg(const QString& path, TRows rows, TPictureBudget& budget)
 {
     const RegularFile::TRead read = RegularFile::Read(path, kMaxFileBytes);
     if (!read.Ok()) {
@@ -163,12 +180,17 @@ QImage LoadJpeg(const QString& path, TPictureBudget& budget)
         ContentProblems::Report(path, {}, QStringLiteral("The file is empty."));
         return {};
     }
-    QImage decoded;
-    const QString failure = DecodeGuarded(read.Bytes, decoded, budget);
-    if (failure.isEmpty())
-        return decoded;
-    ContentProblems::Report(path, {}, failure);
-    return {};
+    TJpegPicture picture;
+    const QString failure = DecodeGuarded(read.Bytes, rows, budget, picture);
+    if (!failure.isEmpty()) {
+        ContentProblems::Report(path, {}, failure);
+        return {};
+    }
+    if (rows == TRows::Checked) {
+        picture.Pixels = QImage();
+        picture.Jpeg = read.Bytes;
+    }
+    return picture;
 }
 
 // "design/fon.jpg" gives "design/fon@2x.jpg".
@@ -182,34 +204,57 @@ QString DoubleSizePath(const QString& path)
 
 // A picture at twice the size takes the picture's place, drawn at the same size in window
 // pixels. Any other size would move what is drawn, so the picture stays and is scaled.
-void PreferDoubleSize(const QString& path, QImage& picture, TPictureBudget& budget)
+void PreferDoubleSize(const QString& path, TRows rows, TPictureBudget& budget,
+                      TJpegPicture& picture)
 {
     const QString doublePath = DoubleSizePath(path);
     if (!QFileInfo::exists(doublePath))
         return;
-    QImage twice = LoadJpeg(doublePath, budget);
-    if (twice.isNull())
+    TJpegPicture twice = LoadJpeg(doublePath, rows, budget);
+    if (twice.Size.isEmpty())
         return;
-    if (twice.size() != picture.size() * kDoubleSize) {
+    if (twice.Size != picture.Size * kDoubleSize) {
         ContentProblems::Report(doublePath, {},
                                 QStringLiteral("The picture is not twice the size of %1.")
                                     .arg(QFileInfo(path).fileName()));
         return;
     }
-    twice.setDevicePixelRatio(kDoubleSize);
-    picture = twice;
+    twice.PixelRatio = kDoubleSize;
+    twice.Pixels.setDevicePixelRatio(kDoubleSize);
+    picture = std::move(twice);
+}
+
+TJpegPicture Load(const QString& path, TRows rows, TPictureBudget& budget, qreal pixelRatio)
+{
+    TJpegPicture picture = LoadJpeg(path, rows, budget);
+    if (!picture.Size.isEmpty() && pixelRatio > 1)
+        PreferDoubleSize(path, rows, budget, picture);
+    return picture;
 }
 
 } // namespace
 
 void LoadJpegBitmap(const QString& path, QImage& bitmap, TPictureBudget& budget, qreal pixelRatio)
 {
-    QImage picture = LoadJpeg(path, budget);
-    if (picture.isNull())
-        return;
-    if (pixelRatio > 1)
-        PreferDoubleSize(path, picture, budget);
-    bitmap = picture;
+    TJpegPicture picture = Load(path, TRows::Kept, budget, pixelRatio);
+    if (!picture.Pixels.isNull())
+        bitmap = std::move(picture.Pixels);
+}
+
+TJpegPicture CheckJpeg(const QString& path, TPictureBudget& budget, qreal pixelRatio)
+{
+    return Load(path, TRows::Checked, budget, pixelRatio);
+}
+
+QImage DecodeCheckedJpeg(const TJpegPicture& checked)
+{
+    // Its share of the budget is held by the checked picture already.
+    TPictureBudget unbounded(TPictureBudget::BytesOf(checked.Size, QImage::Format_RGB32));
+    TJpegPicture picture;
+    if (!DecodeGuarded(checked.Jpeg, TRows::Kept, unbounded, picture).isEmpty())
+        return {};
+    picture.Pixels.setDevicePixelRatio(checked.PixelRatio);
+    return std::move(picture.Pixels);
 }
 
 void DrawPicturePart(QPainter& canvas, const QRect& target, const QImage& picture,

@@ -30,6 +30,23 @@ qreal ScreenPixelRatio();
 void LoadJpegBitmap(const QString& path, QImage& bitmap, TPictureBudget& budget = PictureBudget(),
                     qreal pixelRatio = ScreenPixelRatio());
 
+// A JPEG picture as a load gives it: nothing (an empty size) when it cannot be shown.
+struct TJpegPicture {
+    QSize Size;                 // in device pixels
+    qreal PixelRatio = 1;       // 2 for a "name@2x.jpg" taken in the picture's place
+    QImage Pixels;              // when loaded to be kept
+    TPictureBudget::THold Hold; // when only checked: the budget's share for the pixels to come
+    QByteArray Jpeg;            // when only checked: the file, to decode again
+};
+
+// Reads and decodes the picture as LoadJpegBitmap does, with the same reports, but keeps the
+// file instead of the pixels, and holds the pixels' share of the budget.
+TJpegPicture CheckJpeg(const QString& path, TPictureBudget& budget = PictureBudget(),
+                       qreal pixelRatio = ScreenPixelRatio());
+
+// The pixels of a picture CheckJpeg passed; they count against the share it holds.
+QImage DecodeCheckedJpeg(const TJpegPicture& checked);
+
 // Draws into target the part of picture at source, both in window pixels, whatever the
 // picture's own pixel ratio.
 void DrawPicturePart(QPainter& canvas, const QRect& target, const QImage& picture,

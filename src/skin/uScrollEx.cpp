@@ -173,7 +173,7 @@ void TScrollExBase::DrawBar(QPainter& canvas) const
 {
     if (!visible_)
         return;
-    canvas.drawImage(bounds_.Left, bounds_.Top, track_);
+    canvas.drawImage(bounds_.Left, bounds_.Top, track_.Pixels());
     group_.Draw(canvas);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "SkinPicture.h"
 #include "SkinSection.h"
 #include "uMainMenu.h"
 
-#include <QImage>
 #include <QPoint>
 #include <QString>
 
@@ -83,7 +83,7 @@ private:
     TMainMenuEx group_;
     std::string section_;
     TBounds bounds_;
-    QImage track_;
+    TSkinPicture track_;
     int travel_;
     int max_ = 0;
     int position_ = 0;

@@ -1,5 +1,6 @@
 // The picture loader on any file: it gives a picture or leaves the bitmap as it was, never
-// crashes, and every decoded byte goes back to the budget with the picture.
+// crashes, a picture checked now and decoded later has the same pixels, and every decoded
+// byte goes back to the budget with the picture.
 #include "Fuzzing.h"
 #include "PictureBudget.h"
 #include "uFunctions.h"
@@ -15,6 +16,7 @@ constexpr qint64 kBudgetBytes = 256LL * 1024 * 1024;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static TPictureBudget budget(kBudgetBytes);
+    static TPictureBudget checkBudget(kBudgetBytes);
     const QString path =
         Fuzzing::WriteFile(QStringLiteral("picture.jpg"), Fuzzing::Bytes(data, size));
     {
@@ -22,7 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         LoadJpegBitmap(path, bitmap, budget);
         Fuzzing::Require(bitmap.isNull() || (bitmap.width() > 0 && bitmap.height() > 0),
                          "a loaded picture has pixels");
+        const TJpegPicture checked = CheckJpeg(path, checkBudget);
+        Fuzzing::Require(DecodeCheckedJpeg(checked) == bitmap,
+                         "a picture decoded later is the picture loaded now");
     }
-    Fuzzing::Require(budget.InUse() == 0, "a picture's bytes go back to the budget");
+    Fuzzing::Require(budget.InUse() == 0 && checkBudget.InUse() == 0,
+                     "a picture's bytes go back to the budget");
     return 0;
 }

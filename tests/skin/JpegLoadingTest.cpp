@@ -187,9 +187,13 @@ TEST_P(DoubleSizePictures, ChoosesThePictureDrawn)
     }
     QImage bitmap;
     LoadJpegBitmap(path, bitmap, PictureBudget(), GetParam().screenRatio);
+    const QImage decodedLater =
+        DecodeCheckedJpeg(CheckJpeg(path, PictureBudget(), GetParam().screenRatio));
 
-    EXPECT_EQ(bitmap.deviceIndependentSize(), QSizeF(20, 10));
-    EXPECT_TRUE(Near(bitmap.pixel(0, 0), GetParam().drawnFromDouble ? sharper : normal));
+    for (const QImage& drawn : {bitmap, decodedLater}) {
+        EXPECT_EQ(drawn.deviceIndependentSize(), QSizeF(20, 10));
+        EXPECT_TRUE(Near(drawn.pixel(0, 0), GetParam().drawnFromDouble ? sharper : normal));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -227,6 +231,24 @@ TEST(PictureBudgetTest, APicturePastTheBudgetIsNotDecodedUntilAnotherGoes)
     LoadJpegBitmap(path, third, budget);
     EXPECT_FALSE(third.isNull());
     EXPECT_EQ(third.pixel(50, 50) & 0xFFFFFF, copy.pixel(50, 50) & 0xFFFFFF);
+}
+
+TEST(PictureBudgetTest, ACheckedPictureHoldsItsShareWhetherDecodedOrNot)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("picture.jpg");
+    TestFiles::Write(path, EncodeJpeg(Filled(100, 100, Qt::red)));
+    const qint64 pictureBytes = 100 * 100 * 4;
+    TPictureBudget budget(pictureBytes);
+
+    std::optional<TJpegPicture> checked = CheckJpeg(path, budget);
+    EXPECT_EQ(budget.InUse(), pictureBytes);
+    EXPECT_TRUE(CheckJpeg(path, budget).Size.isEmpty()) << "past the budget, as if decoded";
+    const QImage pixels = DecodeCheckedJpeg(*checked);
+    EXPECT_EQ(pixels.size(), QSize(100, 100));
+    EXPECT_EQ(budget.InUse(), pictureBytes) << "decoding adds nothing to the share";
+    checked.reset();
+    EXPECT_EQ(budget.InUse(), 0);
 }
 
 } // namespace

@@ -19,8 +19,8 @@ void ExpectBounds(const TBounds& bounds, int left, int top, int width, int heigh
 
 void ExpectNoPictures(const TButtonSection& read)
 {
-    for (const QImage& picture : read.Pictures)
-        EXPECT_TRUE(picture.isNull());
+    for (const TSkinPicture& picture : read.Pictures)
+        EXPECT_TRUE(picture.IsNull());
 }
 
 TEST(SkinSectionTest, ReadsEveryButtonKeyWithPicturesInStateOrder)
@@ -33,9 +33,10 @@ TEST(SkinSectionTest, ReadsEveryButtonKeyWithPicturesInStateOrder)
     ExpectBounds(read.Bounds, 5, 6, 30, 20);
     EXPECT_EQ(read.Title, QStringLiteral("close_2_1"));
     for (int state = 0; state < kButtonStateCount; ++state) {
-        ASSERT_EQ(read.Pictures[state].size(), QSize(31, 21)) << state;
-        EXPECT_EQ(read.Pictures[state].format(), QImage::Format_RGB32);
-        EXPECT_TRUE(NearColour(read.Pictures[state].pixel(15, 10), kStateColours[state])) << state;
+        ASSERT_EQ(read.Pictures[state].Pixels().size(), QSize(31, 21)) << state;
+        EXPECT_EQ(read.Pictures[state].Pixels().format(), QImage::Format_RGB32);
+        EXPECT_TRUE(NearColour(read.Pictures[state].Pixels().pixel(15, 10), kStateColours[state]))
+            << state;
     }
 }
 
@@ -49,7 +50,7 @@ TEST(SkinSectionTest, SectionWithOnlyStateUpLeavesTheOtherPicturesEmpty)
     const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "only_up");
 
     for (int state = 0; state < kButtonStateCount; ++state)
-        EXPECT_EQ(read.Pictures[state].isNull(), state != int(ButtonState::Up)) << state;
+        EXPECT_EQ(read.Pictures[state].IsNull(), state != int(ButtonState::Up)) << state;
     EXPECT_TRUE(read.Title.isEmpty());
     ExpectBounds(read.Bounds, 1, 2, 8, 8);
 }
@@ -84,7 +85,7 @@ TEST(SkinSectionTest, SectionAndKeyNamesMatchInAnyLetterCase)
 
     const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "close_2_1");
 
-    EXPECT_FALSE(read.Pictures[int(ButtonState::Up)].isNull());
+    EXPECT_FALSE(read.Pictures[int(ButtonState::Up)].IsNull());
     EXPECT_EQ(read.Bounds.Left, 7);
 }
 
@@ -157,7 +158,7 @@ TEST(SkinSectionTest, ReadsScrollBarSection)
     EXPECT_EQ(read.ButtonUp, "up");
     EXPECT_EQ(read.ButtonDown, "down");
     EXPECT_EQ(read.Thumb, "thumb");
-    EXPECT_EQ(read.Track.size(), QSize(12, 400));
+    EXPECT_EQ(read.Track.Pixels().size(), QSize(12, 400));
     ExpectBounds(read.Bounds, 800, 20, 12, 400);
 }
 
@@ -170,7 +171,7 @@ TEST(SkinSectionTest, MissingScrollBarSectionNamesTheErrorSections)
     EXPECT_EQ(read.ButtonUp, "error");
     EXPECT_EQ(read.ButtonDown, "error");
     EXPECT_EQ(read.Thumb, "error");
-    EXPECT_TRUE(read.Track.isNull());
+    EXPECT_TRUE(read.Track.IsNull());
     ExpectBounds(read.Bounds, -1, -1, -1, -1);
 }
 
