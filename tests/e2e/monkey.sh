@@ -10,7 +10,9 @@ seconds=${2:-120} seed=${3:-1251}
 RANDOM=$seed
 start_xserver 1280x1024
 install_copy "$1"
-CLOSE_WINDOW="$1/../tests/e2e/velmora_close_window"
+CLOSE_WINDOW="$(cd "$1/.." && pwd)/tests/e2e/velmora_close_window"
+# A page the monkey saves goes where the save dialog opens: the working folder.
+cd "$E2E_TMP"
 printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
 # At its end the program under an X server leaves allocations of the platform's libraries
 # (D-Bus, and a driver unloaded before the leak check, which no suppression can name); leaks of
