@@ -16,16 +16,12 @@ namespace {
 // The new file's name is the old one's with this mark and a random tail, so that one left
 // behind by a kill can be told from the user's own files (say "settings.ini.backup").
 constexpr QLatin1String kUnfinishedMark(".velmora-unfinished-");
-constexpr int kRandomTailLength = 8;
 constexpr int kNameAttempts = 16;
+constexpr int kTailBase = 36; // digits and small letters
 
 QString RandomTail()
 {
-    static constexpr QLatin1String kLetters("abcdefghijklmnopqrstuvwxyz0123456789");
-    QString tail;
-    for (int i = 0; i < kRandomTailLength; ++i)
-        tail += kLetters[QRandomGenerator::global()->bounded(int(kLetters.size()))];
-    return tail;
+    return QString::number(QRandomGenerator::global()->generate64(), kTailBase);
 }
 
 TWrite Failed(TFailure failure, const QFile& file)

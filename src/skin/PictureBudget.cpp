@@ -52,10 +52,11 @@ QImage TPictureBudget::Allocate(QSize size, QImage::Format format)
 {
     if (size.isEmpty())
         return {};
-    THold hold = Hold(BytesOf(size, format));
+    const qint64 bytes = BytesOf(size, format);
+    THold hold = Hold(bytes);
     if (!hold)
         return {};
-    void* pixels = std::malloc(size_t(BytesOf(size, format)));
+    void* pixels = std::malloc(size_t(bytes));
     if (!pixels)
         return {};
     return QImage(static_cast<uchar*>(pixels), size.width(), size.height(),
