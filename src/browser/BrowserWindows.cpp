@@ -39,7 +39,7 @@ const std::array kBrowserWindows = {
     Entry<TfChHtmlViewInfo1, &fChHtmlViewInfo1>(
         u"About", u"\\design\\windows\\childs\\fon_about.jpg", TContextTarget::Information, true),
     Entry<TfChHtmlView21, &fChHtmlView21>(u"Design", u"\\design\\windows\\childs\\fon_2_1.jpg",
-                                          std::nullopt, false),
+                                          TContextTarget::WorkPage, false),
     Entry<TfChHtmlView12, &fChHtmlView12>(
         u"Large picture", u"\\design\\windows\\childs\\fon_1_2.jpg", std::nullopt, false),
 };

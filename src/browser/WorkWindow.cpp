@@ -14,7 +14,8 @@ const QString kTitleFont = QStringLiteral("Warnock Pro");
 
 } // namespace
 
-TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scrollSection)
+TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scrollSection,
+                                     std::optional<TContextTarget> contextTarget)
 {
     constexpr int kBrowserWidth = 460;
     return {
@@ -23,9 +24,9 @@ TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scr
             .ScrollSection = scrollSection,
             .BarKind = TScrollBarKind::Standard,
             .BrowserWidth = kBrowserWidth,
-            .ContextTarget = TContextTarget::Catalogue,
+            .ContextTarget = contextTarget,
         }},
-        .PageCommands = false,
+        .PageCommands = contextTarget.has_value(),
         .HidesContextOnPress = false,
     };
 }

@@ -14,9 +14,10 @@ constexpr QRect EdgesRect(int left, int top, int right, int bottom)
     return {left, top, right - left, bottom - top};
 }
 
-// The browser of a work window: its page is 460 wide, and the pop-up over it acts on the
-// catalogue's page.
-TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scrollSection);
+// The browser of a work window: its page is 460 wide. The pop-up over it acts on its own page
+// for the target it is given; with none there is no pop-up and no page commands.
+TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scrollSection,
+                                     std::optional<TContextTarget> contextTarget);
 
 // What tells the two work windows apart, beside their browser.
 struct TWorkWindowSetup {

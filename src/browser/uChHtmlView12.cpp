@@ -5,9 +5,10 @@
 
 namespace {
 
-// Its browser stands beyond the window's right edge: the window never shows a page.
+// Its browser stands beyond the window's right edge: the window never shows a page, so there
+// is none to save, print or copy, and no pop-up.
 const TWorkWindowSetup kSetup = {
-    .Window = WorkBrowserSetup(QRect(1063, 49, 42, 40), "wb_vscroll"),
+    .Window = WorkBrowserSetup(QRect(1063, 49, 42, 40), "wb_vscroll", std::nullopt),
     .OwnButtons = {"L1param_1", "L1param_2", "L1param_3"},
     .PictureFolder = u"\\images\\big\\",
     .PictureRect = EdgesRect(135, 73, 714, 507),

@@ -6,7 +6,7 @@
 namespace {
 
 const TWorkWindowSetup kSetup = {
-    .Window = WorkBrowserSetup(QRect(37, 47, 460, 486), "wb_vscroll_L21"),
+    .Window = WorkBrowserSetup(QRect(37, 47, 460, 486), "wb_vscroll_L21", TContextTarget::WorkPage),
     .OwnButtons = {"L2param_1"},
     .PictureFolder = u"\\images\\middle\\",
     .PictureRect = EdgesRect(542, 65, 802, 489),

@@ -4,7 +4,7 @@
 enum class TPageCommand { Save = 0, Print = 1, Copy = 2 };
 
 // Whose page the pop-up's commands act on; a browser window tells the pop-up when it shows it.
-enum class TContextTarget { Catalogue = 0, Search = 1, Information = 2 };
+enum class TContextTarget { Catalogue = 0, Search = 1, Information = 2, WorkPage = 3 };
 
 // A window whose page the pop-up's commands act on.
 class TPageCommandTarget {

@@ -143,25 +143,38 @@ TEST_F(WorkWindowsTest, ASelectionReplacedUnderAnOpenWindowIsNeverReadOutsideIt)
     EXPECT_EQ(workPage_->CurrentIndex, 4) << "the work page keeps the work it showed";
 }
 
-TEST_F(WorkWindowsTest, ThePopUpOverTheWorkPageCopiesFromTheCataloguePage)
+// Each window's pop-up acts on the page under it, whatever another window has selected.
+TEST_F(WorkWindowsTest, ThePopUpOverTheWorkPageCopiesFromTheWorkPage)
 {
     QTest::mouseClick(main_, Qt::LeftButton, {}, kSignPoints[0].Inside);
     WaitForPage(*catalogue_, "sortresult.htm");
     catalogue_->Browser().View().page()->runJavaScript("document.execCommand('selectAll')");
     Settle(catalogue_->Browser());
+    GivenPage(PageOf(0), "<!DOCTYPE html><html><body><p>Velvet plum lacquer</p></body></html>");
     OpenWork(workPage_, 0);
     WaitForPage(*workPage_, PageOf(0));
+    workPage_->Browser().View().page()->runJavaScript("document.execCommand('selectAll')");
+    Settle(workPage_->Browser());
 
     // The engine asks for its context menu over the work page.
     workPage_->Browser().ShowContextMenu(workPage_->mapToGlobal(QPoint(200, 200)));
     ASSERT_TRUE(context_->isVisible());
-    EXPECT_EQ(context_->TargetCode, TContextTarget::Catalogue);
+    EXPECT_EQ(context_->TargetCode, TContextTarget::WorkPage);
     main_->activateWindow();
     QTest::mousePress(context_, Qt::LeftButton, {}, content_.ButtonBounds("context_copy").center());
-    const QString firstName = Win1251::ToUnicode(main_->Selection[0].Name);
     EXPECT_TRUE(
-        WaitFor([&] { return QGuiApplication::clipboard()->text().contains(firstName); }, 5000))
+        WaitFor([] { return QGuiApplication::clipboard()->text().contains("Velvet plum"); }, 5000))
         << "the clipboard holds " << QGuiApplication::clipboard()->text().left(80).toStdString();
+}
+
+// The large picture's page is never seen: there is nothing for a pop-up to act on.
+TEST_F(WorkWindowsTest, TheLargePictureOffersNoPopUp)
+{
+    SelectWorks(1);
+    OpenWork(largePicture_, 0);
+    largePicture_->Browser().ShowContextMenu(largePicture_->mapToGlobal(QPoint(200, 200)));
+    EXPECT_FALSE(context_->isVisible());
+    EXPECT_FALSE(largePicture_->OffersPageCommands());
 }
 
 struct LinkCase {
