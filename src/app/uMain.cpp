@@ -69,7 +69,10 @@ void TfMain::FormCreate()
     Selection.clear();
     InstallFont(ContentDir, QStringLiteral("WarnockPro-Regular.otf"));
     InstallFont(ContentDir, QStringLiteral("WarnockPro-Bold.otf"));
-    LoadCatalogue(ContentDir, Works);
+    // A work whose text cannot be read stays, so one lost file does not hide the rest.
+    const TUnreadTexts unread = LoadCatalogue(ContentDir, Works);
+    if (!unread.empty())
+        Dialogs().ShowError(this, DescribeUnreadTexts(unread, ContentDir));
 }
 
 void TfMain::LoadBackgrounds()

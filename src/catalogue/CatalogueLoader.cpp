@@ -7,25 +7,17 @@
 #include "Win1251.h"
 
 #include <QDir>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
 // A work's description; far larger ones are not descriptions.
 constexpr qint64 kMaxTextBytes = 16LL * 1024 * 1024;
-
-std::shared_ptr<TStringList> ReadTextFile(const QString& path)
-{
-    const RegularFile::TRead read = RegularFile::Read(path, kMaxTextBytes);
-    if (!read.Ok()) {
-        ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
-        throw EFileOpenError(
-            QStringLiteral("Cannot open file \"%1\". %2")
-                .arg(QDir::toNativeSeparators(path), RegularFile::Reason(read.Failure))
-                .toStdString());
-    }
-    return std::make_shared<TStringList>(
-        SplitLines(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size()))));
-}
+// The start-up box names this many works at most: a folder that lost every text needs no list
+// of them all.
+constexpr size_t kListedAtMost = 10;
 
 TVelmoraData ReadWork(const ProfileFile& index, const std::string& section)
 {
@@ -109,36 +101,91 @@ TVelmoraData ReadRecord(const ProfileFile& index, std::string_view id, std::stri
     return work;
 }
 
-std::shared_ptr<TStringList> ReadText(const QString& contentDir, const std::string& stem)
+// A work's text as read: its lines, or none and why.
+struct TTextRead {
+    std::shared_ptr<TStringList> Lines;
+    QString Path;
+    QString Failure;
+};
+
+// A text that cannot be read is told to the content checker with its work.
+TTextRead ReadText(const QString& contentDir, const TVelmoraData& work)
 {
-    return ReadTextFile(
-        ContentPath::Join(contentDir, Win1251::ToUnicode("\\html\\" + stem + ".htm.txt")));
+    TTextRead text;
+    text.Path =
+        ContentPath::Join(contentDir, Win1251::ToUnicode("\\html\\" + work.FileName + ".htm.txt"));
+    const RegularFile::TRead read = RegularFile::Read(text.Path, kMaxTextBytes);
+    if (!read.Ok()) {
+        text.Failure = RegularFile::Reason(read.Failure);
+        ContentProblems::Report(
+            text.Path,
+            QStringLiteral("The text of work %1 \"%2\"")
+                .arg(Win1251::ToUnicode(work.FileName), Win1251::ToUnicode(work.Name)),
+            text.Failure);
+        return text;
+    }
+    text.Lines = std::make_shared<TStringList>(
+        SplitLines(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size()))));
+    return text;
 }
 
-void LoadAuthorWorks(const ProfileFile& index, const QString& contentDir, std::string_view id,
-                     std::string_view authorName, TVelmoraDataArray& works)
+TUnreadTexts LoadAuthorWorks(const ProfileFile& index, const QString& contentDir,
+                             std::string_view id, std::string_view authorName,
+                             TVelmoraDataArray& works)
 {
+    TUnreadTexts unread;
     const int count = WorkCount(index, id);
     for (int n = 1; n <= count; ++n) {
         TVelmoraData& work = works.emplace_back(ReadRecord(index, id, authorName, n));
-        work.Text = ReadText(contentDir, work.FileName);
+        TTextRead text = ReadText(contentDir, work);
+        if (text.Lines)
+            work.Text = std::move(text.Lines);
+        else
+            unread.push_back({work.FileName, work.Name, text.Path, text.Failure});
     }
+    return unread;
 }
 
 } // namespace
 
-void LoadAuthorWorks(const QString& contentDir, std::string_view id, std::string_view authorName,
-                     TVelmoraDataArray& works)
+TUnreadTexts LoadAuthorWorks(const QString& contentDir, std::string_view id,
+                             std::string_view authorName, TVelmoraDataArray& works)
 {
-    LoadAuthorWorks(OpenIndex(contentDir), contentDir, id, authorName, works);
+    return LoadAuthorWorks(OpenIndex(contentDir), contentDir, id, authorName, works);
 }
 
 // The index is read once for all the authors.
-void LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works)
+TUnreadTexts LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works)
 {
     const ProfileFile index = OpenIndex(contentDir);
-    for (const TAuthor& author : kAuthors)
-        LoadAuthorWorks(index, contentDir, author.Id, author.Name, works);
+    TUnreadTexts unread;
+    for (const TAuthor& author : kAuthors) {
+        const TUnreadTexts authorUnread =
+            LoadAuthorWorks(index, contentDir, author.Id, author.Name, works);
+        unread.insert(unread.end(), authorUnread.begin(), authorUnread.end());
+    }
+    return unread;
+}
+
+QString DescribeUnreadTexts(const TUnreadTexts& unread, const QString& contentDir)
+{
+    QStringList lines;
+    lines << (unread.size() == 1
+                  ? QStringLiteral("The text of one work cannot be read. The work stays in the "
+                                   "catalogue, but a search does not find it:")
+                  : QStringLiteral("The texts of %1 works cannot be read. The works stay in the "
+                                   "catalogue, but a search does not find them:")
+                        .arg(unread.size()));
+    const QDir folder(contentDir);
+    for (size_t i = 0; i < std::min(unread.size(), kListedAtMost); ++i)
+        lines << QStringLiteral("\"%1\" (%2), %3: %4")
+                     .arg(Win1251::ToUnicode(unread[i].Name),
+                          Win1251::ToUnicode(unread[i].FileName),
+                          QDir::toNativeSeparators(folder.relativeFilePath(unread[i].Path)),
+                          unread[i].Reason);
+    if (unread.size() > kListedAtMost)
+        lines << QStringLiteral("And %1 more.").arg(unread.size() - kListedAtMost);
+    return lines.join(u'\n');
 }
 
 TVelmoraDataArray ReadEveryWork(const QString& contentDir)
@@ -152,12 +199,8 @@ TVelmoraDataArray ReadEveryWork(const QString& contentDir)
             // Told; a count past the sections would only repeat it, work after work.
             if (!index.HasSection(work.FileName))
                 break;
-            try {
-                work.Text = ReadText(contentDir, work.FileName);
-            } catch (const EFileOpenError&) {
-                // Told to the checker; the next work is read all the same.
-                work.Text.reset();
-            }
+            // None where it cannot be read: told to the checker, and the next work is read.
+            work.Text = ReadText(contentDir, work).Lines;
             works.push_back(std::move(work));
         }
     }

@@ -4,22 +4,26 @@
 
 #include <QString>
 
-#include <stdexcept>
-
-// A work's text file that is missing or unreadable stops the loading.
-class EFileOpenError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+// A work whose text file cannot be read: it stays in the catalogue with an empty text.
+struct TUnreadText {
+    std::string FileName; // the work's stem
+    std::string Name;     // its title, Windows-1251
+    QString Path;         // the text file
+    QString Reason;       // why it cannot be read
 };
+using TUnreadTexts = std::vector<TUnreadText>;
 
-// Appends the works of one author from velmora.ini and their text files. On a text file
-// that cannot be read the work stays appended with an empty text, nothing after it is loaded,
-// and EFileOpenError is thrown.
-void LoadAuthorWorks(const QString& contentDir, std::string_view id, std::string_view authorName,
-                     TVelmoraDataArray& works);
+// Appends the works of one author from velmora.ini and their text files. A text file that
+// cannot be read leaves its work with an empty text and is listed; every other work loads.
+TUnreadTexts LoadAuthorWorks(const QString& contentDir, std::string_view id,
+                             std::string_view authorName, TVelmoraDataArray& works);
 
-// The four authors in table order; the first failure ends it.
-void LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works);
+// The four authors in table order.
+TUnreadTexts LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works);
+
+// What the start-up tells a catalogue's author of the texts it could not read: which works,
+// which files, and why, with the file named inside the content folder.
+QString DescribeUnreadTexts(const TUnreadTexts& unread, const QString& contentDir);
 
 // Every work velmora.ini counts, each with its text where that can be read (no text list where
 // it cannot), for the content checker: whatever cannot be read is told to it and passed over. A

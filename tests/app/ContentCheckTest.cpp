@@ -129,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "velmora.ini: [settings] ilnacount: Not a number."},
         BrokenCase{"AMissingText",
                    [](const TWindowTestContent& c) { c.Remove("html/vesna-4.htm.txt"); },
-                   "html/vesna-4.htm.txt: The file does not exist."},
+                   "html/vesna-4.htm.txt: The text of work vesna-4 \"Горошек\": The file does not "
+                   "exist."},
         BrokenCase{"AWorkWithoutText",
                    [](const TWindowTestContent& c) { Replace(c, "html/ilna-3.htm.txt", ""); },
                    "html/ilna-3.htm.txt: The work has no text."},

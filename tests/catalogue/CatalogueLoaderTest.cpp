@@ -139,8 +139,9 @@ struct UnreadableTextCase {
 class UnreadableText : public CatalogueLoading,
                        public testing::WithParamInterface<UnreadableTextCase> {};
 
-// Whatever stands in a text file's place, the load stops at once after its record.
-TEST_P(UnreadableText, StopsTheLoadAfterItsRecord)
+// Whatever stands in a text file's place, its work stays with an empty text, is listed with
+// the file and why, and every other work loads with its text.
+TEST_P(UnreadableText, LeavesItsWorkEmptyAndLoadsTheRest)
 {
     GivenIndex("[settings]\r\nmiracount=3\r\nvesnacount=1\r\n"
                "[mira-1]\r\nname=One\r\n[mira-2]\r\nname=Two\r\n[mira-3]\r\nname=Three\r\n"
@@ -151,16 +152,21 @@ TEST_P(UnreadableText, StopsTheLoadAfterItsRecord)
     if (GetParam().trap)
         TestFiles::PlaceTrap(Path("html/mira-2.htm.txt"), *GetParam().trap);
     TVelmoraDataArray works;
-    try {
-        LoadCatalogue(dir_.path(), works);
-        FAIL() << "the unreadable text file must be reported";
-    } catch (const EFileOpenError& error) {
-        EXPECT_NE(std::string(error.what()).find("mira-2.htm.txt"), std::string::npos)
-            << error.what();
-    }
-    ASSERT_EQ(FileNames(works), (Names{"mira-1", "mira-2"}));
+    const TUnreadTexts unread = LoadCatalogue(dir_.path(), works);
+
+    ASSERT_EQ(FileNames(works), (Names{"mira-1", "mira-2", "mira-3", "vesna-1"}));
     ASSERT_NE(works[1].Text, nullptr);
     EXPECT_TRUE(works[1].Text->empty());
+    EXPECT_EQ(*works[2].Text, TStringList{"three"});
+    EXPECT_EQ(*works[3].Text, TStringList{"four"});
+    ASSERT_EQ(unread.size(), 1u);
+    EXPECT_EQ(unread[0].FileName, "mira-2");
+    EXPECT_EQ(unread[0].Name, "Two");
+    EXPECT_EQ(unread[0].Path, Path("html/mira-2.htm.txt"));
+    EXPECT_FALSE(unread[0].Reason.isEmpty());
+    const QString told = DescribeUnreadTexts(unread, dir_.path());
+    EXPECT_TRUE(told.contains("\"Two\" (mira-2), html/mira-2.htm.txt: " + unread[0].Reason))
+        << told.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -171,6 +177,21 @@ INSTANTIATE_TEST_SUITE_P(
                     UnreadableTextCase{"LinkToDevZero", TestFiles::TTrap::LinkToDevZero},
                     UnreadableTextCase{"HugeFile", TestFiles::TTrap::HugeFile}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+// A folder that lost every text gets a box of a few lines, not one line per work.
+TEST_F(CatalogueLoading, TheBoxNamesTenUnreadTextsAndCountsTheRest)
+{
+    GivenIndex("[settings]\r\ntovacount=12\r\n");
+    TVelmoraDataArray works;
+    const TUnreadTexts unread = LoadCatalogue(dir_.path(), works);
+    EXPECT_EQ(works.size(), 12u);
+    ASSERT_EQ(unread.size(), 12u);
+    const QStringList lines = DescribeUnreadTexts(unread, dir_.path()).split(u'\n');
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_TRUE(lines[0].contains("12 works")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[10].contains("(tova-10)")) << lines[10].toStdString();
+    EXPECT_EQ(lines[11], "And 2 more.");
+}
 
 TEST_F(CatalogueLoading, AuthorsLoadInTableOrderAndCopiesShareTheirText)
 {

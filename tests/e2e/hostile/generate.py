@@ -212,6 +212,18 @@ def ini_cases():
     ]
 
 
+def text_problem(stem, reason):
+    """What the check says of a work's text it cannot read: the line names the work, whose title
+    the built folder's velmora.ini gives."""
+    def line(built):
+        index = read(built, "velmora.ini")
+        start, end = ini_section(index, stem.encode())
+        name = next(entry[len(b"name="):] for entry in index[start:end].split(b"\r\n")
+                    if entry.startswith(b"name="))
+        return f'html/{stem}.htm.txt: The text of work {stem} "{name.decode("cp1251")}": {reason}'
+    return line
+
+
 def remove(path):
     def action(d):
         target = os.path.join(d, path)
@@ -263,7 +275,8 @@ def file_cases():
         Case("missing-buttons-ini", remove("buttons.ini"), "reports", "buttons.ini: The file does not exist."),
         Case("missing-scrolls-ini", remove("scrolls.ini"), "reports", "scrolls.ini: The file does not exist."),
         Case("missing-velmora-ini", remove("velmora.ini"), "reports", "velmora.ini: The file does not exist."),
-        Case("missing-text", remove("html/mira-3.htm.txt"), "reports", "html/mira-3.htm.txt: The file does not exist."),
+        Case("missing-text", remove("html/mira-3.htm.txt"),
+             "reports", text_problem("mira-3", "The file does not exist.")),
         Case("missing-large-picture", remove("images/big/vesna-2.jpg"),
              "reports", "images/big/vesna-2.jpg: The file does not exist."),
         Case("missing-about-page", remove("html/about.htm"), "reports", "html/about.htm: The file does not exist."),
@@ -274,17 +287,17 @@ def file_cases():
         Case("folder-for-velmora-ini", folder_in_place("velmora.ini"), "reports", "velmora.ini: It is not a regular file."),
         Case("folder-for-settings-ini", folder_in_place("settings.ini"), "reports", "settings.ini: It is not a regular file."),
         Case("folder-for-text", folder_in_place("html/mira-1.htm.txt"),
-             "reports", "html/mira-1.htm.txt: It is not a regular file."),
+             "reports", text_problem("mira-1", "It is not a regular file.")),
         Case("folder-for-picture", folder_in_place("images/small/mira-2.jpg"),
              "reports", "images/small/mira-2.jpg: It is not a regular file."),
         Case("fifo-for-settings-ini", fifo_in_place("settings.ini"), "reports", "settings.ini: It is not a regular file."),
         Case("fifo-for-text", fifo_in_place("html/tova-2.htm.txt"),
-             "reports", "html/tova-2.htm.txt: It is not a regular file."),
+             "reports", text_problem("tova-2", "It is not a regular file.")),
         Case("zero-device-for-picture", link_in_place("design/windows/main/fon.jpg", "/dev/zero"),
              "reports", "design/windows/main/fon.jpg: It is not a regular file."),
         Case("link-out-of-the-folder", link_in_place("images/big/mira-2.jpg", "/etc/hostname"),
              "reports", "images/big/mira-2.jpg: Not a JPEG picture"),
-        Case("text-of-100-mb", big_text, "reports", "html/ilna-1.htm.txt: The file is too large."),
+        Case("text-of-100-mb", big_text, "reports", text_problem("ilna-1", "The file is too large.")),
         # Nobody but root can read these; CI runs as root, which reads them all the same.
         Case("unreadable-buttons-ini", unreadable("buttons.ini"), "any"),
         Case("unreadable-picture", unreadable("images/middle/mira-4.jpg"), "any"),
@@ -304,8 +317,9 @@ def make(built, out, case):
         shutil.rmtree(folder)
     shutil.copytree(built, folder, copy_function=os.link, symlinks=True)
     case.action(folder)
-    with open(folder + ".expect", "w") as f:
-        f.write("\n".join([case.expect] + case.lines) + "\n")
+    lines = [line(built) if callable(line) else line for line in case.lines]
+    with open(folder + ".expect", "w", encoding="utf-8") as f:
+        f.write("\n".join([case.expect] + lines) + "\n")
 
 
 def main():
