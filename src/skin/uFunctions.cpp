@@ -160,10 +160,13 @@ QString DecodeGuarded(const QByteArray& data, TRows rows, TPictureBudget& budget
     progress.progress_monitor = LimitScans;
     cinfo.progress = &progress;
     errors.message[0] = '\0';
-    // Set only when Decode returns: an error jumps back before the assignment.
-    TDecoded decoded = TDecoded::Broken;
+    TDecoded decoded;
+    // Assigned on both returns of setjmp: after a jump a local the decoder may have written
+    // (the compiler stores an early return's value ahead) holds no reliable value.
     if (setjmp(errors.failed) == 0)
         decoded = Decode(data, cinfo, rows, budget, picture);
+    else
+        decoded = TDecoded::Broken;
     jpeg_destroy_decompress(&cinfo);
     return Reason(decoded, errors.message);
 }

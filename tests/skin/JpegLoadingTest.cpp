@@ -1,3 +1,4 @@
+#include "ContentProblems.h"
 #include "JpegFiles.h"
 #include "TestFiles.h"
 #include "uFunctions.h"
@@ -83,30 +84,61 @@ TEST_F(JpegLoading, ReplacesWhateverTheBitmapHeld)
     EXPECT_EQ(bitmap.size(), QSize(3, 4));
 }
 
+// A picture of noise: its scan data is most of the file, so a cut falls inside the scan.
+QImage Noise(int width, int height)
+{
+    std::mt19937 random(1251);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, QRgb(random()) | 0xFF000000u);
+    }
+    return image;
+}
+
 struct BadFile {
     const char* name;
     std::function<std::string(const std::string& validJpeg)> bytes;
+    const char* reason; // what the content checker is told
 };
 
 class UnusableFiles : public JpegLoading, public testing::WithParamInterface<BadFile> {};
 
-TEST_P(UnusableFiles, LeaveTheBitmapUnchanged)
+TEST_P(UnusableFiles, LeaveTheBitmapUnchangedAndTellWhy)
 {
-    const std::string valid = EncodeJpeg(Filled(64, 48, Qt::blue));
+    // A work's middle picture.
+    static const std::string valid = EncodeJpeg(Noise(260, 424));
     const QImage before = Filled(5, 5, Qt::green);
     QImage bitmap = before;
+    ContentProblems::StartRecording();
     LoadJpegBitmap(Given(GetParam().bytes(valid)), bitmap);
+    const std::vector<TContentProblem> told = ContentProblems::StopRecording();
     EXPECT_EQ(bitmap, before);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].What.contains(QString::fromLatin1(GetParam().reason)))
+        << told[0].What.toStdString();
 }
+
+constexpr const char* kCutShort = "Premature end of JPEG file";
+constexpr const char* kTooLarge = "larger than 16384 pixels a side";
 
 INSTANTIATE_TEST_SUITE_P(
     Table, UnusableFiles,
     testing::Values(
-        BadFile{"Empty", [](const std::string&) { return std::string(); }},
-        BadFile{"NotAJpeg", [](const std::string&) { return std::string("<html>page</html>"); }},
-        BadFile{"HeaderOnly", [](const std::string& jpeg) { return jpeg.substr(0, 20); }},
-        BadFile{"Truncated",
-                [](const std::string& jpeg) { return jpeg.substr(0, jpeg.size() / 2); }},
+        BadFile{"Empty", [](const std::string&) { return std::string(); }, "The file is empty."},
+        BadFile{"NotAJpeg", [](const std::string&) { return std::string("<html>page</html>"); },
+                "Not a JPEG file"},
+        BadFile{"HeaderOnly", [](const std::string& jpeg) { return jpeg.substr(0, 20); },
+                kCutShort},
+        BadFile{"CutToAThird",
+                [](const std::string& jpeg) { return jpeg.substr(0, jpeg.size() / 3); }, kCutShort},
+        BadFile{"CutToTwoThirds",
+                [](const std::string& jpeg) { return jpeg.substr(0, jpeg.size() * 2 / 3); },
+                kCutShort},
+        BadFile{"CutTo600Bytes", [](const std::string& jpeg) { return jpeg.substr(0, 600); },
+                kCutShort},
+        BadFile{"WithoutItsEndMarker",
+                [](const std::string& jpeg) { return jpeg.substr(0, jpeg.size() - 2); }, kCutShort},
         BadFile{"RandomBytes",
                 [](const std::string&) {
                     std::mt19937 random(1251);
@@ -114,13 +146,16 @@ INSTANTIATE_TEST_SUITE_P(
                     for (char& byte : bytes)
                         byte = char(random());
                     return "\xFF\xD8" + bytes;
-                }},
+                },
+                "Not a JPEG picture the viewer can show"},
         BadFile{"SideOverLimit",
-                [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 20000, 16); }},
+                [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 20000, 16); },
+                kTooLarge},
         BadFile{"DecodedSizeOverLimit",
-                [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 16000, 16000); }},
-        BadFile{"ZeroHeight",
-                [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 64, 0); }}),
+                [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 16000, 16000); },
+                kTooLarge},
+        BadFile{"ZeroHeight", [](const std::string& jpeg) { return WithDeclaredSize(jpeg, 64, 0); },
+                "Not a JPEG picture the viewer can show"}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(JpegLoading, MissingFileLeavesTheBitmapEmpty)

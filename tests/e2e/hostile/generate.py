@@ -106,7 +106,8 @@ def picture_cases():
                 data = read(d, p)
                 n = int(len(data) * c) if isinstance(c, float) else (c if c > 0 else len(data) + c)
                 write(d, p, data[:n])
-            cases.append(Case(f"jpeg-truncated-{cut}-{slug}", truncate, "reports", picture + ": "))
+            cases.append(Case(f"jpeg-truncated-{cut}-{slug}", truncate, "reports",
+                              picture + ": Not a JPEG picture the viewer can show: Premature end"))
         cases.append(Case(f"jpeg-empty-{slug}", lambda d, p=picture: write(d, p, b""),
                           "reports", picture + ": The file is empty."))
         for seed in BIT_FLIP_SEEDS:
