@@ -5,6 +5,7 @@
 #include "ContentPages.h"
 #include "ContentPath.h"
 #include "PopUps.h"
+#include "SealedWindow.h"
 #include "SettingsFile.h"
 #include "UserContentFolder.h"
 #include "WholeFile.h"
@@ -27,8 +28,8 @@ void ChooseContentFolder()
 }
 
 TProgram::TProgram(TTickSource& ticks)
-    : ticks_(ticks), main_(std::make_unique<TfMain>(ticks)),
-      message_(std::make_unique<TfChMessage>(main_->ContentDir))
+    : ticks_(ticks), main_(std::make_unique<TSealed<TfMain>>(ticks)),
+      message_(std::make_unique<TSealed<TfChMessage>>(main_->ContentDir))
 {
     fMain = main_.get();
     fChMessage = message_.get();
@@ -38,9 +39,13 @@ TProgram::~TProgram()
 {
     fChContext = nullptr;
     context_.reset();
-    // The browser windows go with their parent.
-    for (const TBrowserWindowEntry& entry : BrowserWindowRegistry())
-        entry.Forget();
+    // The browser windows go before the main window whose parts they use, the last made first.
+    const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
+    for (auto entry = windows.rbegin(); entry != windows.rend(); ++entry) {
+        const TBrowserWindow* window = entry->Window();
+        entry->Forget();
+        delete window;
+    }
     fChMessage = nullptr;
     message_.reset();
     fMain = nullptr;
@@ -64,7 +69,7 @@ void TProgram::CreateBrowserWindows()
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
     for (size_t i = 0; i < windows.size(); ++i)
         windows[i].Create(HostOf(i))->setAccessibleName(QString::fromUtf16(windows[i].Title));
-    context_ = std::make_unique<TfChContext>(main_->ContentDir, PageCommandsFor);
+    context_ = std::make_unique<TSealed<TfChContext>>(main_->ContentDir, PageCommandsFor);
     fChContext = context_.get();
 }
 

@@ -54,6 +54,12 @@ TfMain::TfMain(TTickSource& ticks)
     Guarded([this] { FormCreate(); });
 }
 
+void TfMain::Unhook()
+{
+    TSkinnedWindow::Unhook();
+    Timer1.SetRunning(false);
+}
+
 void TfMain::FormCreate()
 {
     setFixedSize(kSize);

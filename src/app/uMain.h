@@ -14,8 +14,6 @@ class QCloseEvent;
 // It owns the content folder, the catalogue and the browser windows' frames.
 class TfMain : public TSkinnedWindow {
 public:
-    explicit TfMain(TTickSource& ticks);
-
     QString ContentDir;
     TSkinPicture MainBackground;
     // The frame of each browser window, in the order of their registry.
@@ -27,6 +25,11 @@ public:
     void HideBrowserWindows();
 
 protected:
+    explicit TfMain(TTickSource& ticks);
+
+    // Besides what every skinned window leaves: its repaint clock.
+    void Unhook();
+
     void FormPaint(QPainter& canvas) override;
     void DescribeControls(TAccessibleControls& controls) override;
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;

@@ -58,6 +58,16 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
     hide();
 }
 
+void TBrowserWindow::Unhook()
+{
+    TSkinnedWindow::Unhook();
+    qApp->removeEventFilter(this);
+    for (TBrowserPane& pane : panes_)
+        pane.Browser().Disconnect();
+    Timer1.SetRunning(false);
+    timer.SetRunning(false);
+}
+
 std::deque<TBrowserPane> TBrowserWindow::MakePanes()
 {
     std::deque<TBrowserPane> panes;

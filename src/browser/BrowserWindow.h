@@ -45,6 +45,10 @@ public:
 protected:
     TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup);
 
+    // Besides what every skinned window leaves: the application's hook, the engine and the
+    // clocks.
+    void Unhook();
+
     TBrowserPane& Pane(size_t index = 0) { return panes_[index]; }
     const QString& ContentDir() const { return host_.ContentDir; }
     void CentreInMainWindow();

@@ -1,5 +1,6 @@
 #include "BrowserWindows.h"
 
+#include "SealedWindow.h"
 #include "uChHtmlView.h"
 #include "uChHtmlView12.h"
 #include "uChHtmlView21.h"
@@ -21,14 +22,15 @@ constexpr TBrowserWindowEntry Entry(const char16_t* title, const char16_t* frame
                                     std::optional<TContextTarget> commandsFor,
                                     bool hiddenWithOthers)
 {
-    return {
-        title,
-        framePicture,
-        commandsFor,
-        hiddenWithOthers,
-        [](const TBrowserHost& host) -> TBrowserWindow* { return *Reference = new TWindow(host); },
-        []() -> TBrowserWindow* { return *Reference; },
-        [] { *Reference = nullptr; }};
+    return {title,
+            framePicture,
+            commandsFor,
+            hiddenWithOthers,
+            [](const TBrowserHost& host) -> TBrowserWindow* {
+                return *Reference = new TSealed<TWindow>(host);
+            },
+            []() -> TBrowserWindow* { return *Reference; },
+            [] { *Reference = nullptr; }};
 }
 
 const std::array kBrowserWindows = {

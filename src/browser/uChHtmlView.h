@@ -9,8 +9,6 @@
 // and, for the chosen group, its panel of filter switches, which are kept in settings.ini.
 class TfChHtmlView : public TBrowserWindow {
 public:
-    explicit TfChHtmlView(const TBrowserHost& host);
-
     // Makes the works of a group (its switched-on filters; all works for group 0), sorted by
     // name, the Selection and shows them. True when a page is loading for it.
     bool GeneratePage(int group);
@@ -30,6 +28,8 @@ public:
     bool PagePending = false; // a page asked for by the show button is still loading
 
 protected:
+    explicit TfChHtmlView(const TBrowserHost& host);
+
     std::vector<TMainMenuEx*> ButtonGroups() override;
     // The tab of the group shown is the one on.
     void DescribeControls(TAccessibleControls& controls) override;

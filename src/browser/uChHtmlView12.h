@@ -5,9 +5,8 @@
 // The large picture of a work, laid on the work page, with buttons back to the work page and to
 // the previous and next work of the Selection.
 class TfChHtmlView12 : public TWorkWindow {
-public:
+protected:
     explicit TfChHtmlView12(const TBrowserHost& host);
 
-protected:
     void ButtonsReleased(QPoint point) override;
 };

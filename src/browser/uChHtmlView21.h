@@ -5,9 +5,8 @@
 // The work page: the work's title, its medium picture and its own page, with a button that lays
 // the large picture on top.
 class TfChHtmlView21 : public TWorkWindow {
-public:
+protected:
     explicit TfChHtmlView21(const TBrowserHost& host);
 
-protected:
     void ButtonsReleased(QPoint point) override;
 };

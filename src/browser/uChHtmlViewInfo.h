@@ -13,8 +13,6 @@ class TSearchEdit;
 // beside it, whose entries run their query again.
 class TfChHtmlViewInfo : public TBrowserWindow {
 public:
-    explicit TfChHtmlViewInfo(const TBrowserHost& host);
-
     // Searches for a query as typed; one shorter than two characters, or the edit's
     // placeholder, changes nothing.
     void RunSearch(const QString& query);
@@ -30,6 +28,8 @@ public:
     const TScrollExBase& HistoryBar() { return HistoryPane().Bar(); }
 
 protected:
+    explicit TfChHtmlViewInfo(const TBrowserHost& host);
+
     std::vector<TMainMenuEx*> ButtonGroups() override { return {&searchButtons_}; }
     void ButtonsReleased(QPoint point) override;
     void PaintLayers(QPainter& canvas) override;

@@ -25,7 +25,8 @@ struct TEmbeddedWB::TState {
     bool hasDocument = false;
     // The text of the last WritePage until the next page load ends.
     std::optional<QByteArray> writtenPage;
-    // The engine answers pending scripts while its page is deleted: nobody may hear them then.
+    // The engine answers pending scripts while its page is deleted: nobody may hear them then,
+    // nor once the window has let the browser go.
     bool closing = false;
 };
 
@@ -58,9 +59,18 @@ TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry) : state_(std::make_uni
 
 TEmbeddedWB::~TEmbeddedWB()
 {
-    state_->closing = true;
+    Disconnect();
     delete state_->view;
     state_->page.reset();
+}
+
+void TEmbeddedWB::Disconnect()
+{
+    state_->closing = true;
+    BeforeNavigate = nullptr;
+    NewWindow = nullptr;
+    DocumentComplete = nullptr;
+    ShowContextMenu = nullptr;
 }
 
 bool TEmbeddedWB::AllowNavigation(const QUrl& url)

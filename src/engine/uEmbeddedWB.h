@@ -46,6 +46,10 @@ public:
     // Instead of the engine's own context menu, at this screen point.
     std::function<void(QPoint screenPoint)> ShowContextMenu;
 
+    // From now on nobody hears the browser: the four callbacks are dropped, and script answers
+    // still to come go unheard. For a window on its way out.
+    void Disconnect();
+
     // Loads a local HTML file.
     void Navigate(const QString& filePath);
     // Whether a document exists: false until the first page load has completed.

@@ -14,11 +14,11 @@ public:
     // The window that runs the commands of a target, or null while there is none.
     using TTargetFinder = std::function<TPageCommandTarget*(TContextTarget)>;
 
-    TfChContext(const QString& contentDir, TTargetFinder findTarget);
-
     TContextTarget TargetCode = TContextTarget::Catalogue;
 
 protected:
+    TfChContext(const QString& contentDir, TTargetFinder findTarget);
+
     void FormPaint(QPainter& canvas) override;
     void DescribeControls(TAccessibleControls& controls) override;
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;

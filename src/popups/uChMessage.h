@@ -16,14 +16,14 @@ public:
     enum TMessageKind { CloseMessage = 0, WebMessage = 1 };
     enum TAnswer { Yes = 1, No = 2 };
 
-    // The question reads its pictures, skin and settings from contentDir.
-    explicit TfChMessage(QString contentDir);
-
     // Loads the question's picture and settings. Returns whether to ask at all; remembered
     // gets the stored answer (0 once "yes" was given).
     int Prepare(TMessageKind kind, int& remembered);
 
 protected:
+    // The question reads its pictures, skin and settings from contentDir.
+    explicit TfChMessage(QString contentDir);
+
     void FormPaint(QPainter& canvas) override;
     void DescribeControls(TAccessibleControls& controls) override;
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;

@@ -44,3 +44,9 @@ void THintDisplay::Apply()
     if (!pending_.isEmpty())
         rest_.start();
 }
+
+void THintDisplay::Stop()
+{
+    on_ = false;
+    Apply();
+}

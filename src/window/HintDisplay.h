@@ -18,6 +18,8 @@ public:
 
     // Called after every handler: a hint already shown or waiting stays as it is.
     void Apply();
+    // For a window on its way out: a waiting hint never shows, a shown one goes.
+    void Stop();
     // A hint waits for the pointer to rest; once it no longer waits, it has shown or never will.
     bool IsWaiting() const { return rest_.isActive(); }
 

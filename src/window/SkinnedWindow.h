@@ -18,7 +18,8 @@
 // dialog for the modal question): the owner services its skin controls use (pointer, hint,
 // Tag, screen), the composed paint, the mouse handlers by name, and what a screen reader is
 // told of the controls drawn on it. An error escaping a handler is shown in the standard error
-// box and the program goes on.
+// box and the program goes on. A window is made as a TSealed one, which unhooks it before any
+// of its parts go; from then on no handler of it runs.
 template <typename TWidget>
 class TSkinnedWindowOf : public TWidget, public TSkinWindow, public TAccessibleSkin {
 public:
@@ -29,8 +30,6 @@ public:
         // Every paint covers the whole window with its composition.
         this->setAttribute(Qt::WA_OpaquePaintEvent);
     }
-
-    ~TSkinnedWindowOf() override { UnregisterSkinWindow(this); }
 
     int Tag = 0;
 
@@ -66,9 +65,12 @@ protected:
     virtual void FormHide() {}
 
     // Runs a handler; what it throws goes to the error box, and the rest of it is skipped.
-    // Afterwards the hint shows what the handler left.
+    // Afterwards the hint shows what the handler left. A window on its way out runs none: an
+    // event Qt sends while it takes the window apart would find its parts gone.
     template <typename THandler> void Guarded(THandler handler)
     {
+        if (unhooked_)
+            return;
         try {
             handler();
         } catch (const std::exception& error) {
@@ -79,6 +81,16 @@ protected:
 
     // Repaints without erasing: the paint covers everything.
     void Invalidate() { this->update(); }
+
+    // Leaves everything outside the window that could call it, before any of its parts go: a
+    // screen reader no longer finds it, its hint never shows, and its handlers run no more. A
+    // window that registers itself elsewhere hides this with its own, which calls this one.
+    void Unhook()
+    {
+        unhooked_ = true;
+        UnregisterSkinWindow(this);
+        hint_.Stop();
+    }
 
     // Composes the whole window: the background picture first (an empty area where it is
     // missing), then what drawLayers draws. The canvas is the window's off-screen backing store,
@@ -130,6 +142,7 @@ protected:
 
 private:
     THintDisplay hint_;
+    bool unhooked_ = false;
 };
 
 using TSkinnedWindow = TSkinnedWindowOf<QWidget>;

@@ -160,7 +160,7 @@ TEST_F(CatalogueWindowTest, SwitchesAreStoredAtTheReleaseAndComeBackInANewWindow
     EXPECT_EQ(StoredSwitch(2, 0), 0);
     // The next run's window.
     const std::unique_ptr<TfChHtmlView> restarted =
-        std::make_unique<TfChHtmlView>(program_->HostOf(0));
+        std::make_unique<TSealed<TfChHtmlView>>(program_->HostOf(0));
     for (int group = 0; group < kFilterGroupCount; ++group) {
         for (size_t k = 0; k < kFilterFlagCounts[size_t(group)]; ++k) {
             const bool on = (group == 3 && k == 16) || (group == 2 && k == 4);

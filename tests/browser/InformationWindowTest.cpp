@@ -119,7 +119,7 @@ TEST_F(InformationWindowTest, HomeAndEndJumpAndTheThumbGoesWithThem)
 TEST_F(InformationWindowTest, TwoVisibleWindowsBothScrollOnOneWheelTurn)
 {
     GivenPage("page.htm", LongPage(true));
-    TfChHtmlViewInfo1 second(program_->HostOf(0));
+    TSealed<TfChHtmlViewInfo1> second(program_->HostOf(0));
     Open(*info_, "page.htm");
     Open(second, "page.htm");
     SendWheel(-120);

@@ -1,6 +1,7 @@
 #include "ContentPath.h"
 #include "EventWait.h"
 #include "ProfileFile.h"
+#include "SealedWindow.h"
 #include "WindowTestContent.h"
 #include "uChMessage.h"
 #include "uFunctions.h"
@@ -18,7 +19,7 @@ class MessageWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        message_ = std::make_unique<TfChMessage>(ContentPath::ContentDir());
+        message_ = std::make_unique<TSealed<TfChMessage>>(ContentPath::ContentDir());
         message_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(message_.get()));
     }

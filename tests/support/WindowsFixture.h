@@ -2,6 +2,7 @@
 
 #include "ManualTicks.h"
 #include "Program.h"
+#include "SealedWindow.h"
 #include "WindowTestContent.h"
 #include "uChContext.h"
 #include "uChHtmlView.h"
