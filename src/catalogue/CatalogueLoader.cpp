@@ -138,10 +138,16 @@ TUnreadTexts LoadAuthorWorks(const ProfileFile& index, const QString& contentDir
     for (int n = 1; n <= count; ++n) {
         TVelmoraData& work = works.emplace_back(ReadRecord(index, id, authorName, n));
         TTextRead text = ReadText(contentDir, work);
-        if (text.Lines)
+        if (text.Lines) {
             work.Text = std::move(text.Lines);
-        else
-            unread.push_back({work.FileName, work.Name, text.Path, text.Failure});
+            continue;
+        }
+        // Neither a section nor a text: the count runs past the catalogue, which ends here.
+        if (!index.HasSection(work.FileName)) {
+            works.pop_back();
+            break;
+        }
+        unread.push_back({work.FileName, work.Name, text.Path, text.Failure});
     }
     return unread;
 }

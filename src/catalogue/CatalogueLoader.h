@@ -14,7 +14,8 @@ struct TUnreadText {
 using TUnreadTexts = std::vector<TUnreadText>;
 
 // Appends the works of one author from velmora.ini and their text files. A text file that
-// cannot be read leaves its work with an empty text and is listed; every other work loads.
+// cannot be read leaves its work with an empty text and is listed; every other work loads. The
+// first work with neither a section nor a text ends the author's works, whatever the count.
 TUnreadTexts LoadAuthorWorks(const QString& contentDir, std::string_view id,
                              std::string_view authorName, TVelmoraDataArray& works);
 

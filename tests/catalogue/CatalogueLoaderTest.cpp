@@ -90,14 +90,15 @@ TEST_P(AuthorCounts, OnlyAPositiveCountLoadsWorks)
     EXPECT_EQ(LoadAuthor("ilna").size(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, AuthorCounts,
-                         testing::Values(CountCase{"Missing", "", 0},
-                                         CountCase{"Zero", "ilnacount=0\r\n", 0},
-                                         CountCase{"Negative", "ilnacount=-3\r\n", 0},
-                                         CountCase{"NotANumber", "ilnacount=one\r\n", 0},
-                                         CountCase{"One", "ilnacount=1\r\n", 1},
-                                         CountCase{"OtherCase", "ILNACount=1\r\n", 1}),
-                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, AuthorCounts,
+    testing::Values(CountCase{"Missing", "", 0}, CountCase{"Zero", "ilnacount=0\r\n", 0},
+                    CountCase{"Negative", "ilnacount=-3\r\n", 0},
+                    CountCase{"NotANumber", "ilnacount=one\r\n", 0},
+                    CountCase{"One", "ilnacount=1\r\n", 1},
+                    CountCase{"PastTheWorksEndsWithThem", "ilnacount=999999999\r\n", 1},
+                    CountCase{"OtherCase", "ILNACount=1\r\n", 1}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(CatalogueLoading, MissingIndexLoadsNothing)
 {
@@ -181,7 +182,10 @@ INSTANTIATE_TEST_SUITE_P(
 // A folder that lost every text gets a box of a few lines, not one line per work.
 TEST_F(CatalogueLoading, TheBoxNamesTenUnreadTextsAndCountsTheRest)
 {
-    GivenIndex("[settings]\r\ntovacount=12\r\n");
+    std::string index = "[settings]\r\ntovacount=12\r\n";
+    for (int n = 1; n <= 12; ++n)
+        index += "[tova-" + std::to_string(n) + "]\r\n";
+    GivenIndex(index);
     TVelmoraDataArray works;
     const TUnreadTexts unread = LoadCatalogue(dir_.path(), works);
     EXPECT_EQ(works.size(), 12u);
