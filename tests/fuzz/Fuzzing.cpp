@@ -2,6 +2,8 @@
 
 #include "TestFiles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -9,9 +11,23 @@
 
 namespace Fuzzing {
 
+namespace {
+
+const QString kMemoryFileSystem = QStringLiteral("/dev/shm");
+
+QString FolderTemplate()
+{
+    const QFileInfo memory(kMemoryFileSystem);
+    if (!memory.isDir() || !memory.isWritable())
+        return QDir::tempPath() + QStringLiteral("/velmora-fuzz-XXXXXX");
+    return kMemoryFileSystem + QStringLiteral("/velmora-fuzz-XXXXXX");
+}
+
+} // namespace
+
 const QString& ContentFolder()
 {
-    static const QTemporaryDir folder;
+    static const QTemporaryDir folder(FolderTemplate());
     static const QString path = folder.path();
     return path;
 }
