@@ -5,7 +5,6 @@
 #include "WholeFile.h"
 #include "Win1251.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -25,13 +24,6 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-std::string Folded(std::string_view name)
-{
-    std::string folded(name);
-    std::transform(folded.begin(), folded.end(), folded.begin(), Win1251::AsciiUpper);
-    return folded;
-}
-
 // A value written between a pair of quotes reads without them, as profile files do.
 std::string_view Unquoted(std::string_view value)
 {
@@ -42,6 +34,22 @@ std::string_view Unquoted(std::string_view value)
 }
 
 } // namespace
+
+size_t ProfileFile::TNameHash::operator()(std::string_view name) const
+{
+    // FNV-1a over the upper-cased bytes.
+    size_t hash = 14695981039346656037ULL;
+    for (const char c : name) {
+        hash ^= static_cast<unsigned char>(Win1251::AsciiUpper(c));
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+bool ProfileFile::TSameName::operator()(std::string_view a, std::string_view b) const
+{
+    return Win1251::SameAsciiNoCase(a, b);
+}
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path))
 {
@@ -71,7 +79,7 @@ void ProfileFile::Parse()
             const size_t close = content.find(']');
             const std::string_view name =
                 Trimmed(content.substr(1, close == std::string_view::npos ? close : close - 1));
-            firstSection_.try_emplace(Folded(name), sections_.size());
+            firstSection_.try_emplace(std::string(name), sections_.size());
             sections_.push_back(Section{{}, lineEnd});
         } else if (const size_t eq = content.find('=');
                    eq != std::string_view::npos && !sections_.empty()) {
@@ -90,12 +98,12 @@ void ProfileFile::Parse()
 
 bool ProfileFile::HasSection(std::string_view section) const
 {
-    return firstSection_.contains(Folded(Trimmed(section)));
+    return firstSection_.contains(Trimmed(section));
 }
 
 const ProfileFile::Key* ProfileFile::FindKey(std::string_view section, std::string_view key) const
 {
-    const auto found = firstSection_.find(Folded(Trimmed(section)));
+    const auto found = firstSection_.find(Trimmed(section));
     if (found == firstSection_.end())
         return nullptr;
     const std::string_view wanted = Trimmed(key);
@@ -149,7 +157,7 @@ std::string ProfileFile::Edited(std::string_view section, std::string_view key,
     const std::string_view lineBreak = LineBreak();
     std::string keyLine = std::string(Trimmed(key)) + "=" + std::string(value);
     keyLine += lineBreak;
-    const auto found = firstSection_.find(Folded(Trimmed(section)));
+    const auto found = firstSection_.find(Trimmed(section));
     const size_t insertAt =
         found == firstSection_.end() ? edited.size() : sections_[found->second].lastLineEnd;
     // A last line without its line end gets one before anything follows it.

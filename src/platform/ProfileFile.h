@@ -73,6 +73,15 @@ private:
     bool unreadable_ = false; // exists but could not be read: never overwrite it
     std::string bytes_;
     std::vector<Section> sections_;
-    std::unordered_map<std::string, size_t> firstSection_; // upper-cased name -> section
+    // Section names without regard to ASCII case, looked up without a copy of the name.
+    struct TNameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const;
+    };
+    struct TSameName {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    std::unordered_map<std::string, size_t, TNameHash, TSameName> firstSection_; // -> section
     QString lastError_;
 };
