@@ -53,13 +53,10 @@ TStringList SplitLines(std::string_view text)
 
 namespace {
 
-ProfileFile OpenIndex(const QString& contentDir)
+// The index of every author's works.
+QString IndexPath(const QString& contentDir)
 {
-    ProfileFile index(ContentPath::Join(contentDir, u"\\velmora.ini"));
-    if (!index.Exists())
-        ContentProblems::Report(index.Path(), {},
-                                RegularFile::Reason(RegularFile::TFailure::Missing));
-    return index;
+    return ContentPath::Join(contentDir, u"\\velmora.ini");
 }
 
 // How many works of the author the index counts; the content checker hears of a count that is
@@ -69,11 +66,11 @@ int WorkCount(const ProfileFile& index, std::string_view id)
     const std::string key = std::string(id) + "count";
     const std::string text = index.ReadString("settings", key, "");
     const std::optional<int> count = ParseInteger(text);
-    const QString where = QStringLiteral("[settings] %1").arg(QString::fromStdString(key));
+    const auto where = [&] { return QStringLiteral("[settings] %1").arg(QLatin1String(key)); };
     if (!text.empty() && !count)
-        ContentProblems::Report(index.Path(), where, QStringLiteral("Not a number."));
+        ContentProblems::Report(index.Path(), where(), QStringLiteral("Not a number."));
     else if (count && *count < 0)
-        ContentProblems::Report(index.Path(), where,
+        ContentProblems::Report(index.Path(), where(),
                                 QStringLiteral("A negative count, %1.").arg(*count));
     return count.value_or(0);
 }
@@ -157,13 +154,16 @@ TUnreadTexts LoadAuthorWorks(const ProfileFile& index, const QString& contentDir
 TUnreadTexts LoadAuthorWorks(const QString& contentDir, std::string_view id,
                              std::string_view authorName, TVelmoraDataArray& works)
 {
-    return LoadAuthorWorks(OpenIndex(contentDir), contentDir, id, authorName, works);
+    const ProfileFile index(IndexPath(contentDir));
+    index.ReportIfMissing();
+    return LoadAuthorWorks(index, contentDir, id, authorName, works);
 }
 
 // The index is read once for all the authors.
 TUnreadTexts LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works)
 {
-    const ProfileFile index = OpenIndex(contentDir);
+    const ProfileFile index(IndexPath(contentDir));
+    index.ReportIfMissing();
     TUnreadTexts unread;
     for (const TAuthor& author : kAuthors) {
         const TUnreadTexts authorUnread =
@@ -196,7 +196,8 @@ QString DescribeUnreadTexts(const TUnreadTexts& unread, const QString& contentDi
 
 TVelmoraDataArray ReadEveryWork(const QString& contentDir)
 {
-    const ProfileFile index = OpenIndex(contentDir);
+    const ProfileFile index(IndexPath(contentDir));
+    index.ReportIfMissing();
     TVelmoraDataArray works;
     for (const TAuthor& author : kAuthors) {
         const int count = WorkCount(index, author.Id);

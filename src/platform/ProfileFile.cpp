@@ -64,6 +64,7 @@ ProfileFile::ProfileFile(QString path) : path_(std::move(path))
 
 void ProfileFile::Parse()
 {
+    keys_.clear();
     sections_.clear();
     firstSection_.clear();
     size_t pos = bytes_.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
@@ -79,21 +80,27 @@ void ProfileFile::Parse()
             const size_t close = content.find(']');
             const std::string_view name =
                 Trimmed(content.substr(1, close == std::string_view::npos ? close : close - 1));
-            firstSection_.try_emplace(std::string(name), sections_.size());
-            sections_.push_back(Section{{}, lineEnd});
+            firstSection_.try_emplace(name, sections_.size());
+            sections_.push_back(Section{keys_.size(), keys_.size(), lineEnd});
         } else if (const size_t eq = content.find('=');
                    eq != std::string_view::npos && !sections_.empty()) {
             const std::string_view name = Trimmed(content.substr(0, eq));
             std::string_view value = Trimmed(content.substr(eq + 1));
             if (!name.empty()) {
                 const size_t valueBegin = size_t(value.data() - bytes_.data());
-                sections_.back().keys.push_back(
-                    Key{name, valueBegin, valueBegin + value.size(), lineEnd});
+                keys_.push_back(Key{name, valueBegin, valueBegin + value.size(), lineEnd});
+                sections_.back().keyEnd = keys_.size();
                 sections_.back().lastLineEnd = lineEnd;
             }
         }
         pos = lineEnd;
     }
+}
+
+void ProfileFile::ReportIfMissing() const
+{
+    if (!exists_)
+        ContentProblems::Report(path_, {}, RegularFile::Reason(RegularFile::TFailure::Missing));
 }
 
 bool ProfileFile::HasSection(std::string_view section) const
@@ -107,7 +114,10 @@ const ProfileFile::Key* ProfileFile::FindKey(std::string_view section, std::stri
     if (found == firstSection_.end())
         return nullptr;
     const std::string_view wanted = Trimmed(key);
-    for (const Key& candidate : sections_[found->second].keys) {
+    const Section& within = sections_[found->second];
+    const std::span keys =
+        std::span(keys_).subspan(within.firstKey, within.keyEnd - within.firstKey);
+    for (const Key& candidate : keys) {
         if (Win1251::SameAsciiNoCase(candidate.name, wanted))
             return &candidate;
     }

@@ -27,6 +27,9 @@ struct TProfileInteger {
 class ProfileFile {
 public:
     explicit ProfileFile(QString path);
+    // Its names are views of its own bytes, which a copy or a move would leave behind.
+    ProfileFile(const ProfileFile&) = delete;
+    ProfileFile& operator=(const ProfileFile&) = delete;
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
@@ -46,6 +49,8 @@ public:
     const QString& Path() const { return path_; }
     // Whether there is a file at the path at all; a missing file reads as empty.
     bool Exists() const { return exists_; }
+    // For a file the content must have: the content checker hears when it is not there.
+    void ReportIfMissing() const;
     bool HasSection(std::string_view section) const;
 
 private:
@@ -55,8 +60,10 @@ private:
         size_t valueEnd;
         size_t lineEnd; // offset just past the line and its line end
     };
+    // A section's keys are the run keys_[firstKey, keyEnd): a section's lines are together.
     struct Section {
-        std::vector<Key> keys;
+        size_t firstKey;
+        size_t keyEnd;
         size_t lastLineEnd; // where a new key of this section goes
     };
 
@@ -72,8 +79,9 @@ private:
     bool exists_ = false;
     bool unreadable_ = false; // exists but could not be read: never overwrite it
     std::string bytes_;
+    std::vector<Key> keys_;
     std::vector<Section> sections_;
-    // Section names without regard to ASCII case, looked up without a copy of the name.
+    // Section names, as views of bytes_, without regard to ASCII case.
     struct TNameHash {
         using is_transparent = void;
         size_t operator()(std::string_view name) const;
@@ -82,6 +90,6 @@ private:
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
     };
-    std::unordered_map<std::string, size_t, TNameHash, TSameName> firstSection_; // -> section
+    std::unordered_map<std::string_view, size_t, TNameHash, TSameName> firstSection_; // -> section
     QString lastError_;
 };

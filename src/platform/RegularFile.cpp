@@ -1,6 +1,7 @@
 #include "RegularFile.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cerrno>
@@ -34,11 +35,7 @@ TRead Read(const QString& path, qint64 maxBytes)
     const int descriptor = open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return {{}, TFailure::Unreadable};
-    QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        close(descriptor);
-        return {{}, TFailure::Unreadable};
-    }
+    const auto closeOnReturn = qScopeGuard([descriptor] { close(descriptor); });
     struct stat opened {};
     if (fstat(descriptor, &opened) != 0)
         return {{}, TFailure::Unreadable};
@@ -52,12 +49,15 @@ TRead Read(const QString& path, qint64 maxBytes)
     while (filled <= maxBytes) {
         if (filled == bytes.size())
             bytes.resize(std::min<qsizetype>(2 * bytes.size(), maxBytes + 1));
-        const qint64 read = file.read(bytes.data() + filled, bytes.size() - filled);
-        if (read < 0)
+        const ssize_t got =
+            ::read(descriptor, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
             return {{}, TFailure::Unreadable};
-        if (read == 0)
+        if (got == 0)
             break;
-        filled += read;
+        filled += got;
     }
     if (filled > maxBytes)
         return {{}, TFailure::TooLarge};

@@ -71,14 +71,18 @@ constexpr std::array<std::pair<unsigned char, unsigned char>, 15> kCyrillicPairs
     {0xBE, 0xBD},
 }};
 
+// A table rather than a range test: names are compared byte by byte in every profile read.
+constexpr std::array<char, 256> kAsciiUpper = [] {
+    std::array<char, 256> upper{};
+    for (int byte = 0; byte < 256; ++byte)
+        upper[byte] = char(byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte);
+    return upper;
+}();
+
 const std::array<char, 256>& UpperTable()
 {
     static const auto table = [] {
-        std::array<char, 256> upper{};
-        for (int byte = 0; byte < 256; ++byte)
-            upper[byte] = char(byte);
-        for (int byte = 'a'; byte <= 'z'; ++byte)
-            upper[byte] = char(byte - 'a' + 'A');
+        std::array<char, 256> upper = kAsciiUpper;
         for (int byte = 0xE0; byte <= 0xFF; ++byte)
             upper[byte] = char(byte - 0x20);
         for (const auto& [small, capital] : kCyrillicPairs)
@@ -115,15 +119,15 @@ std::string FromUnicode(QStringView text)
 
 char AsciiUpper(char c)
 {
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    return kAsciiUpper[static_cast<unsigned char>(c)];
 }
 
 int CompareAsciiNoCase(std::string_view a, std::string_view b)
 {
     const size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
-        const auto x = static_cast<unsigned char>(AsciiUpper(a[i]));
-        const auto y = static_cast<unsigned char>(AsciiUpper(b[i]));
+        const auto x = static_cast<unsigned char>(kAsciiUpper[static_cast<unsigned char>(a[i])]);
+        const auto y = static_cast<unsigned char>(kAsciiUpper[static_cast<unsigned char>(b[i])]);
         if (x != y)
             return x < y ? -1 : 1;
     }

@@ -3,7 +3,6 @@
 #include "ContentPath.h"
 #include "ContentProblems.h"
 #include "ProfileFile.h"
-#include "RegularFile.h"
 #include "Win1251.h"
 
 #include <algorithm>
@@ -40,18 +39,13 @@ QString Where(std::string_view section, std::string_view key = {})
     return key.empty() ? name : name + QLatin1Char(' ') + QLatin1String(key);
 }
 
-// The file, opened; the content checker hears when the file or the section is not there (a
-// section named by no key of the skin is told where the key is missing).
-ProfileFile OpenSection(const QString& contentDir, const QString& fileName,
-                        std::string_view section)
+// The content checker hears when the file or the section is not there (a section named by no
+// key of the skin is told where the key is missing).
+void ReportAbsentSection(const ProfileFile& file, std::string_view section)
 {
-    ProfileFile file(ContentPath::Join(contentDir, fileName));
-    if (!file.Exists())
-        ContentProblems::Report(file.Path(), {},
-                                RegularFile::Reason(RegularFile::TFailure::Missing));
-    else if (section != kNoName && !file.HasSection(section))
+    file.ReportIfMissing();
+    if (file.Exists() && section != kNoName && !file.HasSection(section))
         ContentProblems::Report(file.Path(), Where(section), QStringLiteral("No such section."));
-    return file;
 }
 
 TBounds ReadBounds(const ProfileFile& file, std::string_view section)
@@ -89,7 +83,8 @@ namespace SkinSection {
 TButtonSection ReadButton(const QString& contentDir, const QString& fileName,
                           std::string_view section)
 {
-    const ProfileFile file = OpenSection(contentDir, fileName, section);
+    const ProfileFile file(ContentPath::Join(contentDir, fileName));
+    ReportAbsentSection(file, section);
     TButtonSection result;
     for (int state = 0; state < kButtonStateCount; ++state) {
         const std::string path = file.ReadString(section, kStateKeys[state], kNoName);
@@ -103,7 +98,8 @@ TButtonSection ReadButton(const QString& contentDir, const QString& fileName,
 TScrollSection ReadScroll(const QString& contentDir, const QString& fileName,
                           std::string_view section)
 {
-    const ProfileFile file = OpenSection(contentDir, fileName, section);
+    const ProfileFile file(ContentPath::Join(contentDir, fileName));
+    ReportAbsentSection(file, section);
     TScrollSection result;
     result.ButtonUp = ReadButtonName(file, section, "button_up");
     result.ButtonDown = ReadButtonName(file, section, "button_down");
