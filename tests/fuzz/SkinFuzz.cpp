@@ -1,5 +1,5 @@
-// The skin readers on any skin file: a button, arrow or bar section the windows read, and the
-// first section the file names, read as a button and as a bar.
+// The skin readers on any skin file: one section read as a button and one as a bar, each a
+// section the windows read or the first section the file names.
 #include "Fuzzing.h"
 #include "SkinSection.h"
 
@@ -31,14 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString file = QStringLiteral("skin.ini");
     Fuzzing::WriteFile(file, bytes);
     const QString& folder = Fuzzing::ContentFolder();
-    // Each read parses the file again: one section of each kind, which the input's length
-    // chooses, and the first section the file names.
-    const std::string_view button = kButtonSections[size % kButtonSections.size()];
-    const std::string_view scroll = kScrollSections[size % kScrollSections.size()];
+    // Each read parses the file again, so an input has one of each, which its length chooses.
     const std::string first = FirstSection(bytes);
-    for (const std::string_view section : {button, std::string_view(first)})
-        (void)SkinSection::ReadButton(folder, file, section);
-    for (const std::string_view section : {scroll, std::string_view(first)})
-        (void)SkinSection::ReadScroll(folder, file, section);
+    const auto chosen = [&](const auto& named) {
+        const size_t pick = size % (named.size() + 1);
+        return pick < named.size() ? std::string_view(named[pick]) : std::string_view(first);
+    };
+    (void)SkinSection::ReadButton(folder, file, chosen(kButtonSections));
+    (void)SkinSection::ReadScroll(folder, file, chosen(kScrollSections));
     return 0;
 }
