@@ -4,6 +4,7 @@
 #include "BrowserWindows.h"
 #include "ContentPages.h"
 #include "ContentPath.h"
+#include "Dialogs.h"
 #include "PopUps.h"
 #include "SealedWindow.h"
 #include "SettingsFile.h"
@@ -17,14 +18,18 @@
 
 #include <QCoreApplication>
 
-void ChooseContentFolder()
+QString ChooseContentFolder()
 {
     QStringList written{*ContentPath::Relative(kSettingsFile)};
     for (const std::u16string_view page : ContentPages::kGenerated)
         written << *ContentPath::Relative(page);
-    ContentPath::UseContentDir(UserContentFolder::Choose(ContentPath::ExecutableDir(), written));
+    const UserContentFolder::TChoice choice =
+        UserContentFolder::Choose(ContentPath::ExecutableDir(), written);
+    ContentPath::UseContentDir(choice.Folder);
     for (const QString& file : written)
         WholeFile::RemoveUnfinished(ContentPath::ContentDir() + u'/' + file);
+    ClearAbandonedSettingsLock(ContentPath::ContentDir());
+    return choice.Problem;
 }
 
 TProgram::TProgram(TTickSource& ticks)
@@ -79,7 +84,9 @@ TBrowserHost TProgram::HostOf(size_t registryIndex)
             ticks_, main_->Works,      main_->Selection};
 }
 
-void TProgram::ShowMainWindow()
+void TProgram::ShowMainWindow(const QString& problem)
 {
     main_->show();
+    if (!problem.isEmpty())
+        Dialogs().ShowError(main_.get(), problem);
 }

@@ -10,8 +10,9 @@ class TfChMessage;
 class TfMain;
 
 // Where this user's viewer reads and writes: the content folder, or the user's own folder when
-// the content folder cannot be written. Chosen before the first window.
-void ChooseContentFolder();
+// the content folder cannot be written. Chosen before the first window; what the user should
+// hear about their folder, or nothing.
+QString ChooseContentFolder();
 
 // Every window of the program, created in the start-up order and wired, each set in its
 // program-wide reference; they go, and their references are cleared, in the reverse order.
@@ -26,7 +27,8 @@ public:
     void ShowSplash();
     // The browser windows in their registry's order, then the context pop-up.
     void CreateBrowserWindows();
-    void ShowMainWindow();
+    // With an error box over it when there is something to tell.
+    void ShowMainWindow(const QString& problem);
     // What the browser window at an index of the registry is made with.
     TBrowserHost HostOf(size_t registryIndex);
 

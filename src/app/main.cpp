@@ -36,10 +36,10 @@ int main(int argc, char* argv[])
         return CheckContent(arguments.size() > 2 ? arguments[2] : ContentPath::ExecutableDir(),
                             RealTicks(), out);
     }
-    ChooseContentFolder();
+    const QString folderProblem = ChooseContentFolder();
     TProgram program(RealTicks());
     program.ShowSplash();
     program.CreateBrowserWindows();
-    program.ShowMainWindow();
+    program.ShowMainWindow(folderProblem);
     return QApplication::exec();
 }

@@ -44,16 +44,23 @@ TFilterStates ReadFilterStates(const QString& contentDir, const std::vector<size
     return states;
 }
 
-void WriteFilterStates(const QString& contentDir, const TFilterStates& states)
+void WriteFilterChanges(const QString& contentDir, const TFilterStates& before,
+                        const TFilterStates& after)
 {
-    std::vector<TProfileInteger> values;
-    values.push_back({std::string(kSection), std::string(kGroupCountKey), int(states.size())});
-    for (size_t g = 0; g < states.size(); ++g) {
-        const std::string section = Numbered(g);
-        values.push_back({section, std::string(kButtonCountKey), int(states[g].size())});
-        for (size_t k = 0; k < states[g].size(); ++k)
-            values.push_back({section, Numbered(k), states[g][k] ? kOn : 0});
+    std::vector<TProfileInteger> changes;
+    for (size_t g = 0; g < after.size(); ++g) {
+        for (size_t k = 0; k < after[g].size(); ++k) {
+            const bool was = g < before.size() && k < before[g].size() && before[g][k];
+            if (after[g][k] != was)
+                changes.push_back({Numbered(g), Numbered(k), after[g][k] ? kOn : 0});
+        }
     }
-    ProfileFile settings = OpenSettings(contentDir);
-    WriteSettings(settings, values);
+    if (changes.empty())
+        return;
+    std::vector<TProfileInteger> values;
+    values.push_back({std::string(kSection), std::string(kGroupCountKey), int(after.size())});
+    for (size_t g = 0; g < after.size(); ++g)
+        values.push_back({Numbered(g), std::string(kButtonCountKey), int(after[g].size())});
+    values.insert(values.end(), changes.begin(), changes.end());
+    WriteSettings(contentDir, values);
 }

@@ -11,6 +11,9 @@ using TFilterStates = std::vector<std::vector<bool>>;
 // buttons beyond the sizes are ignored.
 TFilterStates ReadFilterStates(const QString& contentDir, const std::vector<size_t>& groupSizes);
 
-// Stores every switch in one write, leaving any other entry of the file as it is; a failed
+// Stores the switches that differ between before and after (groups of the same sizes), with the
+// counts that make them readable, in one write into the file as it is now; every other entry
+// stays, another viewer's switches among them. Nothing changed, nothing is written. A failed
 // write throws ESettingsWriteError.
-void WriteFilterStates(const QString& contentDir, const TFilterStates& states);
+void WriteFilterChanges(const QString& contentDir, const TFilterStates& before,
+                        const TFilterStates& after);

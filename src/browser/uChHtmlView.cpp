@@ -71,12 +71,12 @@ std::vector<TMainMenuEx> TfChHtmlView::MakeFilterGroups()
 
 void TfChHtmlView::LoadSettings()
 {
-    const TFilterStates states = ReadFilterStates(ContentDir(), GroupSizes());
+    LoadedStates = ReadFilterStates(ContentDir(), GroupSizes());
     for (size_t group = 0; group < FilterGroups.size(); ++group) {
         std::span<TButtonEx> switches = FilterGroups[group].Buttons();
-        for (size_t k = 0; k < switches.size() && k < states[group].size(); ++k) {
-            switches[k].SetOn(states[group][k]);
-            switches[k].SetState(states[group][k] ? ButtonState::Active : ButtonState::Up);
+        for (size_t k = 0; k < switches.size() && k < LoadedStates[group].size(); ++k) {
+            switches[k].SetOn(LoadedStates[group][k]);
+            switches[k].SetState(LoadedStates[group][k] ? ButtonState::Active : ButtonState::Up);
         }
     }
 }
@@ -89,7 +89,10 @@ void TfChHtmlView::SaveSettings()
         for (const TButtonEx& button : group.Buttons())
             switches.push_back(button.GetOn());
     }
-    WriteFilterStates(ContentDir(), states);
+    // Only what this window changed since it last read or stored the switches: another
+    // viewer's changes in between stay.
+    WriteFilterChanges(ContentDir(), LoadedStates, states);
+    LoadedStates = std::move(states);
 }
 
 bool TfChHtmlView::GeneratePage(int group)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BrowserWindow.h"
+#include "FilterSettings.h"
 #include "SkinPicture.h"
 
 #include <vector>
@@ -47,5 +48,6 @@ private:
 
     TMainMenuEx TabButtons;
     std::vector<TMainMenuEx> FilterGroups; // one per filter group, in group order
+    TFilterStates LoadedStates;            // the switches as last read or stored
     TSkinPicture filterPanel_;
 };

@@ -203,11 +203,6 @@ bool ProfileFile::WriteString(std::string_view section, std::string_view key,
     return Replace(Edited(section, key, value));
 }
 
-bool ProfileFile::WriteInteger(std::string_view section, std::string_view key, int value)
-{
-    return WriteString(section, key, std::to_string(value));
-}
-
 bool ProfileFile::WriteIntegers(std::span<const TProfileInteger> values)
 {
     const std::string original = bytes_;

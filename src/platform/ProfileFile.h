@@ -40,7 +40,6 @@ public:
     // LastError() says why.
     [[nodiscard]] bool WriteString(std::string_view section, std::string_view key,
                                    std::string_view value);
-    [[nodiscard]] bool WriteInteger(std::string_view section, std::string_view key, int value);
     // All of them in one replacement of the file, or none.
     [[nodiscard]] bool WriteIntegers(std::span<const TProfileInteger> values);
 

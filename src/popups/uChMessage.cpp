@@ -123,8 +123,9 @@ void TfChMessage::Answer(TAnswer answer)
 {
     done(answer);
     if (answer == Yes) {
-        ProfileFile settings = OpenSettings(contentDir_);
-        WriteSetting(settings, kSection, kQuestions[MessageKind].AnswerKey, 0);
+        const TProfileInteger remembered{std::string(kSection),
+                                         std::string(kQuestions[MessageKind].AnswerKey), 0};
+        WriteSettings(contentDir_, {&remembered, 1});
     }
 }
 

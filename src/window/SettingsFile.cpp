@@ -2,27 +2,37 @@
 
 #include "ContentPath.h"
 
+#include <QLockFile>
+
+namespace {
+
+// The lock file beside settings.ini that one write at a time holds.
+constexpr std::u16string_view kSettingsLock = u"\\settings.ini.lock";
+// A write takes milliseconds; a lock held longer than this belongs to a viewer that hangs.
+constexpr int kLockWaitMs = 5000;
+
+} // namespace
+
 ProfileFile OpenSettings(const QString& contentDir)
 {
     return ProfileFile(ContentPath::Join(contentDir, kSettingsFile));
 }
 
-namespace {
-
-void ThrowIfFailed(bool written, const ProfileFile& settings)
+void ClearAbandonedSettingsLock(const QString& contentDir)
 {
-    if (!written)
+    // The lock of a viewer that is gone is stale, and taking the lock clears it.
+    QLockFile lock(ContentPath::Join(contentDir, kSettingsLock));
+    if (lock.tryLock(0))
+        lock.unlock();
+}
+
+void WriteSettings(const QString& contentDir, std::span<const TProfileInteger> values)
+{
+    // Without the lock (a folder the lock cannot be made in, a viewer that hangs) the write
+    // still goes ahead: the replacement is atomic either way, and the user's change is kept.
+    QLockFile lock(ContentPath::Join(contentDir, kSettingsLock));
+    (void)lock.tryLock(kLockWaitMs);
+    ProfileFile settings = OpenSettings(contentDir);
+    if (!settings.WriteIntegers(values))
         throw ESettingsWriteError(settings.LastError().toStdString());
-}
-
-} // namespace
-
-void WriteSetting(ProfileFile& settings, std::string_view section, std::string_view key, int value)
-{
-    ThrowIfFailed(settings.WriteInteger(section, key, value), settings);
-}
-
-void WriteSettings(ProfileFile& settings, std::span<const TProfileInteger> values)
-{
-    ThrowIfFailed(settings.WriteIntegers(values), settings);
 }

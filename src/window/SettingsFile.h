@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
@@ -18,6 +19,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-void WriteSetting(ProfileFile& settings, std::string_view section, std::string_view key, int value);
-// All in one write.
-void WriteSettings(ProfileFile& settings, std::span<const TProfileInteger> values);
+// Writes the values, all in one replacement, into settings.ini as it is on disk at that moment,
+// while no other viewer of the folder writes it: two viewers of one user keep each other's
+// changes. Throws ESettingsWriteError when the file cannot be written.
+void WriteSettings(const QString& contentDir, std::span<const TProfileInteger> values);
+
+// Takes away the lock of a viewer that was killed while it wrote; another viewer's stays.
+void ClearAbandonedSettingsLock(const QString& contentDir);

@@ -157,7 +157,7 @@ TEST_F(CatalogueWindowTest, SwitchesAreStoredAtTheReleaseAndComeBackInANewWindow
     Click(*catalogue_, Switch(2, 4));
     EXPECT_EQ(StoredSwitch(3, 16), 1);
     EXPECT_EQ(StoredSwitch(2, 4), 1);
-    EXPECT_EQ(StoredSwitch(2, 0), 0);
+    EXPECT_EQ(StoredSwitch(2, 0), -1) << "a switch left as it was is not written";
     // The next run's window.
     const std::unique_ptr<TfChHtmlView> restarted =
         std::make_unique<TSealed<TfChHtmlView>>(program_->HostOf(0));
@@ -176,10 +176,15 @@ TEST_F(CatalogueWindowTest, ASettingsFileThatCannotBeWrittenIsToldAndTheReleaseG
     ASSERT_TRUE(content_.Remove("settings.ini") || !QFile::exists(content_.Path("settings.ini")));
     ASSERT_TRUE(QDir().mkpath(content_.Path("settings.ini")));
     catalogue_->show();
-    Click(*catalogue_, Tab(0));
+    Click(*catalogue_, Tab(1));
+    EXPECT_TRUE(content_.Dialogs.Errors.isEmpty())
+        << "a release that changed nothing writes nothing";
+    Click(*catalogue_, Switch(1, 0));
     ASSERT_FALSE(content_.Dialogs.Errors.isEmpty());
     EXPECT_TRUE(content_.Dialogs.Errors.last().contains("settings.ini"))
         << content_.Dialogs.Errors.last().toStdString();
+    EXPECT_TRUE(FlagsOf(1)[0]) << "the switch is on although it could not be stored";
+    Click(*catalogue_, Tab(0));
     EXPECT_EQ(catalogue_->CurrentGroup, 0);
     ShowResult();
     EXPECT_EQ(main_->Selection.size(), main_->Works.size());

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 // Two small groups stand for the window's seven: what matters is how counts meet sizes.
@@ -59,18 +61,70 @@ INSTANTIATE_TEST_SUITE_P(
                  {{}, {false, false, false}, {false, false}}}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
-TEST(FilterStatesWriting, StoreEverySwitchAndKeepWhatElseTheFileHolds)
+const TFilterStates kAllOff = {{}, {false, false, false}, {false, false}};
+
+TEST(FilterStatesWriting, StoreTheChangedSwitchesAndKeepWhatElseTheFileHolds)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("settings.ini");
     TestFiles::Write(path, "[MESSAGES]\r\nShowCloseMessage_yn=0\r\n[param2]\r\nparam7=1\r\n");
     const TFilterStates states = {{}, {false, true, false}, {true, true}};
-    WriteFilterStates(dir.path(), states);
+    WriteFilterChanges(dir.path(), kAllOff, states);
     EXPECT_EQ(ReadFilterStates(dir.path(), kSizes), states);
     const std::string written = TestFiles::Read(path);
     EXPECT_NE(written.find("ShowCloseMessage_yn=0"), std::string::npos);
     EXPECT_NE(written.find("param7=1"), std::string::npos) << "a surplus entry stays";
     EXPECT_NE(written.find("allparamcount=3"), std::string::npos);
+    EXPECT_EQ(written.find("param1=0"), std::string::npos) << "a switch left off is not written";
+}
+
+TEST(FilterStatesWriting, AReleaseThatChangedNothingWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    const std::string before = "[param2]\r\nparam2=1\r\n";
+    TestFiles::Write(path, before);
+    const TFilterStates states = {{}, {false, true, false}, {false, false}};
+    WriteFilterChanges(dir.path(), states, states);
+    EXPECT_EQ(TestFiles::Read(path), before);
+}
+
+// Two viewers of one user read the same switches at start, then each changes its own.
+TEST(FilterStatesWriting, TwoViewersKeepEachOthersSwitches)
+{
+    QTemporaryDir dir;
+    const TFilterStates first = {{}, {true, false, false}, {false, false}};
+    const TFilterStates second = {{}, {false, false, false}, {false, true}};
+    WriteFilterChanges(dir.path(), kAllOff, first);
+    WriteFilterChanges(dir.path(), kAllOff, second);
+    EXPECT_EQ(ReadFilterStates(dir.path(), kSizes),
+              (TFilterStates{{}, {true, false, false}, {false, true}}));
+}
+
+// Writers at once, as two viewers releasing together: each write reads the file as the one
+// before it left it, so no value is lost.
+TEST(SettingsWriting, WritersAtOnceLoseNothing)
+{
+    QTemporaryDir dir;
+    constexpr int kWriters = 4;
+    constexpr int kWritesEach = 20;
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w) {
+        writers.emplace_back([&dir, w] {
+            for (int n = 0; n < kWritesEach; ++n) {
+                const TProfileInteger value{"w" + std::to_string(w), "n" + std::to_string(n), 1};
+                WriteSettings(dir.path(), {&value, 1});
+            }
+        });
+    }
+    for (std::thread& writer : writers)
+        writer.join();
+    const ProfileFile settings = OpenSettings(dir.path());
+    for (int w = 0; w < kWriters; ++w) {
+        for (int n = 0; n < kWritesEach; ++n)
+            EXPECT_EQ(settings.ReadInteger("w" + std::to_string(w), "n" + std::to_string(n), 0), 1)
+                << w << " " << n;
+    }
 }
 
 TEST(FilterStatesWriting, AFailedWriteSaysWhichFileAndWhyAndKeepsTheOldOne)
@@ -81,7 +135,7 @@ TEST(FilterStatesWriting, AFailedWriteSaysWhichFileAndWhyAndKeepsTheOldOne)
     TestFiles::Write(path, before);
     try {
         const FileSizeLimit diskFull(16);
-        WriteFilterStates(dir.path(), {{}, {true, true, true}, {true, true}});
+        WriteFilterChanges(dir.path(), kAllOff, {{}, {true, true, true}, {true, true}});
         ADD_FAILURE() << "the write did not fail";
     } catch (const ESettingsWriteError& error) {
         EXPECT_NE(std::string(error.what()).find("settings.ini"), std::string::npos)

@@ -138,10 +138,10 @@ TEST_F(ProfileFileTest, LaterWritesWithinOneOpenSeeEarlierOnes)
 {
     const QString path = Given("");
     ProfileFile profile(path);
-    ASSERT_TRUE(profile.WriteInteger("param1", "paramcount", 0));
-    ASSERT_TRUE(profile.WriteInteger("param2", "paramcount", 3));
-    ASSERT_TRUE(profile.WriteInteger("param2", "param1", 1));
-    ASSERT_TRUE(profile.WriteInteger("Param2", "PARAM1", 0));
+    ASSERT_TRUE(profile.WriteString("param1", "paramcount", "0"));
+    ASSERT_TRUE(profile.WriteString("param2", "paramcount", "3"));
+    ASSERT_TRUE(profile.WriteString("param2", "param1", "1"));
+    ASSERT_TRUE(profile.WriteString("Param2", "PARAM1", "0"));
     EXPECT_EQ(TestFiles::Read(path),
               "[param1]\r\nparamcount=0\r\n[param2]\r\nparamcount=3\r\nparam1=0\r\n");
     EXPECT_EQ(profile.ReadInteger("param2", "param1", -1), 0);
@@ -207,7 +207,7 @@ TEST_F(ProfileFileTest, FailedWriteReportsAndKeepsTheOldFile)
 TEST_F(ProfileFileTest, WriteIntoMissingFolderReports)
 {
     ProfileFile profile(PathOf("no-such-folder/settings.ini"));
-    EXPECT_FALSE(profile.WriteInteger("a", "k", 1));
+    EXPECT_FALSE(profile.WriteString("a", "k", "1"));
     EXPECT_FALSE(profile.LastError().isEmpty());
 }
 
@@ -222,7 +222,7 @@ TEST_P(ProfileFileTraps, ReadAsEmptyAndAreNeverReplaced)
     const QFileInfo before(path);
     ProfileFile profile(path);
     EXPECT_EQ(profile.ReadInteger("a", "k", 3), 3);
-    EXPECT_FALSE(profile.WriteInteger("a", "k", 1));
+    EXPECT_FALSE(profile.WriteString("a", "k", "1"));
     EXPECT_FALSE(profile.LastError().isEmpty());
     const QFileInfo after(path);
     EXPECT_EQ(after.isSymLink(), before.isSymLink());

@@ -27,7 +27,7 @@ void WindowsFixture::StartWindows(bool browserWindows)
         largePicture_ = fChHtmlView12;
         context_ = fChContext;
     }
-    program_->ShowMainWindow();
+    program_->ShowMainWindow({});
     EXPECT_TRUE(QTest::qWaitForWindowExposed(main_));
 }
 
