@@ -17,6 +17,9 @@ void PrepareEngineEnvironment()
         qputenv("MESA_SHADER_CACHE_DISABLE", "true");
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     flags += " --disable-background-networking --process-per-site";
+    // WebRTC talks to its peers and servers past every request the program sees. The viewer
+    // has no use for it: without a proxy, this policy leaves it no way to send anything.
+    flags += " --force-webrtc-ip-handling-policy=disable_non_proxied_udp";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
     // The engine's views share the application's graphics context.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -14,8 +14,8 @@
 namespace {
 
 // The browser shows no scroll bars, error pages or drops of its own. Local pages stay local
-// (TLocalOnlyRequests keeps their scripts from reading files); the engine needs their access to
-// file URLs to show pictures from the content folder.
+// (TLocalOnlyRequests keeps them inside the content folder and their scripts from reading
+// files); the engine needs their access to file URLs to show pictures from the content folder.
 constexpr std::pair<QWebEngineSettings::WebAttribute, bool> kSettings[] = {
     {QWebEngineSettings::ShowScrollBars, false},
     {QWebEngineSettings::AutoLoadImages, true},

@@ -1,5 +1,8 @@
 #include "LocalOnlyRequests.h"
 
+#include "ContentPath.h"
+
+#include <QFileInfo>
 #include <QStringView>
 #include <QUrl>
 
@@ -8,19 +11,36 @@
 
 namespace {
 
-// What a local page and the program's own scripts may load.
-constexpr std::array<QStringView, 4> kLocalSchemes = {u"file", u"data", u"blob", u"qrc"};
+// Addresses that name no file and reach nothing outside the page.
+constexpr std::array<QStringView, 3> kInPageSchemes = {u"data", u"blob", u"qrc"};
 
 // Requests that only a script makes.
 constexpr std::array kScriptRequests = {QWebEngineUrlRequestInfo::ResourceTypeXhr,
                                         QWebEngineUrlRequestInfo::ResourceTypePing,
                                         QWebEngineUrlRequestInfo::ResourceTypeCspReport};
 
-bool IsLocal(const QUrl& url)
+bool IsInPage(const QUrl& url)
 {
     const QString scheme = url.scheme();
-    return std::any_of(kLocalSchemes.begin(), kLocalSchemes.end(),
-                       [&scheme](QStringView local) { return scheme == local; });
+    return std::any_of(kInPageSchemes.begin(), kInPageSchemes.end(),
+                       [&scheme](QStringView inPage) { return scheme == inPage; });
+}
+
+bool IsWithin(const QString& path, const QString& folder)
+{
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    return !root.isEmpty() && (path == root || path.startsWith(root + u'/'));
+}
+
+// Where the file really is, links followed, so that a link in the content cannot lead out of
+// it; a file that is not there is nothing a page needs.
+bool IsContentFile(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return false;
+    const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
+    return !path.isEmpty() && (IsWithin(path, ContentPath::ContentDir()) ||
+                               IsWithin(path, ContentPath::ExecutableDir()));
 }
 
 bool IsScriptRequest(QWebEngineUrlRequestInfo::ResourceType type)
@@ -32,5 +52,6 @@ bool IsScriptRequest(QWebEngineUrlRequestInfo::ResourceType type)
 
 void TLocalOnlyRequests::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
-    info.block(!IsLocal(info.requestUrl()) || IsScriptRequest(info.resourceType()));
+    const QUrl& url = info.requestUrl();
+    info.block(!(IsInPage(url) || IsContentFile(url)) || IsScriptRequest(info.resourceType()));
 }

@@ -2,8 +2,10 @@
 
 #include <QWebEngineUrlRequestInterceptor>
 
-// Pages are local files, and so is everything they show. A request for anything else, from a
-// page's script, a picture or a link, is blocked, and so is every request a script makes itself
+// Pages are the content's files, and so is everything they show. A request for anything else,
+// from a page's script, a frame, a picture or a link, is blocked: a file outside the content
+// folder (or the installed folder a user's folder links to), by where it really is, links
+// followed; any address that is not a local file. So is every request a script makes itself
 // (fetch, XMLHttpRequest, pings): a page shows its pictures and style sheets, but its script
 // reads no file and sends nothing out of the machine. Windows a page asks for are opened
 // outside the program, not through here.

@@ -1,5 +1,6 @@
 #include "BrowserFixture.h"
 
+#include "ContentPath.h"
 #include "EventWait.h"
 #include "TestFiles.h"
 
@@ -25,9 +26,16 @@ template <class T, class Ask> std::optional<T> Await(Ask ask)
 
 BrowserFixture::BrowserFixture()
 {
+    // The engine shows the files of the content folder alone.
+    ContentPath::UseContentDir(dir_.path());
     window_.resize(800, 600);
     window_.show();
     wb_.DocumentComplete = [this](const QUrl& url) { completed_.push_back(url); };
+}
+
+BrowserFixture::~BrowserFixture()
+{
+    ContentPath::UseContentDir(QString());
 }
 
 bool BrowserFixture::Load(const QString& name, std::string_view bytes)

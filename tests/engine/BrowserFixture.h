@@ -17,6 +17,7 @@
 class BrowserFixture : public testing::Test {
 protected:
     BrowserFixture();
+    ~BrowserFixture() override;
 
     QString PathOf(const QString& name) const { return dir_.filePath(name); }
     QUrl UrlOf(const QString& name) const { return QUrl::fromLocalFile(PathOf(name)); }
