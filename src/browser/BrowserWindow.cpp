@@ -85,8 +85,9 @@ void TBrowserWindow::WireBrowser(TBrowserPane& pane)
     };
     browser.NewWindow = [this, &pane](const QUrl& url) {
         // The question waits until the engine's request has returned: no modal loop inside it.
-        QTimer::singleShot(0, this,
-                           [this, &pane, url] { Guarded([&] { pane.NewWindows().Ask(url); }); });
+        QTimer::singleShot(0, this, [this, &pane, url] {
+            Guarded([&] { pane.NewWindows().Ask(url, isVisible()); });
+        });
         return true;
     };
     browser.DocumentComplete = [this, &pane](const QUrl& url) {

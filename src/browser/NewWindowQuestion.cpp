@@ -6,12 +6,22 @@
 
 #include <QUrl>
 
-void TNewWindowQuestion::Ask(const QUrl& url)
+namespace {
+
+bool IsWebSite(const QUrl& url)
 {
-    if (!fChMessage || fChMessage->isVisible() || pageRefused_)
+    return (url.scheme() == u"http" || url.scheme() == u"https") && !url.host().isEmpty();
+}
+
+} // namespace
+
+void TNewWindowQuestion::Ask(const QUrl& url, bool windowShown)
+{
+    if (!IsWebSite(url) || !windowShown || !fChMessage || fChMessage->isVisible() || pageRefused_)
         return;
     int remembered = 1;
     const int ask = fChMessage->Prepare(TfChMessage::WebMessage, remembered);
+    fChMessage->NameSite(url.host());
     bool allowed = remembered != 1;
     if (ask != 0) {
         allowed = fChMessage->exec() == TfChMessage::Yes;

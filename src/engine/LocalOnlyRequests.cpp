@@ -50,6 +50,11 @@ bool IsScriptRequest(QWebEngineUrlRequestInfo::ResourceType type)
 
 } // namespace
 
+bool IsPageAddress(const QUrl& url)
+{
+    return url.isLocalFile() || url.scheme() == u"about" || IsInPage(url);
+}
+
 void TLocalOnlyRequests::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
     const QUrl& url = info.requestUrl();

@@ -9,6 +9,12 @@
 // (fetch, XMLHttpRequest, pings): a page shows its pictures and style sheets, but its script
 // reads no file and sends nothing out of the machine. Windows a page asks for are opened
 // outside the program, not through here.
+class QUrl;
+
+// An address a page may be shown at: a local file, or what the page makes itself (about:,
+// data:, blob:). Where the file may be is the request blocker's to say.
+bool IsPageAddress(const QUrl& url);
+
 class TLocalOnlyRequests : public QWebEngineUrlRequestInterceptor {
 public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;

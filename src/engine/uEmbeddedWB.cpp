@@ -1,6 +1,7 @@
 #include "uEmbeddedWB.h"
 
 #include "EngineProfile.h"
+#include "LocalOnlyRequests.h"
 #include "OwnScrollingBlocker.h"
 #include "PagePrinter.h"
 #include "PageScripts.h"
@@ -73,9 +74,17 @@ void TEmbeddedWB::Disconnect()
     ShowContextMenu = nullptr;
 }
 
-bool TEmbeddedWB::AllowNavigation(const QUrl& url)
+bool TEmbeddedWB::AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked)
 {
-    return !(BeforeNavigate && BeforeNavigate(url));
+    // Any other address would reach the system's handler of its scheme (mail, ssh, ...) with
+    // no question asked; a link the user clicked is the window's to offer outside.
+    if (!IsPageAddress(url)) {
+        if (isMainFrame && clicked && NewWindow)
+            NewWindow(url);
+        return false;
+    }
+    // Frames inside a page load what the page itself asks for; only the page is the browser's.
+    return !isMainFrame || !(BeforeNavigate && BeforeNavigate(url));
 }
 
 void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)

@@ -37,8 +37,9 @@ public:
     // Before every navigation, our own loads and link clicks alike, with the requested address;
     // answering true cancels it and the page stays.
     std::function<bool(const QUrl& url)> BeforeNavigate;
-    // A page asks for a new browser window; answering true refuses it. Otherwise the address is
-    // handed on (the window opens it outside the program).
+    // A page asks for a new browser window, or the user clicked a link to an address no page
+    // may show (a web site, mail); answering true refuses it. Otherwise the address is handed on
+    // (the window opens it outside the program). The page stays either way.
     std::function<bool(const QUrl& url)> NewWindow;
     // Once per completed page load, failed loads included; not for a cancelled navigation or a
     // written page text.
@@ -95,8 +96,8 @@ private:
     struct TState;
     std::unique_ptr<TState> state_;
 
-    // The page's navigation decision: asks BeforeNavigate.
-    bool AllowNavigation(const QUrl& url);
+    // The page's navigation decision: a page shows local files alone, and asks BeforeNavigate.
+    bool AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked);
     void LoadingChanged(const QWebEngineLoadingInfo& info);
     // Runs script in the page; answer gets its result unless the adapter went away first.
     void RunScript(const QString& script, std::function<void(const QVariant&)> answer);

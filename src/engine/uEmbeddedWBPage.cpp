@@ -5,8 +5,8 @@ TEmbeddedWB::TPage::TPage(TEmbeddedWB& owner, QWebEngineProfile& profile)
 {
 }
 
-bool TEmbeddedWB::TPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame)
+bool TEmbeddedWB::TPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
+                                                 bool isMainFrame)
 {
-    // Frames inside a page load what the page itself asks for; only the page is the browser's.
-    return !isMainFrame || owner_.AllowNavigation(url);
+    return owner_.AllowNavigation(url, isMainFrame, type == NavigationTypeLinkClicked);
 }

@@ -5,11 +5,17 @@
 #include "SettingsFile.h"
 #include "uFunctions.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace {
 
 constexpr QSize kSize(500, 260);
+// Under the question in the link picture, above the buttons.
+constexpr QRect kSiteArea(130, 150, 350, 36);
+constexpr int kSitePixelSize = 16;
+constexpr QRgb kSiteColour = qRgb(0x6B, 0x1A, 0x2E);
 constexpr std::string_view kSection = "MESSAGES";
 
 // What each question reads and writes, by kind.
@@ -50,6 +56,8 @@ void TfChMessage::LoadBackground(const QString& relativePath)
 int TfChMessage::Prepare(TMessageKind kind, int& remembered)
 {
     MessageKind = kind;
+    Site.clear();
+    setAccessibleDescription(QString());
     const TQuestion& question = kQuestions[MessageKind];
     const ProfileFile settings = OpenSettings(contentDir_);
     AskFlag = settings.ReadInteger(kSection, question.AskKey, 1);
@@ -59,9 +67,35 @@ int TfChMessage::Prepare(TMessageKind kind, int& remembered)
     return AskFlag;
 }
 
+void TfChMessage::NameSite(const QString& host)
+{
+    Site = host;
+    // A screen reader names the site too.
+    setAccessibleDescription(host);
+    Invalidate();
+}
+
 void TfChMessage::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, Background, [this](QPainter& composer) { ButtonGroup.Draw(composer); });
+    Compose(canvas, Background, [this](QPainter& composer) {
+        DrawSite(composer);
+        ButtonGroup.Draw(composer);
+    });
+}
+
+// The picture asks whether to open "this link": the user reads which site it is before
+// answering.
+void TfChMessage::DrawSite(QPainter& canvas) const
+{
+    if (Site.isEmpty())
+        return;
+    QFont font = canvas.font();
+    font.setPixelSize(kSitePixelSize);
+    font.setBold(true);
+    canvas.setFont(font);
+    canvas.setPen(QColor(kSiteColour));
+    const QString shown = QFontMetrics(font).elidedText(Site, Qt::ElideMiddle, kSiteArea.width());
+    canvas.drawText(kSiteArea, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
 void TfChMessage::FormMouseDown(Qt::MouseButton, QPoint point)

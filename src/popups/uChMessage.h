@@ -19,6 +19,8 @@ public:
     // Loads the question's picture and settings. Returns whether to ask at all; remembered
     // gets the stored answer (0 once "yes" was given).
     int Prepare(TMessageKind kind, int& remembered);
+    // The web site a link question is about, named under the question; none for the others.
+    void NameSite(const QString& host);
 
 protected:
     // The question reads its pictures, skin and settings from contentDir.
@@ -35,11 +37,13 @@ private:
     // Ends the question; "yes" is remembered.
     void Answer(TAnswer answer);
     void LoadBackground(const QString& relativePath);
+    void DrawSite(QPainter& canvas) const;
 
     QString contentDir_;
     QImage Background;
     TMainMenuEx ButtonGroup;
     TMoveForm Mover;
     TMessageKind MessageKind = CloseMessage;
+    QString Site; // the host a link leads to, for the link question
     int AskFlag = 1;
 };

@@ -248,6 +248,8 @@ struct NewWindowCase {
     const char* settings;
     const char* answer; // empty: no question expected
     bool opened;
+    const char* address = "https://example.org/";
+    bool hidden = false; // the window is hidden when the page asks
 };
 
 class NewWindows : public InformationWindowTest,
@@ -258,18 +260,21 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
     const NewWindowCase& test = GetParam();
     if (*test.settings)
         content_.WriteSettings(test.settings);
-    GivenPage("external.htm", "<!DOCTYPE html><html><body>"
-                              "<a id=out href=\"https://example.org/\" target=\"_blank\">out</a>"
-                              "</body></html>");
+    GivenPage("external.htm", QByteArray("<!DOCTYPE html><html><body><a id=out href=\"") +
+                                  test.address + "\" target=\"_blank\">out</a></body></html>");
     Open(*info_, "external.htm");
+    if (test.hidden)
+        info_->hide();
     // Answers the question when it shows; a question not expected is answered "no".
     bool asked = false;
+    QString site;
     QTimer answerer;
     answerer.setInterval(50);
     QObject::connect(&answerer, &QTimer::timeout, message_, [&] {
         if (!message_->isVisible())
             return;
         asked = true;
+        site = message_->accessibleDescription();
         answerer.stop();
         const std::string section = *test.answer ? test.answer : "no";
         QTest::mouseClick(message_, Qt::LeftButton, {}, content_.ButtonBounds(section).center());
@@ -284,9 +289,12 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
     HandleEventsPostedSoFar();
     Settle(info_->Browser());
     EXPECT_EQ(asked, *test.answer != '\0');
+    if (asked) {
+        EXPECT_EQ(site, "example.org") << "the question names the site";
+    }
     EXPECT_EQ(!content_.Dialogs.Opened.isEmpty(), test.opened);
     if (test.opened) {
-        EXPECT_EQ(content_.Dialogs.Opened.value(0), QUrl("https://example.org/"));
+        EXPECT_EQ(content_.Dialogs.Opened.value(0), QUrl(test.address));
     }
     EXPECT_EQ(info_->Browser().Url().fileName(), "external.htm");
 }
@@ -302,7 +310,16 @@ INSTANTIATE_TEST_SUITE_P(
         NewWindowCase{"QuestionOffAllowed",
                       "[MESSAGES]\r\nshowwebmessage=0\r\nShowWebMessage_yn=0\r\n", "", true},
         NewWindowCase{"QuestionOnAskedAgain",
-                      "[MESSAGES]\r\nshowwebmessage=1\r\nShowWebMessage_yn=0\r\n", "no", false}),
+                      "[MESSAGES]\r\nshowwebmessage=1\r\nShowWebMessage_yn=0\r\n", "no", false},
+        NewWindowCase{"PlainWebAddress", "", "yes", true, "http://example.org/page"},
+        NewWindowCase{"AMailAddressGoesNowhereUnasked", "", "", false, "mailto:a@example.org"},
+        NewWindowCase{"ASkippedQuestionLetsNoMailOut",
+                      "[MESSAGES]\r\nshowwebmessage=0\r\nShowWebMessage_yn=0\r\n", "", false,
+                      "mailto:a@example.org"},
+        NewWindowCase{"ADesktopEntryGoesNowhereUnasked", "", "", false,
+                      "file:///usr/share/applications/velmora.desktop"},
+        NewWindowCase{"AnSshAddressGoesNowhereUnasked", "", "", false, "ssh://example.org/"},
+        NewWindowCase{"AHiddenWindowAsksNothing", "", "", false, "https://example.org/", true}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 QStringList warnings;

@@ -2,6 +2,7 @@
 #include "EventWait.h"
 #include "TestFiles.h"
 
+#include <QDesktopServices>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -136,6 +137,68 @@ INSTANTIATE_TEST_SUITE_P(
                     NewWindowCase{"ScriptAllowed", "window.open('other.html'); 0", false}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
+// Hears what would reach the system's handler of a scheme.
+class SystemOpener : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SystemOpener(std::initializer_list<const char*> schemes) : schemes_(schemes)
+    {
+        for (const char* scheme : schemes_)
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+    }
+    ~SystemOpener() override
+    {
+        for (const char* scheme : schemes_)
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    Q_INVOKABLE void Open(const QUrl& url) { Opened.push_back(url); }
+
+    std::vector<QUrl> Opened;
+
+private:
+    std::vector<const char*> schemes_;
+};
+
+struct OutsideLinkCase {
+    const char* name;
+    const char* address;
+    bool offered; // handed to the window, which may ask the user
+};
+
+class OutsideLinks : public NavigationTest, public testing::WithParamInterface<OutsideLinkCase> {};
+
+// A link to an address no page shows: the page stays, a web site is the window's to offer, and
+// nothing else reaches the system. A web link clicked after it proves the first click decided.
+TEST_P(OutsideLinks, StayOnThePageAndReachTheSystemOnlyThroughTheWindow)
+{
+    const SystemOpener opener{"mailto", "ssh", "http", "https"};
+    std::vector<QUrl> offered;
+    wb_.NewWindow = [&offered](const QUrl& url) {
+        offered.push_back(url);
+        return true;
+    };
+    const QUrl sentinel(QStringLiteral("https://example.org/last"));
+    Evaluate(QStringLiteral("var a = document.createElement('a'); a.href = '%1'; a.click();"
+                            "var b = document.createElement('a'); b.href = '%2'; b.click(); 0")
+                 .arg(QLatin1String(GetParam().address), sentinel.toString()));
+    ASSERT_TRUE(WaitFor([&] { return !offered.empty() && offered.back() == sentinel; }, 8000));
+    std::vector<QUrl> expected;
+    if (GetParam().offered)
+        expected.emplace_back(QString::fromLatin1(GetParam().address));
+    expected.push_back(sentinel);
+    EXPECT_EQ(offered, expected);
+    EXPECT_TRUE(opener.Opened.empty()) << opener.Opened.front().toString().toStdString();
+    EXPECT_EQ(wb_.Url(), UrlOf("links.html"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OutsideLinks,
+                         testing::Values(OutsideLinkCase{"AWebSite", "https://example.org/first",
+                                                         true},
+                                         OutsideLinkCase{"Mail", "mailto:a@example.org", false},
+                                         OutsideLinkCase{"Ssh", "ssh://example.org/", false}),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
 TEST_F(NavigationTest, PagesShowNoScrollBarsOfTheirOwn)
 {
     ASSERT_TRUE(Load("long.html", kRootPage));
@@ -154,3 +217,5 @@ TEST_F(NavigationTest, ContextMenuRequestGoesToTheHandlerAtItsScreenPoint)
 }
 
 } // namespace
+
+#include "EmbeddedWBNavigationTest.moc"
