@@ -19,6 +19,16 @@ drawn_from() {
     error=${error##*(}
     awk -v e="${error%)}" 'BEGIN {exit !(e < 0.01)}'
 }
+# shows_drawn_from SHOT X Y W H PICTURE WHAT: screenshots until the screen there is drawn from
+# the picture; shown is not yet drawn, the first paint may come a while after.
+shows_drawn_from() {
+    local deadline=$((SECONDS + 10))
+    until screenshot "$1" && drawn_from "$@"; do
+        [ $SECONDS -le $deadline ] || fail "$7 is not drawn from its @2x picture"
+        viewer_alive
+        sleep 0.2
+    done
+}
 # click_at X Y: a click at a point given in window pixels of the main window.
 click_at() {
     xdotool mousemove $((MAIN_X + RATIO * $1)) $((MAIN_Y + RATIO * $2)) click 1
@@ -28,25 +38,14 @@ launch
 main=$(wait_for_window $((RATIO * 1024)) $((RATIO * 768)) 30) ||
     fail "no main window of $((RATIO * 1024)) by $((RATIO * 768)) device pixels"
 read -r _ MAIN_X MAIN_Y <<<"$main"
-# Shown is not yet drawn: the first paint may come a while after the window maps.
-deadline=$((SECONDS + 10))
-until screenshot main && drawn_from main "$MAIN_X" "$MAIN_Y" 600 160 \
-    "$APP/design/windows/main/fon@2x.jpg"; do
-    [ $SECONDS -le $deadline ] || fail "the main window is not drawn from its @2x picture"
-    viewer_alive
-    sleep 0.2
-done
+shows_drawn_from main "$MAIN_X" "$MAIN_Y" 600 160 "$APP/design/windows/main/fon@2x.jpg" \
+    "the main window"
 
 # The colour card, where its hit area is in window pixels, opens the catalogue in its place.
 click_at 220 430
 frameX=$((MAIN_X + RATIO * 87)) frameY=$((MAIN_Y + RATIO * 109))
-deadline=$((SECONDS + 10))
-until screenshot catalogue && drawn_from catalogue "$frameX" "$frameY" 400 60 \
-    "$APP/design/windows/childs/fon_2@2x.jpg"; do
-    [ $SECONDS -le $deadline ] || fail "the catalogue is not drawn from its @2x frame"
-    viewer_alive
-    sleep 0.2
-done
+shows_drawn_from catalogue "$frameX" "$frameY" 400 60 "$APP/design/windows/childs/fon_2@2x.jpg" \
+    "the catalogue's frame"
 
 read -r closeX closeY <<<"$(button_centre 0 0 close)"
 click_at "$closeX" "$closeY"
