@@ -57,11 +57,41 @@ QString LinkedFile(const QString& pageFolder, QString link)
     return QDir(pageFolder).filePath(url.path());
 }
 
-// Tells every link of the page that names a missing file; a page that cannot be read is told.
-void CheckPage(const QString& path)
+bool IsWebAddress(const QString& address)
 {
-    static const QRegularExpression kLinks(
-        QStringLiteral(R"re((?:src|href)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re"),
+    const QString scheme = QUrl(address).scheme();
+    return scheme == u"http" || scheme == u"https";
+}
+
+// Where a file really is, links followed, is inside the content folder; the viewer's pages
+// show nothing from anywhere else.
+bool IsInside(const QString& file, const QString& contentDir)
+{
+    const QString root = QFileInfo(contentDir).canonicalFilePath();
+    QString path = QFileInfo(file).canonicalFilePath();
+    if (path.isEmpty())
+        path = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    return path == root || path.startsWith(root + u'/');
+}
+
+// What the page loads by itself (a frame, picture or script by its src, a style sheet by its
+// link), as against a link the user may follow.
+bool LoadsByItself(const QString& tag, const QString& attribute)
+{
+    return attribute.compare(u"src", Qt::CaseInsensitive) == 0 ||
+           tag.compare(u"link", Qt::CaseInsensitive) == 0;
+}
+
+// Tells every address of the page that names a missing file or reaches outside the content:
+// a file elsewhere, or the web where the page would load it itself. A page that cannot be read
+// is told.
+void CheckPage(const QString& path, const QString& contentDir)
+{
+    // A tag ends at the first ">" outside quotes: an address may hold one (">>0").
+    static const QRegularExpression kTags(
+        QStringLiteral(R"re(<\s*(\w+)((?:[^>"']|"[^"]*"|'[^']*')*)>)re"));
+    static const QRegularExpression kAddresses(
+        QStringLiteral(R"re(\b(src|href)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re"),
         QRegularExpression::CaseInsensitiveOption);
     const RegularFile::TRead read = RegularFile::Read(path, kMaxPageBytes);
     if (!read.Ok()) {
@@ -71,11 +101,20 @@ void CheckPage(const QString& path)
     const QString page =
         Win1251::ToUnicode(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size())));
     const QString folder = QFileInfo(path).path();
-    for (const QRegularExpressionMatch& link : kLinks.globalMatch(page)) {
-        const QString address = link.captured(1) + link.captured(2) + link.captured(3);
-        const QString file = LinkedFile(folder, address);
-        if (!file.isEmpty() && !QFileInfo::exists(file))
-            ContentProblems::Report(path, address, QStringLiteral("Links a missing file."));
+    for (const QRegularExpressionMatch& tag : kTags.globalMatch(page)) {
+        for (const QRegularExpressionMatch& link : kAddresses.globalMatch(tag.captured(2))) {
+            const QString address = link.captured(2) + link.captured(3) + link.captured(4);
+            const QString file = LinkedFile(folder, address);
+            if (!file.isEmpty() && !IsInside(file, contentDir))
+                ContentProblems::Report(path, address,
+                                        QStringLiteral("Reaches outside the content folder."));
+            else if (!file.isEmpty() && !QFileInfo::exists(file))
+                ContentProblems::Report(path, address, QStringLiteral("Links a missing file."));
+            else if (IsWebAddress(address) && LoadsByItself(tag.captured(1), link.captured(1)))
+                ContentProblems::Report(path, address,
+                                        QStringLiteral("Loads from the web, which the viewer "
+                                                       "refuses."));
+        }
     }
 }
 
@@ -96,7 +135,7 @@ void CheckWorks(const QString& dir, std::set<QString>& checkedPages)
         }
         const QString page =
             ContentPath::Join(dir, QStringLiteral("\\html\\") + stem + QStringLiteral(".htm"));
-        CheckPage(page);
+        CheckPage(page, dir);
         checkedPages.insert(page);
     }
 }
@@ -107,7 +146,7 @@ void CheckPages(const QString& dir, std::set<QString>& checkedPages)
 {
     for (const std::u16string_view page : ContentPages::kShipped) {
         const QString path = ContentPath::Join(dir, page);
-        CheckPage(path);
+        CheckPage(path, dir);
         checkedPages.insert(path);
     }
     for (const std::u16string_view page : ContentPages::kGenerated)
@@ -117,7 +156,7 @@ void CheckPages(const QString& dir, std::set<QString>& checkedPages)
          html.entryInfoList({QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files)) {
         const QString path = ContentPath::Join(dir, QStringLiteral("\\html\\") + page.fileName());
         if (checkedPages.insert(path).second)
-            CheckPage(path);
+            CheckPage(path, dir);
     }
 }
 

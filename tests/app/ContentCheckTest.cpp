@@ -139,6 +139,24 @@ INSTANTIATE_TEST_SUITE_P(
                        Replace(c, "html/about.htm", "<a href='gone.htm'>gone</a>");
                    },
                    "html/about.htm: gone.htm: Links a missing file."},
+        BrokenCase{"APageFramingAFileOutside",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm", "<iframe src='file:///etc/passwd'></iframe>");
+                   },
+                   "html/about.htm: file:///etc/passwd: Reaches outside the content folder."},
+        BrokenCase{"APageClimbingOutOfTheContent",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm", "<img src=\"../../../secret.jpg\">");
+                   },
+                   "html/about.htm: ../../../secret.jpg: Reaches outside the content folder."},
+        BrokenCase{"APageWithAStyleSheetFromTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm",
+                               "<link rel=stylesheet href='https://example.org/a.css'>"
+                               "<a href='https://example.org/'>a web link is the user's</a>");
+                   },
+                   "html/about.htm: https://example.org/a.css: Loads from the web, which the "
+                   "viewer refuses."},
         BrokenCase{"AMissingShippedPage",
                    [](const TWindowTestContent& c) { c.Remove("html/search1.htm"); },
                    "html/search1.htm: The file does not exist."},
