@@ -5,6 +5,7 @@
 #include "ContentPath.h"
 #include "ContentProblems.h"
 #include "Dialogs.h"
+#include "FolderContains.h"
 #include "Program.h"
 #include "RegularFile.h"
 #include "Win1251.h"
@@ -67,11 +68,10 @@ bool IsWebAddress(const QString& address)
 // show nothing from anywhere else.
 bool IsInside(const QString& file, const QString& contentDir)
 {
-    const QString root = QFileInfo(contentDir).canonicalFilePath();
     QString path = QFileInfo(file).canonicalFilePath();
     if (path.isEmpty())
         path = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
-    return path == root || path.startsWith(root + u'/');
+    return FolderContains(contentDir, path);
 }
 
 // What the page loads by itself (a frame, picture or script by its src, a style sheet by its

@@ -1,6 +1,7 @@
 #include "LocalOnlyRequests.h"
 
 #include "ContentPath.h"
+#include "FolderContains.h"
 
 #include <QFileInfo>
 #include <QStringView>
@@ -26,12 +27,6 @@ bool IsInPage(const QUrl& url)
                        [&scheme](QStringView inPage) { return scheme == inPage; });
 }
 
-bool IsWithin(const QString& path, const QString& folder)
-{
-    const QString root = QFileInfo(folder).canonicalFilePath();
-    return !root.isEmpty() && (path == root || path.startsWith(root + u'/'));
-}
-
 // Where the file really is, links followed, so that a link in the content cannot lead out of
 // it; a file that is not there is nothing a page needs.
 bool IsContentFile(const QUrl& url)
@@ -39,8 +34,8 @@ bool IsContentFile(const QUrl& url)
     if (!url.isLocalFile())
         return false;
     const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
-    return !path.isEmpty() && (IsWithin(path, ContentPath::ContentDir()) ||
-                               IsWithin(path, ContentPath::ExecutableDir()));
+    return !path.isEmpty() && (FolderContains(ContentPath::ContentDir(), path) ||
+                               FolderContains(ContentPath::ExecutableDir(), path));
 }
 
 bool IsScriptRequest(QWebEngineUrlRequestInfo::ResourceType type)
