@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QNetworkDatagram>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QUdpSocket>
 #include <QWebEnginePage>
@@ -12,19 +13,28 @@
 
 namespace {
 
-// What the page below tries; each try ends in "refused" or in what it got.
-constexpr std::string_view kTries[] = {"fetchFile",     "xhrFile",       "fetchRemote",
-                                       "imageRemote",   "frameOutside",  "frameByLink",
-                                       "pixelsOutside", "peerConnection"};
+// What the page below tries; each try ends in "refused" or in what it got. A try that reaches
+// the server ends the wait too, as the server never answers.
+constexpr std::string_view kTries[] = {
+    "fetchFile",   "xhrFile",       "scriptOutside", "styleOutside", "frameOutside",
+    "frameByLink", "pixelsOutside", "fetchRemote",   "imageRemote",  "fontRemote",
+    "mediaRemote", "workerRemote",  "webSocket",     "eventSource",  "prefetch",
+    "ping",        "beacon",        "peerConnection"};
 
 // A page that shows a picture by a relative and by an absolute address, takes its background
-// from a style sheet, and tries to read a file beside it, to read files outside the content
-// folder (in a frame, through a link in the content, as a picture's pixels) and to reach a
-// server, by a request and by WebRTC (a STUN and a TURN server, and a peer's candidate). When
-// every try has ended it puts them in its title.
-constexpr std::string_view kFencePage = R"(<!DOCTYPE html><html><head>
-<link rel="stylesheet" href="style.css"></head><body>
+// from a style sheet, and tries every way it has to read a file that is not its own (beside
+// it by script; outside the content folder in a frame, through a link in the content, as a
+// script, a style sheet or a picture's pixels) and to send something to a server on this
+// machine (requests, fonts, media, a worker, a socket, server events, a prefetch, a ping,
+// WebRTC with a STUN and a TURN server and a peer's candidate). When every try has ended it
+// puts them in its title. A form and a navigation leave the page: the test tries them last.
+constexpr std::string_view kFencePage = R"page(<!DOCTYPE html><html><head>
+<link rel="stylesheet" href="style.css">
+<link rel="preconnect" href="REMOTE"><link rel="dns-prefetch" href="REMOTE">
+</head><body>
 <img id="relative" src="picture.jpg"><img id="absolute" src="ABSOLUTE">
+<form id="form" method="post" action="REMOTE/form"><input name="secret" value="secret"></form>
+<a id="pinger" href="target.html" ping="REMOTE/ping" target="sink">ping</a>
 <script>
 var tried = {};
 function end(name, outcome) {
@@ -33,6 +43,17 @@ function end(name, outcome) {
     tried[name] = outcome;
     if (Object.keys(tried).length == TRIES)
         document.title = JSON.stringify(tried);
+}
+function append(element, name, loaded) {
+    element.onload = () => end(name, loaded);
+    element.onerror = () => end(name, 'refused');
+    document.head.appendChild(element);
+}
+function link(name, rel, address) {
+    var element = document.createElement('link');
+    element.rel = rel;
+    element.href = address;
+    append(element, name, 'loaded');
 }
 // The page's own load ends once its frames have loaded or failed; a frame that was refused
 // tells no event of its own.
@@ -51,11 +72,10 @@ var xhr = new XMLHttpRequest();
 xhr.onload = () => end('xhrFile', xhr.responseText);
 xhr.onerror = () => end('xhrFile', 'refused');
 try { xhr.open('GET', 'secret.txt'); xhr.send(); } catch (e) { end('xhrFile', 'refused'); }
-fetch('REMOTE/fetch', {mode: 'no-cors'}).then(() => end('fetchRemote', 'sent'), () => end('fetchRemote', 'refused'));
-var image = new Image();
-image.onload = () => end('imageRemote', 'sent');
-image.onerror = () => end('imageRemote', 'refused');
-image.src = 'REMOTE/image.jpg';
+var script = document.createElement('script');
+script.src = 'OUTSIDE/secret.js';
+append(script, 'scriptOutside', 'loaded');
+link('styleOutside', 'stylesheet', 'OUTSIDE/secret.css');
 readFrame('frameOutside', 'OUTSIDE/secret.html');
 readFrame('frameByLink', 'link.html');
 var outside = new Image();
@@ -68,6 +88,42 @@ outside.onload = () => {
 };
 outside.onerror = () => end('pixelsOutside', 'refused');
 outside.src = 'OUTSIDE/picture.jpg';
+fetch('REMOTE/fetch', {mode: 'no-cors'}).then(() => end('fetchRemote', 'sent'), () => end('fetchRemote', 'refused'));
+var image = new Image();
+image.onload = () => end('imageRemote', 'sent');
+image.onerror = () => end('imageRemote', 'refused');
+image.src = 'REMOTE/image.jpg';
+new FontFace('remote', 'url(REMOTE/font.woff)').load().then(() => end('fontRemote', 'sent'), () => end('fontRemote', 'refused'));
+var media = document.createElement('audio');
+media.onloadedmetadata = () => end('mediaRemote', 'sent');
+media.onerror = () => end('mediaRemote', 'refused');
+media.preload = 'auto';
+media.src = 'REMOTE/media.ogg';
+try {
+    var worker = new Worker(URL.createObjectURL(new Blob(
+        ["fetch('REMOTE/worker', {mode: 'no-cors'}).then(() => postMessage('sent'), () => postMessage('refused'))"],
+        {type: 'text/javascript'})));
+    worker.onmessage = message => end('workerRemote', message.data);
+    worker.onerror = () => end('workerRemote', 'refused');
+} catch (e) { end('workerRemote', 'refused'); }
+try {
+    var socket = new WebSocket('ws://127.0.0.1:PORT/socket');
+    socket.onopen = () => end('webSocket', 'sent');
+    socket.onclose = () => end('webSocket', 'refused');
+} catch (e) { end('webSocket', 'refused'); }
+var events = new EventSource('REMOTE/events');
+events.onopen = () => end('eventSource', 'sent');
+events.onerror = () => { events.close(); end('eventSource', 'refused'); };
+link('prefetch', 'prefetch', 'REMOTE/prefetch');
+// A ping goes out as its link is followed, before the frame loads the link's page.
+var sink = document.createElement('iframe');
+sink.name = 'sink';
+document.body.appendChild(sink);
+sink.onload = () => end('ping', 'refused');
+document.getElementById('pinger').click();
+// A beacon tells the page nothing; a fetch after it, through the same loader, ends after it.
+navigator.sendBeacon('REMOTE/beacon', 'secret');
+fetch('REMOTE/afterBeacon', {mode: 'no-cors'}).then(() => end('beacon', 'sent'), () => end('beacon', 'refused'));
 // Gathering ends once every server was asked; the candidates it found are what could send.
 async function connect() {
     var servers = [{urls: 'stun:127.0.0.1:UDP'},
@@ -95,7 +151,7 @@ if (typeof RTCPeerConnection == 'undefined')
     end('peerConnection', 'refused');
 else
     connect().then(outcome => end('peerConnection', outcome), e => end('peerConnection', 'failed: ' + e));
-</script></body></html>)";
+</script></body></html>)page";
 
 class EngineFenceTest : public BrowserFixture {
 protected:
@@ -113,7 +169,10 @@ protected:
         TestFiles::Write(PathOf("secret.txt"), "secret");
         TestFiles::Write(PathOf("picture.jpg"), JpegFiles::OrdinaryProgressive(32, 24));
         TestFiles::Write(PathOf("style.css"), "body { background-color: rgb(1, 2, 3); }");
+        TestFiles::Write(PathOf("target.html"), "<!DOCTYPE html><title>target</title>");
         TestFiles::Write(outside_.filePath("secret.html"), "<html><body>secret</body></html>");
+        TestFiles::Write(outside_.filePath("secret.js"), "var secret = 'secret';");
+        TestFiles::Write(outside_.filePath("secret.css"), "body { color: rgb(4, 5, 6); }");
         TestFiles::Write(outside_.filePath("picture.jpg"), JpegFiles::OrdinaryProgressive(8, 8));
         ASSERT_TRUE(QFile::link(outside_.filePath("secret.html"), PathOf("link.html")));
     }
@@ -126,8 +185,19 @@ protected:
             .replace(QStringLiteral("OUTSIDE"), QUrl::fromLocalFile(outside_.path()).toString())
             .replace(QStringLiteral("REMOTE"),
                      QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()))
+            .replace(QStringLiteral("PORT"), QString::number(server_.serverPort()))
             .replace(QStringLiteral("UDP"), QString::number(peer_.localPort()))
             .toStdString();
+    }
+
+    bool Reached() const { return connections_ > 0 || datagrams_ > 0; }
+
+    // Runs a script that leaves the page, and waits until the engine has settled it.
+    bool Leave(const QString& script)
+    {
+        QSignalSpy finished(wb_.View().page(), &QWebEnginePage::loadFinished);
+        Evaluate(script);
+        return WaitFor([&] { return !finished.isEmpty() || Reached(); }, 8000);
     }
 
     QTemporaryDir outside_; // a folder of the user's, beside the content
@@ -139,15 +209,23 @@ protected:
 
 TEST_F(EngineFenceTest, APageReadsNothingOutsideAndReachesNoServerWhileItsPicturesShow)
 {
-    ASSERT_TRUE(Load("fence.html", Page()));
+    // A load that reached the server would not end: the page's tries are waited for instead.
+    TestFiles::Write(PathOf("fence.html"), Page());
+    wb_.Navigate(PathOf("fence.html"));
     QWebEnginePage& page = *wb_.View().page();
     // Either every try has ended, or one reached a server, which never answers.
-    ASSERT_TRUE(WaitFor(
-        [&] { return page.title().startsWith('{') || connections_ > 0 || datagrams_ > 0; }, 30000))
+    ASSERT_TRUE(WaitFor([&] { return page.title().startsWith('{') || Reached(); }, 30000))
         << "the page's tries did not end: "
         << Evaluate(QStringLiteral("JSON.stringify(tried)")).toString().toStdString();
+    ASSERT_EQ(connections_, 0) << "the page reached the server";
+    ASSERT_TRUE(Leave(QStringLiteral("document.getElementById('form').submit()")));
+    ASSERT_TRUE(
+        Leave(QStringLiteral("location.href = 'REMOTE/navigate'")
+                  .replace(QStringLiteral("REMOTE"),
+                           QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()))));
     EXPECT_EQ(connections_, 0) << "the page reached the server";
     EXPECT_EQ(datagrams_, 0) << "the page sent datagrams";
+    EXPECT_EQ(page.url(), UrlOf("fence.html")) << "the page left for the server";
     for (const std::string_view name : kTries)
         EXPECT_EQ(
             Evaluate(QStringLiteral("tried.%1").arg(QLatin1String(name))).toString().toStdString(),
