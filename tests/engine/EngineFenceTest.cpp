@@ -26,8 +26,9 @@ constexpr std::string_view kTries[] = {
 // it by script; outside the content folder in a frame, through a link in the content, as a
 // script, a style sheet or a picture's pixels) and to send something to a server on this
 // machine (requests, fonts, media, a worker, a socket, server events, a prefetch, a ping,
-// WebRTC with a STUN and a TURN server and a peer's candidate). When every try has ended it
-// puts them in its title. A form and a navigation leave the page: the test tries them last.
+// WebRTC with STUN servers by address and by name, a TURN server and a peer's candidate). When
+// every try has ended it puts them in its title. A form and a navigation leave the page: the test
+// tries them last.
 constexpr std::string_view kFencePage = R"page(<!DOCTYPE html><html><head>
 <link rel="stylesheet" href="style.css">
 <link rel="preconnect" href="REMOTE"><link rel="dns-prefetch" href="REMOTE">
@@ -126,7 +127,7 @@ navigator.sendBeacon('REMOTE/beacon', 'secret');
 fetch('REMOTE/afterBeacon', {mode: 'no-cors'}).then(() => end('beacon', 'sent'), () => end('beacon', 'refused'));
 // Gathering ends once every server was asked; the candidates it found are what could send.
 async function connect() {
-    var servers = [{urls: 'stun:127.0.0.1:UDP'},
+    var servers = [{urls: 'stun:127.0.0.1:UDP'}, {urls: 'stun:secret.invalid:UDP'},
                    {urls: 'turn:127.0.0.1:UDP', username: 'secret', credential: 'secret'}];
     var caller = new RTCPeerConnection({iceServers: servers});
     var callee = new RTCPeerConnection();
