@@ -1,4 +1,4 @@
-# Shared by scripts/run and scripts/test: install what is missing, then build into build/.
+# Shared by the scripts: install what is missing, then build into build/.
 # Sourced, not run.
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -7,17 +7,21 @@ VELMORA_BUILD="$VELMORA_ROOT/build"
 # where scripts/fuzz fuzzes.
 VELMORA_CHECK_BUILD="$VELMORA_ROOT/build-check"
 
+# missing_packages LIST...: the packages named in scripts/packages-LIST.txt that are not installed.
 missing_packages() {
-    local package
-    grep -v -e '^#' -e '^[[:space:]]*$' "$VELMORA_ROOT/scripts/packages.txt" | while read -r package; do
+    local list package
+    for list in "$@"; do
+        grep -v -e '^#' -e '^[[:space:]]*$' "$VELMORA_ROOT/scripts/packages-$list.txt"
+    done | while read -r package; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             echo "$package"
     done
 }
 
+# install_packages LIST...: installs what the lists name and this machine lacks.
 install_packages() {
     local missing
-    missing=$(missing_packages)
+    missing=$(missing_packages "$@")
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
         echo "These Debian packages are missing:" $missing >&2
@@ -29,11 +33,12 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 }
 
-# Warnings stop the build. scripts/run and scripts/test share build/, so both build this way;
-# different settings would rebuild everything each time one follows the other.
+# build_velmora TESTS: builds the viewer and its content, and with TESTS=ON the tests and
+# benchmarks too. Warnings stop the build. scripts/run and scripts/test share build/, so both
+# compile this way; different settings would rebuild everything each time one follows the other.
 build_velmora() {
     cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DVELMORA_WERROR=ON >/dev/null
+        -DVELMORA_WERROR=ON -DVELMORA_TESTS="$1" >/dev/null
     cmake --build "$VELMORA_BUILD" --parallel "$(nproc)"
 }
 
