@@ -52,7 +52,7 @@ private:
 
 int main(int argc, char* argv[])
 {
-    PrepareEngineEnvironment();
+    PrepareEngineEnvironment(TDiagnostics::Quiet);
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3)
         return 2;

@@ -1,39 +1,29 @@
+#include "CommandLine.h"
 #include "ContentCheck.h"
 #include "ContentPath.h"
+#include "Diagnostics.h"
 #include "EngineEnvironment.h"
 #include "Program.h"
 
 #include <QApplication>
 #include <QTextStream>
 
-#include <cstring>
-
-namespace {
-
-constexpr const char* kCheckOption = "--check";
-
-bool AsksForCheck(int argc, char* argv[])
-{
-    return argc > 1 && std::strcmp(argv[1], kCheckOption) == 0;
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
-    const bool check = AsksForCheck(argc, argv);
+    const TCommandLine line = ReadCommandLine(argc, argv);
+    KeepDiagnostics(line.Diagnostics);
     // The check makes the windows to read what they read, and shows none.
-    if (check)
+    if (line.Mode == TRunMode::Check)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    PrepareEngineEnvironment();
+    PrepareEngineEnvironment(line.Diagnostics);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
 
-    if (check) {
+    if (line.Mode == TRunMode::Check) {
         QTextStream out(stdout);
-        const QStringList arguments = QApplication::arguments();
-        return CheckContent(arguments.size() > 2 ? arguments[2] : ContentPath::ExecutableDir(),
+        return CheckContent(line.CheckFolder.isEmpty() ? ContentPath::ExecutableDir()
+                                                       : line.CheckFolder,
                             RealTicks(), out);
     }
     const QString folderProblem = ChooseContentFolder();

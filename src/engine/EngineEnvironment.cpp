@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-void PrepareEngineEnvironment()
+void PrepareEngineEnvironment(TDiagnostics diagnostics)
 {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -20,6 +20,8 @@ void PrepareEngineEnvironment()
     // WebRTC talks to its peers and servers past every request the program sees. The viewer
     // has no use for it: without a proxy, this policy leaves it no way to send anything.
     flags += " --force-webrtc-ip-handling-policy=disable_non_proxied_udp";
+    if (diagnostics == TDiagnostics::Quiet)
+        flags += " --log-level=3";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
     // The engine's views share the application's graphics context.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

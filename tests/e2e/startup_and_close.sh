@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The first thing a user sees: the splash alone, then the main window; closing it through the
-# question, and closing at once when the question is switched off.
+# question, with nothing written to the terminal, and closing at once when the question is
+# switched off.
 source "$(dirname "$0")/e2e.sh"
 start_xserver 1280x1024
 install_copy "$1"
@@ -26,6 +27,7 @@ sleep 0.3
 screenshot question
 click_button "$qx" "$qy" yes
 wait_for_exit 5 || fail "\"yes\" did not end the program"
+[ ! -s "$E2E_TMP/velmora.log" ] || fail "the viewer wrote to the terminal: $(head -5 "$E2E_TMP/velmora.log")"
 [ "$(ini_value "$APP/settings.ini" MESSAGES ShowCloseMessage_yn)" = 0 ] ||
     fail "\"yes\" was not remembered: $(cat "$APP/settings.ini")"
 

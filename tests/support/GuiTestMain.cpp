@@ -10,7 +10,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    PrepareEngineEnvironment();
+    PrepareEngineEnvironment(TDiagnostics::Verbose);
     QApplication app(argc, argv);
     // A window a test closes must not end the tests' own event loops.
     QApplication::setQuitOnLastWindowClosed(false);

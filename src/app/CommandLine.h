@@ -1,0 +1,21 @@
+#pragma once
+
+#include "EngineEnvironment.h"
+
+#include <QString>
+
+// What a start of the program was asked to do:
+//   velmora [--verbose]                  the viewer
+//   velmora --check [FOLDER] [--verbose] the content check, of FOLDER or the executable's
+// --verbose may stand anywhere.
+// VELMORA_VERBOSE=1 in the environment asks for the diagnostics as --verbose does.
+enum class TRunMode { Viewer, Check };
+
+struct TCommandLine {
+    TRunMode Mode = TRunMode::Viewer;
+    QString CheckFolder; // empty: the folder beside the executable
+    TDiagnostics Diagnostics = TDiagnostics::Quiet;
+};
+
+// Reads the arguments as the system gave them, before the application object exists.
+TCommandLine ReadCommandLine(int argc, const char* const argv[]);

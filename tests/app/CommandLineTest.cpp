@@ -1,0 +1,75 @@
+#include "CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CommandLineCase {
+    const char* name;
+    std::vector<const char*> arguments; // after the program's name
+    const char* verboseVariable;        // nullptr: not set
+    TRunMode mode;
+    const char* checkFolder;
+    TDiagnostics diagnostics;
+};
+
+class CommandLine : public testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(CommandLine, IsReadAsTheUserMeantIt)
+{
+    const CommandLineCase& row = GetParam();
+    if (row.verboseVariable)
+        qputenv("VELMORA_VERBOSE", row.verboseVariable);
+    else
+        qunsetenv("VELMORA_VERBOSE");
+    std::vector<const char*> argv{"velmora"};
+    argv.insert(argv.end(), row.arguments.begin(), row.arguments.end());
+
+    const TCommandLine line = ReadCommandLine(static_cast<int>(argv.size()), argv.data());
+    qunsetenv("VELMORA_VERBOSE");
+    EXPECT_EQ(line.Mode, row.mode);
+    EXPECT_EQ(line.CheckFolder, QString::fromUtf8(row.checkFolder));
+    EXPECT_EQ(line.Diagnostics, row.diagnostics);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandLine,
+    testing::Values(
+        CommandLineCase{
+            "NothingIsTheQuietViewer", {}, nullptr, TRunMode::Viewer, "", TDiagnostics::Quiet},
+        CommandLineCase{"CheckOfTheFolderBesideIt",
+                        {"--check"},
+                        nullptr,
+                        TRunMode::Check,
+                        "",
+                        TDiagnostics::Quiet},
+        CommandLineCase{"CheckOfAFolder",
+                        {"--check", "/srv/catalogue"},
+                        nullptr,
+                        TRunMode::Check,
+                        "/srv/catalogue",
+                        TDiagnostics::Quiet},
+        CommandLineCase{"VerboseAfterTheFolder",
+                        {"--check", "/srv/c", "--verbose"},
+                        nullptr,
+                        TRunMode::Check,
+                        "/srv/c",
+                        TDiagnostics::Verbose},
+        CommandLineCase{"VerboseBeforeTheCheckIsNoFolder",
+                        {"--verbose", "--check"},
+                        nullptr,
+                        TRunMode::Check,
+                        "",
+                        TDiagnostics::Verbose},
+        CommandLineCase{
+            "VerboseViewer", {"--verbose"}, nullptr, TRunMode::Viewer, "", TDiagnostics::Verbose},
+        CommandLineCase{
+            "VariableAsksForDiagnostics", {}, "1", TRunMode::Viewer, "", TDiagnostics::Verbose},
+        CommandLineCase{
+            "VariableAtNoughtDoesNot", {}, "0", TRunMode::Viewer, "", TDiagnostics::Quiet}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+} // namespace
