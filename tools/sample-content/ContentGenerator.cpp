@@ -4,6 +4,7 @@
 #include "CatalogueWriter.h"
 #include "ContentFolder.h"
 #include "PageWriter.h"
+#include "SettingsWriter.h"
 #include "SkinWriter.h"
 #include "WorkPictureWriter.h"
 
@@ -23,6 +24,7 @@ QString Generate(const QString& folder)
     SkinWriter::Write(content);
     Canvas::SetScale(1);
     PageWriter::Write(content);
+    SettingsWriter::WriteUnlessPresent(content);
     content.MakeFolder(u"fonts");
     return content.Failures();
 }

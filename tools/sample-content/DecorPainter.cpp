@@ -87,7 +87,7 @@ QImage SplashBackground()
     p.fillRect(Canvas::RectOf(image), wash);
     p.setPen(QPen(kGold, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(8, 8, 483, 390));
+    p.drawRect(SkinLayout::kSplashFrame);
     PaintEmblem(p, QPointF(250, 140), 2.0, kWineDark);
     p.setFont(Serif(46));
     p.setPen(kGold.lighter(125));
@@ -100,8 +100,7 @@ QImage SplashBackground()
     p.setPen(kBlush.darker(115));
     p.drawText(QRect(20, 292, 300, 20), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Opening the catalogue\u2026"));
-    // The bar's groove runs from its left end out past the window's right edge, as the bar does.
-    const QRect groove = SkinLayout::kSplashBar;
+    const QRect groove = SkinLayout::kSplashTrack;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
     p.drawRoundedRect(QRectF(groove).adjusted(-2, -2, 2, 2), 8, 8);
@@ -110,24 +109,30 @@ QImage SplashBackground()
     return image;
 }
 
-QImage SplashBar()
+QImage SplashBar(const QImage& background)
 {
     const QSize size(SkinLayout::kSplashBar.width(), 38);
     QImage image = Canvas::Blank(size);
     QPainter p(&image);
     Begin(p);
-    QLinearGradient ribbon(0, 0, size.width(), 0);
+    // The viewer grows the bar past the frame to the window's edge: there it shows the
+    // background, so the ribbon seems to stop at the track's end.
+    p.drawImage(QRect(QPoint(0, 0), size), background,
+                QRect(SkinLayout::kSplashBar.topLeft(), size));
+    const QRect ribbonArea(0, 0, SkinLayout::kSplashTrack.width(), size.height());
+    p.setClipRect(ribbonArea);
+    QLinearGradient ribbon(0, 0, ribbonArea.width(), 0);
     ribbon.setColorAt(0, kRose);
     ribbon.setColorAt(0.6, kGold);
     ribbon.setColorAt(1, kGold.lighter(125));
-    p.fillRect(Canvas::RectOf(image), ribbon);
+    p.fillRect(ribbonArea, ribbon);
     QLinearGradient shine(0, 0, 0, size.height());
     shine.setColorAt(0, QColor(255, 255, 255, 120));
     shine.setColorAt(0.45, QColor(255, 255, 255, 20));
     shine.setColorAt(1, QColor(0, 0, 0, 50));
-    p.fillRect(Canvas::RectOf(image), shine);
+    p.fillRect(ribbonArea, shine);
     p.setPen(QPen(QColor(255, 255, 255, 60), 2));
-    for (int x = -40; x < size.width(); x += 18)
+    for (int x = -40; x < ribbonArea.width(); x += 18)
         p.drawLine(QPointF(x, size.height()), QPointF(x + 24, 0));
     return image;
 }

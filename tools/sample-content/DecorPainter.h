@@ -9,7 +9,8 @@
 namespace DecorPainter {
 
 QImage SplashBackground();
-QImage SplashBar();
+// The bar's picture, over the background it grows on.
+QImage SplashBar(const QImage& background);
 // A question window's picture with the question written in it.
 QImage Question(const QString& question, const QString& detail);
 QImage ContextBackground();

@@ -47,6 +47,8 @@ ul.artists li { margin-bottom: 6px; }
 body.placeholder { margin: 0; padding: 10px 18px; font-size: 13px; line-height: 16px; }
 body.history { background-color: #4A0F1C; color: #FBF4EF; margin: 0; padding: 10px 12px; }
 body.history .note { color: #F3D9DC; }
+/* On paper each card of a result page (a table in a column's cell) stays whole on its page. */
+@media print { td > table { break-inside: avoid; } }
 )";
 
 struct TSimplePage {
@@ -128,21 +130,29 @@ void WriteAbout(ContentFolder& folder)
     folder.WriteText(u"html\\about.htm", html.Finish());
 }
 
-// The complexity icon of a work page, for the three words the catalogue knows.
-std::string ComplexityIcon(std::string_view complicate)
-{
-    static constexpr std::array<std::string_view, 3> kWords = {"низкая", "средняя", "высокая"};
-    for (size_t level = 0; level < kWords.size(); ++level) {
-        if (complicate == kWords[level])
-            return "<img src=\"img/difficulty_small_" + std::to_string(level + 1) + ".jpg\">";
-    }
-    return {};
-}
-
 std::string PropertyRow(std::string_view key, std::string_view value)
 {
     return "<tr><td class=key>" + std::string(key) + "</td><td>" + std::string(value) +
            "</td></tr>";
+}
+
+// A work page's complexity, with its icon and in the word the catalogue's cards use for it, for
+// the three the catalogue knows; any other as it stands.
+std::string ComplexityRow(std::string_view complicate)
+{
+    struct TLevel {
+        std::string_view Complicate;
+        std::string_view Word;
+    };
+    static constexpr std::array<TLevel, 3> kLevels = {
+        {{"низкая", "low"}, {"средняя", "medium"}, {"высокая", "hard"}}};
+    for (size_t level = 0; level < kLevels.size(); ++level) {
+        if (complicate == kLevels[level].Complicate)
+            return PropertyRow("<img src=\"img/difficulty_small_" + std::to_string(level + 1) +
+                                   ".jpg\">Complexity",
+                               kLevels[level].Word);
+    }
+    return PropertyRow("Complexity", complicate);
 }
 
 void WriteWorkPage(ContentFolder& folder, const TSampleAuthor& author, size_t index)
@@ -152,7 +162,7 @@ void WriteWorkPage(ContentFolder& folder, const TSampleAuthor& author, size_t in
     html.Line("<h1>" + std::string(work.Name) + "</h1>")
         .Line("<p class=author>by " + std::string(author.Name) + "</p>")
         .Line("<table class=props>")
-        .Line(PropertyRow(ComplexityIcon(work.Complicate) + "Complexity", work.Complicate))
+        .Line(ComplexityRow(work.Complicate))
         .Line(PropertyRow("<img src=\"img/time_small.jpg\">Time of work",
                           std::to_string(work.Time) + " мин"))
         .Line(PropertyRow("Colours", work.Color))

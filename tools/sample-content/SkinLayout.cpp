@@ -68,7 +68,7 @@ struct TFilterGroupLayout {
 constexpr std::array<TFilterLabel, 3> kComplexityFilters = {
     {{"Low", "Simple works", 0},
      {"Medium", "Works of medium complexity", 0},
-     {"High", "Demanding works", 0}}};
+     {"Hard", "Demanding works", 0}}};
 constexpr std::array<TFilterLabel, 5> kTimeFilters = {{{"10-40 min", "Up to 40 minutes", 0},
                                                        {"41-70 min", "41 to 70 minutes", 0},
                                                        {"71-100 min", "71 to 100 minutes", 0},
@@ -282,6 +282,14 @@ const std::array<TScrollLayout, 3> kScrolls = {{
 }};
 
 } // namespace
+
+std::vector<size_t> FilterGroupSizes()
+{
+    std::vector<size_t> sizes;
+    for (const TFilterGroupLayout& group : kFilterGroups)
+        sizes.push_back(group.Labels.size());
+    return sizes;
+}
 
 std::span<const TButtonLayout> Buttons()
 {

@@ -121,9 +121,19 @@ inline constexpr QSize kFilterPanelSize{168, 252};
 inline constexpr QPoint kSearchHeadingAt{29, 5};
 inline constexpr QSize kSearchHeadingSize{300, 30};
 inline constexpr QRect kSplashBar{20, 319, 491, 39};
+// The splash's gold frame. The bar's track ends inside it, as far from its right side as the
+// bar starts from its left; past that end the bar's picture repeats the background.
+inline constexpr QRect kSplashFrame{8, 8, 483, 390};
+inline constexpr int kSplashFrameRight = kSplashFrame.left() + kSplashFrame.width();
+inline constexpr int kSplashTrackMargin = kSplashBar.left() - kSplashFrame.left();
+inline constexpr QRect kSplashTrack{
+    kSplashBar.topLeft(),
+    QSize(kSplashFrameRight - kSplashTrackMargin - kSplashBar.left(), kSplashBar.height())};
 inline constexpr int kHeaderHeight = 40;
 
 std::span<const TButtonLayout> Buttons();
+// How many switches each filter group of the catalogue has, groups 1 to 6.
+std::vector<size_t> FilterGroupSizes();
 std::span<const TSignLayout> Signs();
 std::span<const TScrollLayout> Scrolls();
 

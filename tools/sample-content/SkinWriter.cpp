@@ -115,8 +115,9 @@ void WriteScrolls(ContentFolder& folder)
 
 void WriteDecor(ContentFolder& folder, const QImage& searchFrame)
 {
-    folder.WriteJpeg(u"design\\loader\\loading_bg.jpg", DecorPainter::SplashBackground());
-    folder.WriteJpeg(u"design\\loader\\loading_pr.jpg", DecorPainter::SplashBar());
+    const QImage splash = DecorPainter::SplashBackground();
+    folder.WriteJpeg(u"design\\loader\\loading_bg.jpg", splash);
+    folder.WriteJpeg(u"design\\loader\\loading_pr.jpg", DecorPainter::SplashBar(splash));
     folder.WriteJpeg(u"design\\windows\\Exit_Link\\fon_exit.jpg",
                      DecorPainter::Question(QStringLiteral("Leave Velmora?"),
                                             QStringLiteral("The catalogue closes. Your filters "
