@@ -73,8 +73,7 @@ void TfMain::FormCreate()
     LoadBackgrounds();
     Works.clear();
     Selection.clear();
-    InstallFont(ContentDir, QStringLiteral("WarnockPro-Regular.otf"));
-    InstallFont(ContentDir, QStringLiteral("WarnockPro-Bold.otf"));
+    InstallTitleFonts(ContentDir);
     // A work whose text cannot be read stays, so one lost file does not hide the rest.
     const TUnreadTexts unread = LoadCatalogue(ContentDir, Works);
     if (!unread.empty())

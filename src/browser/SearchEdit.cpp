@@ -1,5 +1,7 @@
 #include "SearchEdit.h"
 
+#include "FontInstaller.h"
+
 namespace {
 
 constexpr QRect kGeometry(682, 83, 141, 17);
@@ -14,7 +16,7 @@ TSearchEdit::TSearchEdit(QWidget& window) : QLineEdit(Placeholder, &window)
 {
     setGeometry(kGeometry);
     setFrame(false);
-    QFont font(QStringLiteral("Warnock Pro"));
+    QFont font(kTitleFontFamily.toString());
     font.setPixelSize(kFontPixels);
     setFont(font);
     QPalette colours = palette();

@@ -1,6 +1,7 @@
 #include "WorkWindow.h"
 
 #include "ContentPath.h"
+#include "FontInstaller.h"
 #include "Win1251.h"
 #include "uFunctions.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr QPoint kTitlePlace(37, 7);
 constexpr int kTitlePointSize = 13;
-const QString kTitleFont = QStringLiteral("Warnock Pro");
 
 } // namespace
 
@@ -89,7 +89,7 @@ void TWorkWindow::PaintLayers(QPainter& canvas)
 {
     OwnButtons.Draw(canvas);
     if (ShownWork) {
-        QFont font(kTitleFont);
+        QFont font(kTitleFontFamily.toString());
         font.setPointSize(kTitlePointSize);
         canvas.setFont(font);
         canvas.setPen(Qt::white);

@@ -6,10 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QFontDatabase>
 #include <QStandardPaths>
 
 namespace {
+
+constexpr QStringView kTitleFontFiles[] = {u"WarnockPro-Regular.otf", u"WarnockPro-Bold.otf"};
+constexpr QStringView kTitleFontStandIn = u"EB Garamond";
 
 // Far beyond any font; the font is read whole to register it.
 constexpr qint64 kMaxFontBytes = 32LL * 1024 * 1024;
@@ -26,8 +30,6 @@ void CopyForTheUser(const QString& fileName, const QByteArray& font)
     (void)WholeFile::Replace(target, font);
 }
 
-} // namespace
-
 void InstallFont(const QString& contentDir, const QString& fileName)
 {
     const RegularFile::TRead font = RegularFile::Read(
@@ -36,4 +38,14 @@ void InstallFont(const QString& contentDir, const QString& fileName)
         return;
     CopyForTheUser(fileName, font.Bytes);
     QFontDatabase::addApplicationFontFromData(font.Bytes);
+}
+
+} // namespace
+
+void InstallTitleFonts(const QString& contentDir)
+{
+    for (const QStringView file : kTitleFontFiles)
+        InstallFont(contentDir, file.toString());
+    // Used only when no font of the family itself is there.
+    QFont::insertSubstitution(kTitleFontFamily.toString(), kTitleFontStandIn.toString());
 }

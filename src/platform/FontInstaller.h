@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
-// Installs a font of the content for the user: copied into the user's font folder (never over a
-// file already there) and registered with the running program, so it draws at once. Failures
-// are silent; the program then draws with a fallback font.
-void InstallFont(const QString& contentDir, const QString& fileName);
+// The family the content's title font registers under: work titles and the search edit use it.
+inline constexpr QStringView kTitleFontFamily = u"Warnock Pro";
+
+// Installs the content's title font files for the user: each copied into the user's font folder
+// (never over a file already there) and registered with the running program, so it draws at
+// once. Failures are silent. Where the content ships none, its family falls to
+// EB Garamond (Debian's fonts-ebgaramond, SIL Open Font Licence): a libre old-style serif of the
+// same book tradition, which keeps titles beside the pages' serif headings.
+void InstallTitleFonts(const QString& contentDir);
