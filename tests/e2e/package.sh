@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package as a new user meets it: made by CPack from the build folder and unpacked
-# into a root folder of its own, with its dependencies declared and a valid desktop entry,
-# AppStream metadata and icon theme. The desktop entry's command starts the installed viewer as
+# The Debian package as a new user meets it: made by CPack from the build folder, clean of
+# lintian's errors and warnings, and unpacked into a root folder of its own, with its
+# dependencies declared and a valid desktop entry, AppStream metadata and icon theme. The desktop entry's command starts the installed viewer as
 # a user who cannot write the installed folder (root runs it as nobody); the user browses,
 # searches and changes filters, and nothing is written outside the user's home.
 # Usage: package.sh BUILD_DIR
@@ -13,6 +13,9 @@ cpack -G DEB -B "$E2E_TMP/package" --config "$build/CPackConfig.cmake" >"$E2E_TM
     fail "cpack: $(cat "$E2E_TMP/cpack.log")"
 deb=$(echo "$E2E_TMP"/package/velmora_*.deb)
 dpkg-deb -f "$deb" Depends | grep -q libqt6webenginewidgets6 || fail "the package declares no engine"
+# Information tags may stay: the README names each and why.
+lintian --fail-on error,warning "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+    fail "lintian: $(grep -E '^[EW]:' "$E2E_TMP/lintian.log" | head -5)"
 root="$E2E_TMP/root"
 dpkg -x "$deb" "$root"
 desktop="$root/usr/share/applications/org.velmora.Velmora.desktop"
@@ -23,7 +26,7 @@ for size in 16 32 48 64 128 256; do
     [ -s "$root/usr/share/icons/hicolor/${size}x$size/apps/velmora.png" ] || fail "no icon of $size"
 done
 
-APP="$root/opt/velmora"
+APP="$root/usr/lib/velmora"
 if [ "$(id -u)" -eq 0 ]; then
     as_nobody
 else
