@@ -116,9 +116,16 @@ QImage SplashBar(const QImage& background)
     QPainter p(&image);
     Begin(p);
     // The viewer grows the bar past the frame to the window's edge: there it shows the
-    // background, so the ribbon seems to stop at the track's end.
-    p.drawImage(QRect(QPoint(0, 0), size), background,
-                QRect(SkinLayout::kSplashBar.topLeft(), size));
+    // background, so the ribbon seems to stop at the track's end. Only the columns inside the
+    // window are ever shown, and only they have a background to copy; the rest is filled all
+    // the same, so the picture's bytes are the same at every generation.
+    p.fillRect(Canvas::RectOf(image), kWineDark);
+    const QRect shown(0, 0, SkinLayout::kSplashSize.width() - SkinLayout::kSplashBar.left(),
+                      size.height());
+    const qreal ratio = background.devicePixelRatio();
+    p.drawImage(
+        shown, background,
+        QRectF(QPointF(SkinLayout::kSplashBar.topLeft()) * ratio, QSizeF(shown.size()) * ratio));
     const QRect ribbonArea(0, 0, SkinLayout::kSplashTrack.width(), size.height());
     p.setClipRect(ribbonArea);
     QLinearGradient ribbon(0, 0, ribbonArea.width(), 0);
