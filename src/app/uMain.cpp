@@ -157,7 +157,7 @@ void TfMain::FormMouseUp(Qt::MouseButton, QPoint point)
     case ZoomButton:
         // The page request follows the window's own showing.
         if (fChHtmlViewInfo1) {
-            fChHtmlViewInfo1->show();
+            fChHtmlViewInfo1->ShowOnTop();
             fChHtmlViewInfo1->OpenPage(ContentPages::kAbout);
         }
         break;

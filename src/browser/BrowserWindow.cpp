@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWebEngineView>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -191,6 +192,14 @@ void TBrowserWindow::DescribeControls(TAccessibleControls& controls)
         DescribeScrollBar(controls, pane.Bar());
 }
 
+std::vector<QWidget*> TBrowserWindow::FocusWidgets()
+{
+    std::vector<QWidget*> widgets;
+    for (TBrowserPane& pane : panes_)
+        widgets.push_back(&pane.Browser().View());
+    return widgets;
+}
+
 void TBrowserWindow::FormMouseUp(Qt::MouseButton, QPoint point)
 {
     mover_.MouseUp(point);
@@ -253,6 +262,10 @@ void TBrowserWindow::appMessage(QObject* receiver, QEvent* event)
 {
     if (!isVisible())
         return;
+    if (EscapeInside(receiver, *event)) {
+        hide();
+        return;
+    }
     const auto* window = qobject_cast<QWindow*>(receiver);
     if (!window || !window->handle())
         return;
@@ -263,9 +276,13 @@ void TBrowserWindow::appMessage(QObject* receiver, QEvent* event)
             Pane().Key(delta < 0 ? Qt::Key_Down : Qt::Key_Up);
         break;
     }
-    case QEvent::KeyPress:
-        Pane().Key(static_cast<QKeyEvent*>(event)->key());
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Where a focus mark is shown, the arrows move it instead.
+        if (!(FocusMarkShown() && (key == Qt::Key_Up || key == Qt::Key_Down)))
+            Pane().Key(key);
         break;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto button = static_cast<QMouseEvent*>(event)->button();
@@ -279,6 +296,17 @@ void TBrowserWindow::appMessage(QObject* receiver, QEvent* event)
     default:
         break;
     }
+}
+
+// Escape closes the window wherever in it the focus is: on the window, in its edit or in a page,
+// whose engine keeps the key to itself.
+bool TBrowserWindow::EscapeInside(QObject* receiver, const QEvent& event) const
+{
+    if (event.type() != QEvent::KeyPress ||
+        static_cast<const QKeyEvent&>(event).key() != Qt::Key_Escape || !receiver->isWidgetType())
+        return false;
+    const auto* widget = static_cast<const QWidget*>(receiver);
+    return widget == this || isAncestorOf(widget);
 }
 
 bool TBrowserWindow::wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url)

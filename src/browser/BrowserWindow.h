@@ -31,11 +31,12 @@ public:
     void PageCommand(TPageCommand command) override;
     bool OffersPageCommands() const { return setup_.PageCommands; }
 
-    // Shown, or brought in front of its siblings when it already was.
+    // Shown, or brought in front of its siblings when it already was, with the keyboard's focus.
     void ShowOnTop()
     {
         show();
         raise();
+        setFocus(Qt::OtherFocusReason);
     }
 
     TEmbeddedWB& Browser() { return Pane().Browser(); }
@@ -71,6 +72,7 @@ protected:
     // The window's own button groups after its window buttons, in the order they see the mouse.
     virtual std::vector<TMainMenuEx*> ButtonGroups() { return {}; }
     void DescribeControls(TAccessibleControls& controls) override;
+    std::vector<QWidget*> FocusWidgets() override;
     // What a release does once every group has had it: the close button hides the window.
     virtual void ButtonsReleased(QPoint point);
     // Whether a release on a bar steps its page.
@@ -85,6 +87,7 @@ private:
     void RunClocksWhileNeeded();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void appMessage(QObject* receiver, QEvent* event);
+    bool EscapeInside(QObject* receiver, const QEvent& event) const;
     std::deque<TBrowserPane> MakePanes();
     void WireBrowser(TBrowserPane& pane);
     bool wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url);

@@ -16,6 +16,8 @@ TSearchEdit::TSearchEdit(QWidget& window) : QLineEdit(Placeholder, &window)
 {
     setGeometry(kGeometry);
     setFrame(false);
+    // The placeholder is the edit's text, so a screen reader needs a name of its own.
+    setAccessibleName(QStringLiteral("Text to search for"));
     QFont font(kTitleFontFamily.toString());
     font.setPixelSize(kFontPixels);
     setFont(font);

@@ -147,6 +147,13 @@ void TfChHtmlViewInfo::FormShow()
     Results().Browser().Navigate(ContentPath::Join(ContentDir(), ContentPages::kSearchPlaceholder));
 }
 
+std::vector<QWidget*> TfChHtmlViewInfo::FocusWidgets()
+{
+    std::vector<QWidget*> widgets = TBrowserWindow::FocusWidgets();
+    widgets.push_back(edSearch);
+    return widgets;
+}
+
 void TfChHtmlViewInfo::FormHide()
 {
     if (Results().Bar().IsVisible())

@@ -35,6 +35,8 @@ protected:
     void PaintLayers(QPainter& canvas) override;
     void FormShow() override;
     void FormHide() override;
+    // The edit after the pages.
+    std::vector<QWidget*> FocusWidgets() override;
     void wbDocumentComplete(TBrowserPane& pane, const QUrl& url) override;
 
 private:

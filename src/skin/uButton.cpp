@@ -6,6 +6,9 @@ namespace {
 
 // The size the windows' own text drawing expects on the canvas after the buttons.
 constexpr int kCanvasFontSize = 12;
+// The step of the search for a press point in a hit area that holds neither its box's middle
+// nor its corners' middle.
+constexpr int kPressSearchStep = 4;
 
 void SetCanvasFontSize(QPainter& canvas)
 {
@@ -53,6 +56,30 @@ bool TButtonEx::HitTest(QPoint point) const
     const TRect rect{bounds_.Left, bounds_.Top, bounds_.Left + bounds_.Width,
                      bounds_.Top + bounds_.Height};
     return PointInRect(point, rect, true);
+}
+
+// The box's middle serves most buttons and the middle of its corners most polygons; anything
+// else is found on a coarse grid over the box.
+std::optional<QPoint> TButtonEx::PressPoint() const
+{
+    const QPoint middle(bounds_.Left + bounds_.Width / 2, bounds_.Top + bounds_.Height / 2);
+    if (HitTest(middle))
+        return middle;
+    if (polygon_ && !polygon_->empty()) {
+        QPoint sum;
+        for (const QPoint corner : *polygon_)
+            sum += corner;
+        const QPoint corners = sum / qreal(polygon_->size());
+        if (HitTest(corners))
+            return corners;
+    }
+    for (int y = bounds_.Top; y < bounds_.Top + bounds_.Height; y += kPressSearchStep) {
+        for (int x = bounds_.Left; x < bounds_.Left + bounds_.Width; x += kPressSearchStep) {
+            if (HitTest({x, y}))
+                return QPoint(x, y);
+        }
+    }
+    return std::nullopt;
 }
 
 void TButtonEx::SetBounds(int left, int top, int width, int height)

@@ -29,6 +29,8 @@ public:
     // The picture of the current state at (Left, Top), at its own size.
     void Draw(QPainter& canvas) const;
     bool HitTest(QPoint point) const;
+    // Where a click presses the button, for the keyboard: none where no point hits it.
+    std::optional<QPoint> PressPoint() const;
 
     TBounds GetBounds() const { return bounds_; }
     void SetBounds(int left, int top, int width, int height);
@@ -43,6 +45,7 @@ public:
     void SetVisible(bool visible) { visible_ = visible; }
     // From now on the polygon, not the rectangle, decides hits.
     void SetPolygon(TPointArray points) { polygon_ = std::move(points); }
+    const std::optional<TPointArray>& GetPolygon() const { return polygon_; }
     QString GetTitle() const { return title_; }
     // The skin file's section it was read from.
     const std::string& GetSection() const { return section_; }

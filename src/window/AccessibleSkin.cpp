@@ -4,6 +4,7 @@
 #include "uScrollEx.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QDialog>
 #include <QHash>
 #include <QPointer>
@@ -30,6 +31,12 @@ QString NameFromSection(const std::string& section)
     return QString::fromStdString(section).replace(u'_', u' ');
 }
 
+QPolygon OutlineOf(const TButtonEx& button)
+{
+    const auto& polygon = button.GetPolygon();
+    return polygon ? QPolygon(QList<QPoint>(polygon->begin(), polygon->end())) : QPolygon();
+}
+
 QAccessible::Role RoleOf(const TMainMenuEx& group, const TButtonEx& button)
 {
     if (group.Role() == TGroupRole::Tabs)
@@ -40,12 +47,17 @@ QAccessible::Role RoleOf(const TMainMenuEx& group, const TButtonEx& button)
 // One control of a window, as its window last described it.
 class TAccessibleSkinItem : public QAccessibleInterface {
 public:
-    TAccessibleSkinItem(QWidget* window, TAccessibleControl control)
-        : window_(window), control_(std::move(control))
+    TAccessibleSkinItem(QWidget* window, TAccessibleControl control, bool focused)
+        : window_(window), control_(std::move(control)), focused_(focused)
     {
     }
 
-    void Update(TAccessibleControl control) { control_ = std::move(control); }
+    void Update(TAccessibleControl control, bool focused)
+    {
+        control_ = std::move(control);
+        focused_ = focused;
+    }
+    bool Focused() const { return focused_; }
     const void* Identity() const { return control_.Identity; }
 
     bool isValid() const override { return !window_.isNull(); }
@@ -80,12 +92,15 @@ public:
         state.invisible = !control_.Visible || !window_ || !window_->isVisible();
         state.checkable = control_.Checkable;
         state.checked = control_.On;
+        state.focusable = control_.PressAt.has_value();
+        state.focused = focused_;
         return state;
     }
 
 private:
     QPointer<QWidget> window_;
     TAccessibleControl control_;
+    bool focused_;
 };
 
 // A skinned window: its widgets (the browsers, the search edit) as any widget's, then the
@@ -134,6 +149,13 @@ public:
         }
         return QAccessibleWidget::childAt(x, y);
     }
+    QAccessibleInterface* focusChild() const override
+    {
+        Refresh();
+        const auto found =
+            std::find_if(items_.begin(), items_.end(), [](auto* item) { return item->Focused(); });
+        return found == items_.end() ? QAccessibleWidget::focusChild() : *found;
+    }
 
 private:
     // Asks the window again; a control that stays keeps its interface. A window on its way out
@@ -141,20 +163,25 @@ private:
     void Refresh() const
     {
         TAccessibleControls controls;
-        if (TAccessibleSkin* skin = SkinWindows().value(widget()))
+        const void* focused = nullptr;
+        if (TAccessibleSkin* skin = SkinWindows().value(widget())) {
             skin->DescribeControls(controls);
+            if (widget()->hasFocus())
+                focused = skin->FocusedControl();
+        }
         std::vector<TAccessibleSkinItem*> refreshed;
         for (TAccessibleControl& control : controls) {
+            const bool isFocused = focused && control.Identity == focused;
             const auto kept = std::find_if(items_.begin(), items_.end(), [&](auto* item) {
                 return item->Identity() == control.Identity;
             });
             if (kept == items_.end()) {
-                auto* item = new TAccessibleSkinItem(widget(), std::move(control));
+                auto* item = new TAccessibleSkinItem(widget(), std::move(control), isFocused);
                 QAccessible::registerAccessibleInterface(item);
                 refreshed.push_back(item);
                 continue;
             }
-            (*kept)->Update(std::move(control));
+            (*kept)->Update(std::move(control), isFocused);
             refreshed.push_back(*kept);
             items_.erase(kept);
         }
@@ -179,6 +206,7 @@ void DescribeButtons(TAccessibleControls& controls, const TMainMenuEx& group)
 {
     for (const TButtonEx& button : group.Buttons()) {
         const bool tab = group.Role() == TGroupRole::Tabs;
+        const bool pressable = group.IsEnabled() && button.IsVisible();
         controls.push_back({.Identity = &button,
                             .Role = RoleOf(group, button),
                             .Name = button.GetTitle().isEmpty()
@@ -187,7 +215,10 @@ void DescribeButtons(TAccessibleControls& controls, const TMainMenuEx& group)
                             .Bounds = RectOf(button.GetBounds()),
                             .Checkable = tab || button.GetKind() == ButtonKind::Toggle,
                             .On = !tab && button.GetOn(),
-                            .Visible = button.IsVisible()});
+                            .Visible = button.IsVisible(),
+                            .Group = &group,
+                            .PressAt = pressable ? button.PressPoint() : std::nullopt,
+                            .Outline = OutlineOf(button)});
     }
 }
 
@@ -210,4 +241,22 @@ void RegisterSkinWindow(const QWidget* window, TAccessibleSkin& skin)
 void UnregisterSkinWindow(const QWidget* window)
 {
     SkinWindows().remove(window);
+}
+
+void TellFocusMoved(const QWidget* window)
+{
+    if (!QAccessible::isActive() || !SkinWindows().contains(window))
+        return;
+    QAccessibleInterface* focused =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget*>(window))->focusChild();
+    if (!focused)
+        return;
+    QAccessibleEvent event(focused, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool FocusMarkShown()
+{
+    const TAccessibleSkin* skin = SkinWindows().value(QApplication::focusWidget());
+    return skin && skin->FocusedControl();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QAccessible>
+#include <QPoint>
+#include <QPolygon>
 #include <QRect>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -20,6 +23,10 @@ struct TAccessibleControl {
     bool Checkable = false;
     bool On = false;
     bool Visible = true;
+    const void* Group = nullptr; // the button group it belongs to, which arrow keys move within
+    std::optional<QPoint> PressAt =
+        {};                // where a click presses it; none where the keyboard never does
+    QPolygon Outline = {}; // its hit area where that is no rectangle
 };
 using TAccessibleControls = std::vector<TAccessibleControl>;
 
@@ -27,6 +34,8 @@ using TAccessibleControls = std::vector<TAccessibleControl>;
 class TAccessibleSkin {
 public:
     virtual void DescribeControls(TAccessibleControls& controls) = 0;
+    // The control the keyboard's focus mark is on, by its identity; none without a mark.
+    virtual const void* FocusedControl() const = 0;
 
 protected:
     ~TAccessibleSkin() = default;
@@ -41,3 +50,9 @@ void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar);
 // controls. No cast finds it: the window's class is ours, its bases are the library's.
 void RegisterSkinWindow(const QWidget* window, TAccessibleSkin& skin);
 void UnregisterSkinWindow(const QWidget* window);
+
+// Tells a screen reader that the focus mark of a window that has the focus moved.
+void TellFocusMoved(const QWidget* window);
+// Whether the focus is on a skinned window whose focus mark is on a control, which then takes
+// the arrow keys.
+bool FocusMarkShown();

@@ -3,23 +3,29 @@
 #include "AccessibleSkin.h"
 #include "Dialogs.h"
 #include "HintDisplay.h"
+#include "KeyboardFocus.h"
 #include "SkinWindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
 
 #include <exception>
+#include <vector>
 
 // The plumbing every skinned window shares, over the widget kind it is (a plain widget, or a
 // dialog for the modal question): the owner services its skin controls use (pointer, hint,
 // Tag, screen), the composed paint, the mouse handlers by name, and what a screen reader is
 // told of the controls drawn on it. An error escaping a handler is shown in the standard error
 // box and the program goes on. A window is made as a TSealed one, which unhooks it before any
-// of its parts go; from then on no handler of it runs.
+// of its parts go; from then on no handler of it runs. The keyboard reaches the controls too:
+// Tab and Shift+Tab move a focus mark through them in reading order and on through the window's
+// own widgets, and never out of the window; Space and Enter press the marked control as a click
+// does; arrow keys move the mark within its group.
 template <typename TWidget>
 class TSkinnedWindowOf : public TWidget, public TSkinWindow, public TAccessibleSkin {
 public:
@@ -29,6 +35,7 @@ public:
         this->setMouseTracking(true);
         // Every paint covers the whole window with its composition.
         this->setAttribute(Qt::WA_OpaquePaintEvent);
+        this->setFocusPolicy(Qt::StrongFocus);
     }
 
     int Tag = 0;
@@ -47,13 +54,14 @@ public:
     void MoveTo(int left, int top) override { this->move(left, top); }
     QSize ScreenSize() const override
     {
-        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
         return screen->geometry().size();
     }
 
     const THintDisplay& Hint() const { return hint_; }
 
     void DescribeControls(TAccessibleControls&) override {}
+    const void* FocusedControl() const override { return keyboard_.Focused(); }
 
 protected:
     // Composes the whole window and draws it onto canvas in one operation.
@@ -63,6 +71,8 @@ protected:
     virtual void FormMouseUp(Qt::MouseButton, QPoint) {}
     virtual void FormShow() {}
     virtual void FormHide() {}
+    // The window's widgets Tab reaches after its controls, in order: its pages, then its edit.
+    virtual std::vector<QWidget*> FocusWidgets() { return {}; }
 
     // Runs a handler; what it throws goes to the error box, and the rest of it is skipped.
     // Afterwards the hint shows what the handler left. A window on its way out runs none: an
@@ -107,10 +117,20 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter canvas(this);
-        Guarded([&] { FormPaint(canvas); });
+        Guarded([&] {
+            FormPaint(canvas);
+            if (!this->hasFocus() || !keyboard_.Focused())
+                return;
+            TAccessibleControls controls;
+            DescribeControls(controls);
+            if (const TAccessibleControl* marked = keyboard_.Control(controls))
+                DrawFocusMark(canvas, *marked);
+        });
     }
     void mousePressEvent(QMouseEvent* event) override
     {
+        // The mouse takes over from the keyboard.
+        keyboard_.Clear();
         Guarded([&] { FormMouseDown(event->button(), event->position().toPoint()); });
     }
     void mouseMoveEvent(QMouseEvent* event) override
@@ -140,8 +160,135 @@ protected:
             Guarded([&] { FormHide(); });
     }
 
+    // A key left to the window itself never reaches the window it stands on.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        bool taken = false;
+        Guarded([&] { taken = ControlKey(event->key()); });
+        if (!taken)
+            TWidget::keyPressEvent(event);
+        if (!this->isWindow())
+            event->accept();
+    }
+    // Space and Enter press the control under the mark as a click does; the arrows move the mark
+    // within its group. False for any other key, and without a mark.
+    bool ControlKey(int key)
+    {
+        TAccessibleControls controls;
+        DescribeControls(controls);
+        switch (key) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // No move before it: a hint would show wherever the pointer happens to be.
+            if (const std::optional<QPoint> at = keyboard_.PressPoint(controls)) {
+                FormMouseDown(Qt::LeftButton, *at);
+                FormMouseUp(Qt::LeftButton, *at);
+                return true;
+            }
+            return false;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return MarkMoved(keyboard_.StepInGroup(controls, TFocusMove::Previous));
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            return MarkMoved(keyboard_.StepInGroup(controls, TFocusMove::Next));
+        default:
+            return false;
+        }
+    }
+    bool focusNextPrevChild(bool next) override
+    {
+        // Qt asks a child window it hides to hand the focus on.
+        if (!this->isVisible())
+            return HandFocusOn() || TWidget::focusNextPrevChild(next);
+        Guarded([&] { MoveFocus(next ? TFocusMove::Next : TFocusMove::Previous); });
+        return true;
+    }
+    // Focus that comes by Tab puts the mark on the first control, by Shift+Tab on the last; any
+    // other way leaves the mark where it was.
+    void focusInEvent(QFocusEvent* event) override
+    {
+        TWidget::focusInEvent(event);
+        Guarded([&] {
+            if (event->reason() == Qt::TabFocusReason ||
+                event->reason() == Qt::BacktabFocusReason) {
+                TAccessibleControls controls;
+                DescribeControls(controls);
+                keyboard_.Enter(controls, event->reason() == Qt::TabFocusReason
+                                              ? TFocusMove::Next
+                                              : TFocusMove::Previous);
+            }
+            MarkMoved(true);
+        });
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        TWidget::focusOutEvent(event);
+        Invalidate();
+    }
+
 private:
+    bool MarkMoved(bool moved)
+    {
+        if (moved) {
+            Invalidate();
+            TellFocusMoved(this);
+        }
+        return moved;
+    }
+    // Through the controls, then the widgets, then round to the controls again.
+    void MoveFocus(TFocusMove move)
+    {
+        const Qt::FocusReason reason =
+            move == TFocusMove::Next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+        std::vector<QWidget*> widgets = FocusWidgets();
+        std::erase_if(widgets,
+                      [](QWidget* widget) { return !widget->isVisible() || !widget->isEnabled(); });
+        if (this->hasFocus()) {
+            TAccessibleControls controls;
+            DescribeControls(controls);
+            if (keyboard_.Step(controls, move))
+                MarkMoved(true);
+            else if (widgets.empty())
+                MarkMoved(keyboard_.Enter(controls, move));
+            else
+                (move == TFocusMove::Next ? widgets.front() : widgets.back())->setFocus(reason);
+            return;
+        }
+        const QWidget* focus = QApplication::focusWidget();
+        const auto at = std::find_if(widgets.begin(), widgets.end(), [focus](QWidget* widget) {
+            return widget == focus || widget->isAncestorOf(focus);
+        });
+        const auto next = at - widgets.begin() + (move == TFocusMove::Next ? 1 : -1);
+        if (at != widgets.end() && next >= 0 && next < std::ssize(widgets))
+            widgets[size_t(next)]->setFocus(reason);
+        else
+            this->setFocus(reason);
+    }
+    // To the top sibling window that takes the focus, where it had it last, else the window it
+    // stands on.
+    bool HandFocusOn()
+    {
+        QWidget* parent = this->parentWidget();
+        if (this->isWindow() || !parent)
+            return false;
+        const QObjectList& siblings = parent->children();
+        for (auto sibling = siblings.rbegin(); sibling != siblings.rend(); ++sibling) {
+            auto* widget = qobject_cast<QWidget*>(*sibling);
+            if (widget && widget != this && widget->isVisible() &&
+                (widget->focusPolicy() & Qt::TabFocus)) {
+                QWidget* last = widget->focusWidget();
+                (last && last->isVisible() ? last : widget)->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        }
+        parent->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+
     THintDisplay hint_;
+    TKeyboardFocus keyboard_;
     bool unhooked_ = false;
 };
 

@@ -1,5 +1,4 @@
 #include "ProfileFile.h"
-#include "Win1251.h"
 #include "WindowsFixture.h"
 
 #include <QAccessible>
@@ -32,12 +31,6 @@ protected:
                 return child;
         }
         return nullptr;
-    }
-
-    QString TitleOf(std::string_view section) const
-    {
-        return Win1251::ToUnicode(
-            ProfileFile(content_.Path("buttons.ini")).ReadString(section, "title", ""));
     }
 };
 

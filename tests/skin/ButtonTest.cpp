@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -162,6 +163,64 @@ INSTANTIATE_TEST_SUITE_P(
                     HitCase{"CornerOfTheRectangleOutsideThePolygon", {5, 5}, false},
                     HitCase{"OutsideBoth", {150, 50}, false}),
     [](const testing::TestParamInfo<HitCase>& paramInfo) { return paramInfo.param.name; });
+
+struct PressCase {
+    const char* name;
+    TPointArray polygon; // none when empty
+    bool hitDisabled;
+    std::optional<QPoint> middle; // where the press is, when it is in a middle
+    bool pressable;
+};
+
+std::ostream& operator<<(std::ostream& out, const PressCase& c)
+{
+    return out << c.name;
+}
+
+class ButtonPressPointTest : public testing::TestWithParam<PressCase> {};
+
+// The keyboard presses a button where a click hits it.
+TEST_P(ButtonPressPointTest, LiesWhereAClickHitsTheButton)
+{
+    TButtonEx button(kUp, false, kPush);
+    button.SetBounds(0, 0, 100, 100);
+    if (!GetParam().polygon.empty())
+        button.SetPolygon(GetParam().polygon);
+    button.SetHitDisabled(GetParam().hitDisabled);
+
+    const std::optional<QPoint> press = button.PressPoint();
+    ASSERT_EQ(press.has_value(), GetParam().pressable);
+    if (press) {
+        EXPECT_TRUE(button.HitTest(*press));
+    }
+    if (GetParam().middle) {
+        EXPECT_EQ(press, GetParam().middle);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ButtonPressPointTest,
+    testing::Values(
+        PressCase{"ARectangleInItsMiddle", {}, false, QPoint(50, 50), true},
+        PressCase{"ADiamondInItsMiddle",
+                  {{50, 0}, {100, 50}, {50, 100}, {0, 50}, {50, 0}},
+                  false,
+                  QPoint(50, 50),
+                  true},
+        // An L whose box's middle and corners' middle both lie outside it.
+        PressCase{"AnLWhereverItIsHit",
+                  {{0, 0}, {30, 0}, {30, 70}, {100, 70}, {100, 100}, {0, 100}, {0, 0}},
+                  false,
+                  std::nullopt,
+                  true},
+        PressCase{"ATriangleInTheMiddleOfItsCorners",
+                  {{0, 0}, {60, 0}, {0, 60}, {0, 0}},
+                  false,
+                  QPoint(15, 15),
+                  true},
+        PressCase{"AButtonNoClickHitsNowhere", {}, true, std::nullopt, false},
+        PressCase{"APolygonOfTooFewCornersNowhere", {{0, 0}, {0, 0}}, false, std::nullopt, false}),
+    [](const testing::TestParamInfo<PressCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST(ButtonTest, PolygonButtonStillDrawsAtItsCorner)
 {

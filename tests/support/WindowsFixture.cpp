@@ -5,6 +5,7 @@
 #include "PopUps.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
+#include "Win1251.h"
 #include "Windows.h"
 
 #include <QSignalSpy>
@@ -93,9 +94,15 @@ void WindowsFixture::SendWheel(int angle)
     QCoreApplication::sendEvent(window, &wheel);
 }
 
-void WindowsFixture::SendKey(Qt::Key key)
+void WindowsFixture::SendKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(main_->windowHandle(), key);
+    QTest::keyClick(main_->windowHandle(), key, modifiers);
+}
+
+QString WindowsFixture::TitleOf(std::string_view section) const
+{
+    return Win1251::ToUnicode(
+        ProfileFile(content_.Path("buttons.ini")).ReadString(section, "title", ""));
 }
 
 QRect WindowsFixture::BarBounds() const

@@ -54,7 +54,10 @@ protected:
     void Settle(TEmbeddedWB& browser);
 
     void SendWheel(int angle);
-    void SendKey(Qt::Key key);
+    // A key as the keyboard gives it: to the main window's screen window, on to the focus.
+    void SendKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+    // A skin button's title as buttons.ini gives it.
+    QString TitleOf(std::string_view section) const;
     // The middle of a part of the window's scroll bar, in its client pixels.
     QPoint UpArrow() const;
     QPoint DownArrow() const;

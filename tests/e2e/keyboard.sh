@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# A whole visit without the mouse: Tab to the colour card and Enter, Tab to the pink switch and
+# Space, back to "show" and Enter, Shift+Tab into the result page and Enter on its last work,
+# Tab to the large picture and on to "next", Escape back to the main window, and the closing
+# question answered "yes" with Tab and Enter. The pointer stays in a corner all the while.
+source "$(dirname "$0")/e2e.sh"
+start_xserver 1280x1024
+install_copy "$1"
+
+# press KEY COUNT: one key pressed COUNT times, as a person does, not faster.
+press() {
+    local i
+    for ((i = 0; i < $2; i++)); do
+        xdotool key "$1"
+        sleep 0.15
+    done
+}
+listed_works() {
+    grep -ao 'images/small/[^"]*\.jpg' "$APP/html/sortresult.htm" | sed 's|images/small/||; s|\.jpg$||'
+}
+
+start_viewer
+xdotool mousemove 0 0
+# A desktop gives the new window the keyboard; this X server has no window manager to do it.
+xdotool windowfocus --sync "$(wait_for_window 1024 768 0 | cut -d' ' -f1)"
+screenshot main
+
+# Search, About, minimise, close, then the cards in rows: Time, All designs, Materials, Colour.
+press Tab 8
+colourX=$((MAIN_X + 100)) colourY=$((MAIN_Y + 290))
+wait_until_changed main marked "$colourX" "$colourY" 240 240 5 || fail "no focus mark on the colour card"
+press Return 1
+panelX=$((CHILD_X + 673 + 5)) panelY=$((CHILD_Y + 278 + 5))
+wait_for_picture catalogue "$panelX" "$panelY" "$APP/design/windows/filters/filter.jpg" 5 5 ||
+    fail "Enter on the colour card did not open the catalogue on its switches"
+
+# Close, seven tabs, show, all on, then the switches in rows: red, green, sky blue, pink.
+press Tab 14
+read -r pinkX pinkY <<<"$(button_centre "$CHILD_X" "$CHILD_Y" filtr_3_4)"
+screenshot pink_marked
+press space 1
+wait_until_changed pink_marked pink_on $((pinkX - 10)) $((pinkY - 3)) 20 6 5 ||
+    fail "Space did not turn the pink switch on"
+[ "$(ini_value "$APP/settings.ini" param4 param4)" = 1 ] || fail "the pink switch was not stored"
+
+press shift+Tab 5
+press Return 1
+deadline=$((SECONDS + 10))
+until [ -s "$APP/html/sortresult.htm" ]; do
+    [ $SECONDS -le $deadline ] || fail "Enter on show wrote no result page"
+    sleep 0.1
+done
+mapfile -t works < <(listed_works)
+[ ${#works[@]} -ge 2 ] || fail "the pink result lists ${#works[@]} works"
+thumbX=$((CHILD_X + 42 + 18 + 7 + 68)) thumbY=$((CHILD_Y + 52 + 14 + 7 + 54))
+wait_for_picture result "$thumbX" "$thumbY" "$APP/images/small/${works[0]}.jpg" 68 54 ||
+    fail "the result page does not show ${works[0]}"
+
+# Before the close button, the page, where Shift+Tab lands on its last card.
+last=${works[${#works[@]} - 1]}
+press shift+Tab 9
+sleep 0.5
+screenshot last_card
+press Return 1
+wait_for_picture workpage $((CHILD_X + 672)) $((CHILD_Y + 277)) "$APP/images/middle/$last.jpg" 130 212 ||
+    fail "Enter on the last card did not open the work page of $last"
+
+# The work page: close, then the large picture; there: description, close, back, next.
+press Tab 2
+press Return 1
+largeX=$((CHILD_X + 424)) largeY=$((CHILD_Y + 290))
+wait_for_picture large "$largeX" "$largeY" "$APP/images/big/$last.jpg" 289 217 ||
+    fail "the large picture of $last is not shown"
+press Tab 4
+screenshot next_marked
+press space 1
+wait_for_picture next "$largeX" "$largeY" "$APP/images/big/${works[0]}.jpg" 289 217 ||
+    fail "\"next\" from the last work did not show the first, ${works[0]}"
+
+# Escape closes the large picture, the work page and the catalogue, one at a time.
+press Escape 3
+# The middle of the main window, which the catalogue covered.
+wait_until_still back $((MAIN_X + 360)) $((MAIN_Y + 330)) 300 100 5 || fail "the screen did not settle"
+region_differs main back $((MAIN_X + 360)) $((MAIN_Y + 330)) 300 100 &&
+    fail "Escape did not bring the main window back"
+
+# From the colour card back through Materials, All designs and Time to the close button.
+press shift+Tab 4
+press Return 1
+question=$(wait_for_window 500 260 5) || fail "Enter on the close button asked no question"
+press Tab 1
+sleep 0.3
+screenshot question_yes_marked
+press Return 1
+wait_for_exit 5 || fail "Enter on \"yes\" did not end the program"
+[ ! -s "$E2E_TMP/velmora.log" ] || fail "the viewer wrote to the terminal: $(head -5 "$E2E_TMP/velmora.log")"
