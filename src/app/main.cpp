@@ -3,6 +3,7 @@
 #include "ContentPath.h"
 #include "Diagnostics.h"
 #include "EngineEnvironment.h"
+#include "PlatformChoice.h"
 #include "Program.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     // The check makes the windows to read what they read, and shows none.
     if (line.Mode == TRunMode::Check)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    ApplyPlatformChoice();
     PrepareEngineEnvironment(line.Diagnostics);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "PlatformChoice.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -71,5 +73,35 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{
             "VariableAtNoughtDoesNot", {}, "0", TRunMode::Viewer, "", TDiagnostics::Quiet}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+struct PlatformCase {
+    const char* name;
+    TSessionEnvironment session;
+    TPlatform platform;
+};
+
+class Platform : public testing::TestWithParam<PlatformCase> {};
+
+TEST_P(Platform, IsOneWhereTheViewerPlacesItsWindowsWhereverTheSessionHasOne)
+{
+    EXPECT_EQ(ChoosePlatform(GetParam().session), GetParam().platform);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Platform,
+    testing::Values(
+        PlatformCase{"AnX11Session", {.X11Display = ":0"}, TPlatform::X11},
+        PlatformCase{"AWaylandSessionWithXWayland",
+                     {.WaylandDisplay = "wayland-0", .X11Display = ":0"},
+                     TPlatform::X11OnWayland},
+        PlatformCase{
+            "AWaylandSessionWithoutXWayland", {.WaylandDisplay = "wayland-0"}, TPlatform::Wayland},
+        PlatformCase{"AWaylandSessionByItsTypeAlone",
+                     {.SessionType = "wayland", .X11Display = ":1"},
+                     TPlatform::X11OnWayland},
+        PlatformCase{"TheUsersOwnChoiceStands",
+                     {.QtPlatform = "wayland", .WaylandDisplay = "wayland-0", .X11Display = ":0"},
+                     TPlatform::AsTheUserSays}),
+    [](const testing::TestParamInfo<PlatformCase>& paramInfo) { return paramInfo.param.name; });
 
 } // namespace
