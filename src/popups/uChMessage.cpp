@@ -142,7 +142,11 @@ void TfChMessage::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Guarded([this] { Answer(Yes); });
+        // The button under the focus mark answers; without a mark, "yes" does.
+        if (FocusedControl())
+            TSkinnedWindowOf<QDialog>::keyPressEvent(event);
+        else
+            Guarded([this] { Answer(Yes); });
         break;
     case Qt::Key_Escape:
         Guarded([this] { Answer(No); });

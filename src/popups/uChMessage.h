@@ -10,7 +10,8 @@
 // The one modal question of the program, asked in its own picture with "no" and "yes":
 // leaving the program (kind 0) or letting a page open a new browser window (kind 1). The user
 // may drag it around the screen. exec() answers 1 for "yes" and 2 for "no". Enter answers "yes"
-// and Escape "no" whatever the pictures, so a broken skin never leaves the user without a way out.
+// and Escape "no" whatever the pictures, so a broken skin never leaves the user without a way out;
+// Enter on a button the focus mark is on presses that one.
 class TfChMessage : public TSkinnedWindowOf<QDialog> {
 public:
     enum TMessageKind { CloseMessage = 0, WebMessage = 1 };

@@ -206,13 +206,15 @@ protected:
         return true;
     }
     // Focus that comes by Tab puts the mark on the first control, by Shift+Tab on the last; any
-    // other way leaves the mark where it was.
+    // other way leaves the mark where it was. A dialog that is shown tells its focus it came by
+    // Tab before it has it: that one is no key of the user's.
     void focusInEvent(QFocusEvent* event) override
     {
         TWidget::focusInEvent(event);
         Guarded([&] {
-            if (event->reason() == Qt::TabFocusReason ||
-                event->reason() == Qt::BacktabFocusReason) {
+            const bool byTab =
+                event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+            if (byTab && this->hasFocus()) {
                 TAccessibleControls controls;
                 DescribeControls(controls);
                 keyboard_.Enter(controls, event->reason() == Qt::TabFocusReason

@@ -95,18 +95,24 @@ TEST_F(MessageWindowTest, PressingYesAndReleasingElsewhereAnswersNothing)
 
 struct KeyCase {
     const char* name;
+    int tabs; // Tab presses before the key: the focus mark goes to "yes", then "no"
     Qt::Key key;
     std::optional<TfChMessage::TAnswer> answer; // none: the question stays open
 };
 
 class AnswerKeys : public MessageWindowTest, public testing::WithParamInterface<KeyCase> {};
 
-// The keys answer whatever the pictures, and a "yes" by key is remembered as one by mouse.
+// The keys answer whatever the pictures, and a "yes" by key is remembered as one by mouse; a
+// button under the focus mark answers as a click on it does.
 TEST_P(AnswerKeys, AnswerAsTheirButtons)
 {
     int remembered = 0;
     message_->Prepare(TfChMessage::WebMessage, remembered);
     message_->setResult(0);
+    message_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(message_.get()));
+    for (int tab = 0; tab < GetParam().tabs; ++tab)
+        QTest::keyClick(message_.get(), Qt::Key_Tab);
     QTest::keyClick(message_.get(), GetParam().key);
     const auto answer = GetParam().answer;
     EXPECT_EQ(message_->isVisible(), !answer.has_value());
@@ -116,12 +122,16 @@ TEST_P(AnswerKeys, AnswerAsTheirButtons)
     EXPECT_EQ(stored, answer == TfChMessage::Yes ? "0" : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, AnswerKeys,
-                         testing::Values(KeyCase{"Return", Qt::Key_Return, TfChMessage::Yes},
-                                         KeyCase{"KeypadEnter", Qt::Key_Enter, TfChMessage::Yes},
-                                         KeyCase{"Escape", Qt::Key_Escape, TfChMessage::No},
-                                         KeyCase{"OtherKeys", Qt::Key_Space, std::nullopt}),
-                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, AnswerKeys,
+    testing::Values(KeyCase{"Return", 0, Qt::Key_Return, TfChMessage::Yes},
+                    KeyCase{"KeypadEnter", 0, Qt::Key_Enter, TfChMessage::Yes},
+                    KeyCase{"Escape", 0, Qt::Key_Escape, TfChMessage::No},
+                    KeyCase{"OtherKeys", 0, Qt::Key_Space, std::nullopt},
+                    KeyCase{"ReturnOnAMarkedNo", 2, Qt::Key_Return, TfChMessage::No},
+                    KeyCase{"SpaceOnAMarkedYes", 1, Qt::Key_Space, TfChMessage::Yes},
+                    KeyCase{"EscapeWithAMarkOnYes", 1, Qt::Key_Escape, TfChMessage::No}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(MessageWindowTest, DraggingStaysOnTheScreen)
 {
