@@ -252,8 +252,20 @@ void TBrowserWindow::RunClocksWhileNeeded()
 
 bool TBrowserWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    Guarded([&] { appMessage(watched, event); });
-    return false; // every message still reaches its target
+    bool taken = false;
+    Guarded([&] {
+        taken = PopUpTakesKey(watched, *event);
+        if (!taken)
+            appMessage(watched, event);
+    });
+    return taken; // every other message still reaches its target
+}
+
+// The pop-up never has the focus: the keys pressed while it shows are its own.
+bool TBrowserWindow::PopUpTakesKey(QObject* receiver, const QEvent& event) const
+{
+    return event.type() == QEvent::KeyPress && qobject_cast<QWindow*>(receiver) && fChContext &&
+           fChContext->isVisible() && fChContext->TakeKey(static_cast<const QKeyEvent&>(event));
 }
 
 // Each input event is seen first by the top-level window it is for; acting only there counts

@@ -88,6 +88,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void appMessage(QObject* receiver, QEvent* event);
     bool EscapeInside(QObject* receiver, const QEvent& event) const;
+    bool PopUpTakesKey(QObject* receiver, const QEvent& event) const;
     std::deque<TBrowserPane> MakePanes();
     void WireBrowser(TBrowserPane& pane);
     bool wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url);

@@ -3,6 +3,8 @@
 #include "ContentPath.h"
 #include "uFunctions.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 constexpr QSize kSize(170, 98);
@@ -56,6 +58,35 @@ void TfChContext::FormMouseUp(Qt::MouseButton, QPoint point)
 {
     ButtonGroup.MouseUp(point);
     Invalidate();
+}
+
+bool TfChContext::TakeKey(const QKeyEvent& event)
+{
+    // Shift+Tab comes as a Tab with Shift held from some sources, as Backtab from others.
+    const int key = event.key() == Qt::Key_Tab && event.modifiers().testFlag(Qt::ShiftModifier)
+                        ? int(Qt::Key_Backtab)
+                        : event.key();
+    TAccessibleControls controls;
+    DescribeControls(controls);
+    const auto move = [&](TFocusMove direction) {
+        return MarkMoved(Keyboard().StepInGroup(controls, direction) ||
+                         Keyboard().Enter(controls, direction));
+    };
+    switch (key) {
+    case Qt::Key_Escape:
+        hide();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        return move(TFocusMove::Next);
+    case Qt::Key_Backtab:
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        return move(TFocusMove::Previous);
+    default:
+        return ControlKey(key);
+    }
 }
 
 void TfChContext::DescribeControls(TAccessibleControls& controls)

@@ -7,14 +7,21 @@
 
 #include <functional>
 
+class QKeyEvent;
+
 // The program's own context menu over a page: save, print and copy, carried out on the page of
-// the window the target names, on the press itself; the pop-up then hides.
+// the window the target names, on the press itself; the pop-up then hides. It never takes the
+// focus from the page, so the window that has it hands it the keys.
 class TfChContext : public TSkinnedWindow {
 public:
     // The window that runs the commands of a target, or null while there is none.
     using TTargetFinder = std::function<TPageCommandTarget*(TContextTarget)>;
 
     TContextTarget TargetCode = TContextTarget::Catalogue;
+
+    // The arrows and Tab move the focus mark round the commands, Space and Enter carry out the
+    // marked one, Escape hides the pop-up. False for any other key.
+    bool TakeKey(const QKeyEvent& event);
 
 protected:
     TfChContext(const QString& contentDir, TTargetFinder findTarget);
@@ -24,6 +31,9 @@ protected:
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;
     void FormMouseMove(QPoint point) override;
     void FormMouseUp(Qt::MouseButton button, QPoint point) override;
+    // It reopens without a mark.
+    void FormHide() override { Keyboard().Clear(); }
+    bool MarkShown() const override { return isVisible(); }
 
 private:
     TTargetFinder findTarget_;

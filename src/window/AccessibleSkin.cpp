@@ -166,8 +166,7 @@ private:
         const void* focused = nullptr;
         if (TAccessibleSkin* skin = SkinWindows().value(widget())) {
             skin->DescribeControls(controls);
-            if (widget()->hasFocus())
-                focused = skin->FocusedControl();
+            focused = skin->FocusedControl();
         }
         std::vector<TAccessibleSkinItem*> refreshed;
         for (TAccessibleControl& control : controls) {

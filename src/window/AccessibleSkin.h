@@ -34,7 +34,7 @@ using TAccessibleControls = std::vector<TAccessibleControl>;
 class TAccessibleSkin {
 public:
     virtual void DescribeControls(TAccessibleControls& controls) = 0;
-    // The control the keyboard's focus mark is on, by its identity; none without a mark.
+    // The control the keyboard's focus mark is on, by its identity; none without a mark shown.
     virtual const void* FocusedControl() const = 0;
 
 protected:

@@ -61,7 +61,10 @@ public:
     const THintDisplay& Hint() const { return hint_; }
 
     void DescribeControls(TAccessibleControls&) override {}
-    const void* FocusedControl() const override { return keyboard_.Focused(); }
+    const void* FocusedControl() const override
+    {
+        return MarkShown() ? keyboard_.Focused() : nullptr;
+    }
 
 protected:
     // Composes the whole window and draws it onto canvas in one operation.
@@ -92,6 +95,10 @@ protected:
     // Repaints without erasing: the paint covers everything.
     void Invalidate() { this->update(); }
 
+    // Whether the focus mark is drawn: while the window has the focus, unless it never takes it.
+    virtual bool MarkShown() const { return this->hasFocus(); }
+    TKeyboardFocus& Keyboard() { return keyboard_; }
+
     // Leaves everything outside the window that could call it, before any of its parts go: a
     // screen reader no longer finds it, its hint never shows, and its handlers run no more. A
     // window that registers itself elsewhere hides this with its own, which calls this one.
@@ -119,7 +126,7 @@ protected:
         QPainter canvas(this);
         Guarded([&] {
             FormPaint(canvas);
-            if (!this->hasFocus() || !keyboard_.Focused())
+            if (!MarkShown() || !keyboard_.Focused())
                 return;
             TAccessibleControls controls;
             DescribeControls(controls);
@@ -200,8 +207,8 @@ protected:
     bool focusNextPrevChild(bool next) override
     {
         // Qt asks a child window it hides to hand the focus on.
-        if (!this->isVisible())
-            return HandFocusOn() || TWidget::focusNextPrevChild(next);
+        if (!this->isVisible() || unhooked_)
+            return (!unhooked_ && HandFocusOn()) || TWidget::focusNextPrevChild(next);
         Guarded([&] { MoveFocus(next ? TFocusMove::Next : TFocusMove::Previous); });
         return true;
     }
@@ -230,7 +237,6 @@ protected:
         Invalidate();
     }
 
-private:
     bool MarkMoved(bool moved)
     {
         if (moved) {
@@ -239,6 +245,8 @@ private:
         }
         return moved;
     }
+
+private:
     // Through the controls, then the widgets, then round to the controls again.
     void MoveFocus(TFocusMove move)
     {

@@ -1,10 +1,12 @@
 #include "EventWait.h"
 #include "ProfileFile.h"
 #include "SearchEdit.h"
+#include "Win1251.h"
 #include "WindowsFixture.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -152,6 +154,39 @@ TEST_F(KeyboardTest, TabGoesThroughTheControlsThePagesAndTheEditAndRound)
     EXPECT_FALSE(Marked(*search_).isEmpty());
     SendKey(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_TRUE(search_->SearchEdit().hasFocus());
+}
+
+// The pop-up never takes the focus from the page; the keys pressed while it shows are its own.
+TEST_F(KeyboardTest, ThePopUpTakesTheKeysWhileItShowsAndCopiesFromItsPage)
+{
+    OpenByKeyboard(kAllWorks);
+    WaitForPage(*catalogue_, "sortresult.htm");
+    catalogue_->Browser().View().page()->runJavaScript("document.execCommand('selectAll')");
+    Settle(catalogue_->Browser());
+    context_->TargetCode = TContextTarget::Catalogue;
+    context_->show();
+
+    SendKey(Qt::Key_Down);
+    EXPECT_EQ(Marked(*context_), TitleOf("context_save"));
+    SendKey(Qt::Key_Up);
+    EXPECT_EQ(Marked(*context_), TitleOf("context_copy"));
+    SendKey(Qt::Key_Escape);
+    EXPECT_FALSE(context_->isVisible());
+    EXPECT_TRUE(catalogue_->isVisible());
+
+    // It opens again without a mark; Shift+Tab goes round to the last command, copy.
+    QGuiApplication::clipboard()->clear();
+    context_->show();
+    main_->activateWindow(); // the user's window, as after the menu key in the page
+    EXPECT_EQ(Marked(*context_), QString());
+    SendKey(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(Marked(*context_), TitleOf("context_copy"));
+    SendKey(Qt::Key_Return);
+    EXPECT_FALSE(context_->isVisible());
+    ASSERT_FALSE(main_->Selection.empty());
+    const QString firstCard = Win1251::ToUnicode(main_->Selection.front().Name);
+    EXPECT_TRUE(
+        WaitFor([&] { return QGuiApplication::clipboard()->text().contains(firstCard); }, 5000));
 }
 
 } // namespace

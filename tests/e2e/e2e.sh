@@ -247,6 +247,27 @@ viewer_alive() {
     fail "the viewer ended by itself with status $status$([ $status -gt 128 ] && echo " (signal $((status - 128)))")"
 }
 
+# The works the result page lists, in its order.
+listed_works() {
+    grep -ao 'images/small/[^"]*\.jpg' "$APP/html/sortresult.htm" | sed 's|images/small/||; s|\.jpg$||'
+}
+
+# wait_for_result WHAT: waits for the result page that WHAT asked for; works holds the works it
+# lists, at least two, and its first card's thumbnail shows at THUMB_X, THUMB_Y, where the page's
+# margins and the table's spacing put it.
+wait_for_result() {
+    local deadline=$((SECONDS + 10))
+    until [ -s "$APP/html/sortresult.htm" ]; do
+        [ $SECONDS -le $deadline ] || fail "$1 wrote no result page"
+        sleep 0.1
+    done
+    mapfile -t works < <(listed_works)
+    [ ${#works[@]} -ge 2 ] || fail "the result of $1 lists ${#works[@]} works"
+    THUMB_X=$((CHILD_X + 42 + 18 + 7 + 68)) THUMB_Y=$((CHILD_Y + 52 + 14 + 7 + 54))
+    wait_for_picture result "$THUMB_X" "$THUMB_Y" "$APP/images/small/${works[0]}.jpg" 68 54 ||
+        fail "the first card of $1 does not show ${works[0]}"
+}
+
 # act COMMAND...: one thing a user does, then whatever box it brought up is answered with
 # Escape (an error box closes, the closing question says no), and the viewer must still run.
 act() {
