@@ -110,7 +110,7 @@ TEST_F(KeyboardTest, ArrowsMoveTheMarkRoundItsGroupAndLeaveThePageAlone)
     ASSERT_TRUE(FocusIn(catalogue_->Browser().View()));
     EXPECT_EQ(Marked(*catalogue_), QString());
     SendKey(Qt::Key_Down);
-    EXPECT_TRUE(WaitFor([&] { return ScrollOf(catalogue_->Browser()).Position > 0; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return ScrollOf(catalogue_->Browser()).Position > 0; }, 15000));
 }
 
 TEST_F(KeyboardTest, EscapeClosesTheWindowAndTheFocusGoesBackToTheMarkThatOpenedIt)
@@ -141,9 +141,9 @@ TEST_F(KeyboardTest, TabGoesThroughTheControlsThePagesAndTheEditAndRound)
     ASSERT_TRUE(FocusIn(search_->Browser().View()));
     SendKey(Qt::Key_Tab);
     // The placeholder pages have no links: the engine hands the focus straight on.
-    ASSERT_TRUE(WaitFor([&] { return FocusIn(search_->HistoryBrowser().View()); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return FocusIn(search_->HistoryBrowser().View()); }, 15000));
     SendKey(Qt::Key_Tab);
-    ASSERT_TRUE(WaitFor([&] { return search_->SearchEdit().hasFocus(); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return search_->SearchEdit().hasFocus(); }, 15000));
     EXPECT_EQ(search_->SearchEdit().text(), QString());
     EXPECT_EQ(
         QAccessible::queryAccessibleInterface(&search_->SearchEdit())->text(QAccessible::Name),
@@ -186,7 +186,7 @@ TEST_F(KeyboardTest, ThePopUpTakesTheKeysWhileItShowsAndCopiesFromItsPage)
     ASSERT_FALSE(main_->Selection.empty());
     const QString firstCard = Win1251::ToUnicode(main_->Selection.front().Name);
     EXPECT_TRUE(
-        WaitFor([&] { return QGuiApplication::clipboard()->text().contains(firstCard); }, 5000));
+        WaitFor([&] { return QGuiApplication::clipboard()->text().contains(firstCard); }, 15000));
 }
 
 } // namespace

@@ -49,13 +49,13 @@ if [ "$mode" = xwayland ]; then
     xdotool search --sync --name "velmora-test-keeps-xwayland" >/dev/null 2>&1 &
     KEEPER_PID=$!
     # The main window is an X11 window: the viewer chose XWayland.
-    start_viewer
+    start_viewer 60
 else
     launch
 fi
 
 # The main window stands whole on the screen, where the compositor put it.
-deadline=$((SECONDS + 30))
+deadline=$((SECONDS + 60))
 until wayland_screenshot desktop &&
     python3 "$(dirname "$0")/find_picture.py" "$E2E_SHOTS/desktop.png" "$main_picture"; do
     viewer_alive
