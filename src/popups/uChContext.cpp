@@ -66,8 +66,7 @@ bool TfChContext::TakeKey(const QKeyEvent& event)
     const int key = event.key() == Qt::Key_Tab && event.modifiers().testFlag(Qt::ShiftModifier)
                         ? int(Qt::Key_Backtab)
                         : event.key();
-    TAccessibleControls controls;
-    DescribeControls(controls);
+    const TAccessibleControls controls = Controls();
     const auto move = [&](TFocusMove direction) {
         return MarkMoved(Keyboard().StepInGroup(controls, direction) ||
                          Keyboard().Enter(controls, direction));

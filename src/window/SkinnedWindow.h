@@ -98,6 +98,13 @@ protected:
     // Whether the focus mark is drawn: while the window has the focus, unless it never takes it.
     virtual bool MarkShown() const { return this->hasFocus(); }
     TKeyboardFocus& Keyboard() { return keyboard_; }
+    // The controls as the window describes them now.
+    TAccessibleControls Controls()
+    {
+        TAccessibleControls controls;
+        DescribeControls(controls);
+        return controls;
+    }
 
     // Leaves everything outside the window that could call it, before any of its parts go: a
     // screen reader no longer finds it, its hint never shows, and its handlers run no more. A
@@ -128,8 +135,7 @@ protected:
             FormPaint(canvas);
             if (!MarkShown() || !keyboard_.Focused())
                 return;
-            TAccessibleControls controls;
-            DescribeControls(controls);
+            const TAccessibleControls controls = Controls();
             if (const TAccessibleControl* marked = keyboard_.Control(controls))
                 DrawFocusMark(canvas, *marked);
         });
@@ -181,8 +187,7 @@ protected:
     // within its group. False for any other key, and without a mark.
     bool ControlKey(int key)
     {
-        TAccessibleControls controls;
-        DescribeControls(controls);
+        const TAccessibleControls controls = Controls();
         switch (key) {
         case Qt::Key_Space:
         case Qt::Key_Return:
@@ -222,8 +227,7 @@ protected:
             const bool byTab =
                 event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
             if (byTab && this->hasFocus()) {
-                TAccessibleControls controls;
-                DescribeControls(controls);
+                const TAccessibleControls controls = Controls();
                 keyboard_.Enter(controls, event->reason() == Qt::TabFocusReason
                                               ? TFocusMove::Next
                                               : TFocusMove::Previous);
@@ -256,8 +260,7 @@ private:
         std::erase_if(widgets,
                       [](QWidget* widget) { return !widget->isVisible() || !widget->isEnabled(); });
         if (this->hasFocus()) {
-            TAccessibleControls controls;
-            DescribeControls(controls);
+            const TAccessibleControls controls = Controls();
             if (keyboard_.Step(controls, move))
                 MarkMoved(true);
             else if (widgets.empty())
