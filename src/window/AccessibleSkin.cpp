@@ -244,7 +244,9 @@ void UnregisterSkinWindow(const QWidget* window)
 
 void TellFocusMoved(const QWidget* window)
 {
-    if (!QAccessible::isActive() || !SkinWindows().contains(window))
+    // Only the window's own controls are told here; a page tells of its own focus.
+    const TAccessibleSkin* skin = SkinWindows().value(window);
+    if (!QAccessible::isActive() || !skin || !skin->FocusedControl())
         return;
     QAccessibleInterface* focused =
         QAccessible::queryAccessibleInterface(const_cast<QWidget*>(window))->focusChild();
