@@ -210,7 +210,7 @@ int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
     ContentProblems::StartRecording();
     {
         const TfLoader splash(ticks);
-        TProgram program(ticks);
+        TProgram program(ticks, TPageEngine::Off);
         program.CreateBrowserWindows();
         std::set<QString> checkedPages;
         CheckWorks(dir, checkedPages);

@@ -32,8 +32,8 @@ QString ChooseContentFolder()
     return choice.Problem;
 }
 
-TProgram::TProgram(TTickSource& ticks)
-    : ticks_(ticks), main_(std::make_unique<TSealed<TfMain>>(ticks)),
+TProgram::TProgram(TTickSource& ticks, TPageEngine pages)
+    : ticks_(ticks), pages_(pages), main_(std::make_unique<TSealed<TfMain>>(ticks)),
       message_(std::make_unique<TSealed<TfChMessage>>(main_->ContentDir))
 {
     fMain = main_.get();
@@ -81,7 +81,8 @@ void TProgram::CreateBrowserWindows()
 TBrowserHost TProgram::HostOf(size_t registryIndex)
 {
     return {*main_, main_->ContentDir, main_->BrowserFrames[registryIndex],
-            ticks_, main_->Works,      main_->Selection};
+            ticks_, main_->Works,      main_->Selection,
+            pages_};
 }
 
 void TProgram::ShowMainWindow(const QString& problem)

@@ -19,8 +19,8 @@ QString ChooseContentFolder();
 // The main window owns the browser windows as their parent.
 class TProgram {
 public:
-    // The main window and the question.
-    explicit TProgram(TTickSource& ticks);
+    // The main window and the question; the browser windows show pages or not.
+    TProgram(TTickSource& ticks, TPageEngine pages);
     ~TProgram();
 
     // Holds the user on the splash until its own time has run out.
@@ -34,6 +34,7 @@ public:
 
 private:
     TTickSource& ticks_;
+    const TPageEngine pages_;
     std::unique_ptr<TfMain> main_;
     std::unique_ptr<TfChMessage> message_;
     std::unique_ptr<TfChContext> context_;

@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
                             RealTicks(), out);
     }
     const QString folderProblem = ChooseContentFolder();
-    TProgram program(RealTicks());
+    TProgram program(RealTicks(), TPageEngine::Running);
     program.ShowSplash();
     program.CreateBrowserWindows();
     program.ShowMainWindow(folderProblem);

@@ -4,6 +4,7 @@
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
 #include "TickSource.h"
+#include "uEmbeddedWB.h"
 
 #include <QString>
 
@@ -15,4 +16,5 @@ struct TBrowserHost {
     TTickSource& Ticks;
     const TVelmoraDataArray& Works; // the catalogue
     TVelmoraDataArray& Selection;   // the works the last result lists; work links index it
+    TPageEngine Pages;
 };

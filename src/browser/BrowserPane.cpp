@@ -60,9 +60,9 @@ std::optional<TPageStep> StepOfKey(int key)
 } // namespace
 
 TBrowserPane::TBrowserPane(QWidget& window, TSkinWindow& owner, const QString& contentDir,
-                           const TBrowserPaneSetup& setup, bool& rootScrolls,
+                           const TBrowserPaneSetup& setup, TPageEngine engine, bool& rootScrolls,
                            std::function<void()> repaint)
-    : setup_(setup), repaint_(std::move(repaint)), wb(window, setup.BrowserGeometry),
+    : setup_(setup), repaint_(std::move(repaint)), wb(window, setup.BrowserGeometry, engine),
       bar_(MakeBar(setup, owner, contentDir)),
       scrolling_(wb, Bar(), setup.BrowserWidth, rootScrolls, repaint_)
 {

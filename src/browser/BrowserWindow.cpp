@@ -73,7 +73,7 @@ std::deque<TBrowserPane> TBrowserWindow::MakePanes()
 {
     std::deque<TBrowserPane> panes;
     for (const TBrowserPaneSetup& pane : setup_.Panes)
-        panes.emplace_back(*this, *this, host_.ContentDir, pane, RootScrolls,
+        panes.emplace_back(*this, *this, host_.ContentDir, pane, host_.Pages, RootScrolls,
                            [this] { Invalidate(); });
     return panes;
 }

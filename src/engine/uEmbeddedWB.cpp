@@ -31,13 +31,13 @@ struct TEmbeddedWB::TState {
     bool closing = false;
 };
 
-TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry) : state_(std::make_unique<TState>())
+TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine)
+    : state_(std::make_unique<TState>())
 {
-    state_->page = std::make_unique<TPage>(*this, EngineProfile());
-    TPage* page = state_->page.get();
     auto* view = new QWebEngineView(&parent);
     state_->view = view;
-    view->setPage(page);
+    if (engine == TPageEngine::Running)
+        MakePage();
     view->setGeometry(geometry);
     view->hide();
     view->setAcceptDrops(false);
@@ -48,6 +48,13 @@ TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry) : state_(std::make_uni
         if (ShowContextMenu && state_->view)
             ShowContextMenu(state_->view->mapToGlobal(point));
     });
+}
+
+void TEmbeddedWB::MakePage()
+{
+    state_->page = std::make_unique<TPage>(*this, EngineProfile());
+    TPage* page = state_->page.get();
+    state_->view->setPage(page);
     // Left unanswered, the request is refused; a window the page may have is opened outside
     // the program by the handler's owner.
     connect(page, &QWebEnginePage::newWindowRequested, this,
@@ -101,6 +108,8 @@ void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)
 
 void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVariant&)> answer)
 {
+    if (!state_->page)
+        return;
     QPointer<TEmbeddedWB> self(this);
     state_->page->runJavaScript(script, [self, answer = std::move(answer)](const QVariant& result) {
         if (self && !self->state_->closing)
@@ -110,7 +119,8 @@ void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVar
 
 void TEmbeddedWB::Navigate(const QString& filePath)
 {
-    state_->page->load(QUrl::fromLocalFile(filePath));
+    if (state_->page)
+        state_->page->load(QUrl::fromLocalFile(filePath));
 }
 
 bool TEmbeddedWB::HasDocument() const
@@ -120,7 +130,7 @@ bool TEmbeddedWB::HasDocument() const
 
 QUrl TEmbeddedWB::Url() const
 {
-    return state_->page->url();
+    return state_->page ? state_->page->url() : QUrl();
 }
 
 void TEmbeddedWB::WritePage(const std::string& pageText, std::function<void(bool ok)> done)
@@ -165,6 +175,8 @@ void TEmbeddedWB::ScrollStep(TPageStep step, bool rootScrolls,
 
 void TEmbeddedWB::Print(std::shared_ptr<QPrinter> printer, const QString& title)
 {
+    if (!state_->page)
+        return;
     const TPrintFrameTexts texts{
         title, Url().toString(),
         QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
@@ -179,6 +191,8 @@ void TEmbeddedWB::Print(std::shared_ptr<QPrinter> printer, const QString& title)
 
 void TEmbeddedWB::Copy()
 {
+    if (!state_->page)
+        return;
     // The engine copies from its focused frame: the command may come from another window.
     View().setFocus();
     state_->page->triggerAction(QWebEnginePage::Copy);

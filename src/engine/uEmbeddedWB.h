@@ -25,13 +25,17 @@ struct TPageScroll {
     int Range = 0; // its scrollHeight - clientHeight, rounded; 0 or less: nothing to scroll
 };
 
+// Whether a browser shows pages. The content check makes the windows only for the files they
+// read: their browsers load nothing, run no script and start no engine.
+enum class TPageEngine { Running, Off };
+
 // The embedded browser of a skinned window: one engine view as a child of the window, with no
 // scroll bars, borders or menus of its own. The document is reached asynchronously: each
 // document operation answers in a callback on the UI thread, never after the adapter is gone.
 class TEmbeddedWB : public QObject {
 public:
     // The view is created hidden, as a child of parent at geometry.
-    TEmbeddedWB(QWidget& parent, QRect geometry);
+    TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine);
     ~TEmbeddedWB() override;
 
     // Before every navigation, our own loads and link clicks alike, with the requested address;
@@ -96,6 +100,8 @@ private:
     struct TState;
     std::unique_ptr<TState> state_;
 
+    // The page and its view's wiring to it; the engine starts with the first page.
+    void MakePage();
     // The page's navigation decision: a page shows local files alone, and asks BeforeNavigate.
     bool AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked);
     void LoadingChanged(const QWebEngineLoadingInfo& info);

@@ -36,7 +36,7 @@ protected:
 
     QTemporaryDir dir_;
     QWidget window_;
-    TEmbeddedWB wb_{window_, QRect(0, 0, 600, 400)};
+    TEmbeddedWB wb_{window_, QRect(0, 0, 600, 400), TPageEngine::Running};
     std::vector<QUrl> completed_;
 };
 

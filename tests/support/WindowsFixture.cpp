@@ -16,7 +16,7 @@
 
 void WindowsFixture::StartWindows(bool browserWindows)
 {
-    program_.emplace(ticks_);
+    program_.emplace(ticks_, TPageEngine::Running);
     main_ = fMain;
     message_ = fChMessage;
     if (browserWindows) {
