@@ -85,8 +85,7 @@ struct MainButtons {
             file.write(ini);
         file.close();
         for (const SkinButton& button : kMainButtons)
-            group.AddButton("buttons.ini", button.section, ButtonState::Up, false,
-                            ButtonKind::Push);
+            group.AddButton("buttons.ini", button.section, ButtonKind::Push);
     }
 
     QTemporaryDir dir;

@@ -65,9 +65,9 @@ void TfMain::FormCreate()
     setFixedSize(kSize);
     move(CentredOnDesktop(ScreenSize(), size()));
     for (const std::string_view section : kFrameSections)
-        frameStrip_.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
+        frameStrip_.AddButton("buttons.ini", section, ButtonKind::Push);
     for (const TSign& sign : kSigns)
-        signStrip_.AddButton("buttons.ini", sign.Section, ButtonState::Up, false, ButtonKind::Push);
+        signStrip_.AddButton("buttons.ini", sign.Section, ButtonKind::Push);
     for (size_t i = 0; i < kSigns.size(); ++i)
         signStrip_.Buttons()[i].SetPolygon(kSigns[i].HitArea);
     LoadBackgrounds();

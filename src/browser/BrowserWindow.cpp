@@ -51,7 +51,7 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
 {
     setFixedSize(kWindowSize);
     CentreInMainWindow();
-    windowButtons_.AddButton("buttons.ini", "close_2_1", ButtonState::Up, false, ButtonKind::Push);
+    windowButtons_.AddButton("buttons.ini", "close_2_1", ButtonKind::Push);
     for (TBrowserPane& pane : panes_)
         WireBrowser(pane);
     qApp->installEventFilter(this);

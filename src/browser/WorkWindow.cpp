@@ -35,7 +35,7 @@ TWorkWindow::TWorkWindow(const TBrowserHost& host, const TWorkWindowSetup& setup
     : TBrowserWindow(host, setup.Window), OwnButtons(*this, host.ContentDir), workSetup_(setup)
 {
     for (const std::string_view section : setup.OwnButtons)
-        OwnButtons.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
+        OwnButtons.AddButton("buttons.ini", section, ButtonKind::Push);
     NavigatePlaceholder();
 }
 

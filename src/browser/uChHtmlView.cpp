@@ -44,13 +44,10 @@ TfChHtmlView::TfChHtmlView(const TBrowserHost& host)
     : TBrowserWindow(host, kSetup), TabButtons(*this, host.ContentDir, TGroupRole::Tabs),
       FilterGroups(MakeFilterGroups())
 {
-    WindowButtons().AddButton("buttons.ini", "button_show", ButtonState::Up, false,
-                              ButtonKind::Push);
-    WindowButtons().AddButton("buttons.ini", "button_all", ButtonState::Up, false,
-                              ButtonKind::Push);
+    WindowButtons().AddButton("buttons.ini", "button_show", ButtonKind::Push);
+    WindowButtons().AddButton("buttons.ini", "button_all", ButtonKind::Push);
     for (size_t group = 0; group < size_t(kFilterGroupCount); ++group)
-        TabButtons.AddButton("buttons.ini", TabSection(group), ButtonState::Up, false,
-                             ButtonKind::Push);
+        TabButtons.AddButton("buttons.ini", TabSection(group), ButtonKind::Push);
     Pane().Links = {.Work = [](int index) { OpenWork(fChHtmlView21, index); }, .Entry = {}};
     LoadSettings();
     NavigatePlaceholder();
@@ -63,8 +60,7 @@ std::vector<TMainMenuEx> TfChHtmlView::MakeFilterGroups()
     for (size_t group = 0; group < size_t(kFilterGroupCount); ++group) {
         TMainMenuEx& switches = groups.emplace_back(*this, ContentDir());
         for (size_t button = 0; button < kFilterFlagCounts[group]; ++button)
-            switches.AddButton("buttons.ini", SwitchSection(group, button), ButtonState::Up, false,
-                               ButtonKind::Toggle);
+            switches.AddButton("buttons.ini", SwitchSection(group, button), ButtonKind::Toggle);
     }
     return groups;
 }

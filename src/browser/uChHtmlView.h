@@ -42,9 +42,6 @@ protected:
 private:
     std::vector<TMainMenuEx> MakeFilterGroups();
     TMainMenuEx& ShownGroup() { return FilterGroups[size_t(CurrentGroup)]; }
-    // Writes the page file and loads it; where it cannot be written, the page goes into the
-    // document and the user is told why.
-    void ShowResultPage(const std::string& page);
 
     TMainMenuEx TabButtons;
     std::vector<TMainMenuEx> FilterGroups; // one per filter group, in group order

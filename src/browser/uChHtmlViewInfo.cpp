@@ -65,7 +65,7 @@ TfChHtmlViewInfo::TfChHtmlViewInfo(const TBrowserHost& host)
       texts_(host.Works)
 {
     for (const std::string_view section : kSearchSections)
-        searchButtons_.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
+        searchButtons_.AddButton("buttons.ini", section, ButtonKind::Push);
     // Both browsers show whatever page they have; they are never hidden.
     Results().Browser().Show();
     HistoryPane().Browser().Show();

@@ -24,7 +24,7 @@ TfChContext::TfChContext(const QString& contentDir, TTargetFinder findTarget)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(kSize);
     for (const std::string_view section : kCommandSections)
-        ButtonGroup.AddButton("buttons.ini", section, ButtonState::Up, false, ButtonKind::Push);
+        ButtonGroup.AddButton("buttons.ini", section, ButtonKind::Push);
     Background =
         TSkinPicture(ContentPath::Join(contentDir, u"\\design\\windows\\context\\fon.jpg"));
 }

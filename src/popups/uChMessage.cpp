@@ -43,8 +43,8 @@ TfChMessage::TfChMessage(QString contentDir)
     setFixedSize(kSize);
     move(CentredOnDesktop(ScreenSize(), size()));
     LoadBackground(QString::fromUtf16(kQuestions[CloseMessage].Picture));
-    ButtonGroup.AddButton("buttons.ini", "no", ButtonState::Up, false, ButtonKind::Push);
-    ButtonGroup.AddButton("buttons.ini", "yes", ButtonState::Up, false, ButtonKind::Push);
+    ButtonGroup.AddButton("buttons.ini", "no", ButtonKind::Push);
+    ButtonGroup.AddButton("buttons.ini", "yes", ButtonKind::Push);
 }
 
 void TfChMessage::LoadBackground(const QString& relativePath)

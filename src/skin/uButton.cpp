@@ -4,20 +4,9 @@
 
 namespace {
 
-// The size the windows' own text drawing expects on the canvas after the buttons.
-constexpr int kCanvasFontSize = 12;
 // The step of the search for a press point in a hit area that holds neither its box's middle
 // nor its corners' middle.
 constexpr int kPressSearchStep = 4;
-
-void SetCanvasFontSize(QPainter& canvas)
-{
-    if (canvas.font().pointSize() == kCanvasFontSize)
-        return;
-    QFont font = canvas.font();
-    font.setPointSize(kCanvasFontSize);
-    canvas.setFont(font);
-}
 
 } // namespace
 
@@ -40,7 +29,6 @@ void TButtonEx::Draw(QPainter& canvas) const
 {
     if (!visible_)
         return;
-    SetCanvasFontSize(canvas);
     const int index = int(state_);
     if (index < 0 || index >= kButtonStateCount || pictures_[index].IsNull())
         return;
@@ -49,8 +37,6 @@ void TButtonEx::Draw(QPainter& canvas) const
 
 bool TButtonEx::HitTest(QPoint point) const
 {
-    if (hitDisabled_)
-        return false;
     if (polygon_)
         return PointInPolygon(*polygon_, point);
     const TRect rect{bounds_.Left, bounds_.Top, bounds_.Left + bounds_.Width,

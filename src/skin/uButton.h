@@ -41,7 +41,6 @@ public:
     // Only the flag: the caller sets the matching state itself.
     void SetOn(bool on) { isOn_ = on; }
     ButtonKind GetKind() const { return kind_; }
-    void SetHitDisabled(bool hitDisabled) { hitDisabled_ = hitDisabled; }
     void SetVisible(bool visible) { visible_ = visible; }
     // From now on the polygon, not the rectangle, decides hits.
     void SetPolygon(TPointArray points) { polygon_ = std::move(points); }
@@ -64,7 +63,6 @@ private:
     ButtonKind kind_;
     ButtonState state_;
     bool isOn_;
-    bool hitDisabled_ = false;
     bool visible_ = true;
     TBounds bounds_;
     std::array<TSkinPicture, kButtonStateCount> pictures_;

@@ -7,12 +7,10 @@ TMainMenuEx::TMainMenuEx(TSkinWindow& owner, QString contentDir, TGroupRole role
 {
 }
 
-void TMainMenuEx::AddButton(const QString& fileName, std::string_view section, ButtonState state,
-                            bool isOn, ButtonKind kind)
+void TMainMenuEx::AddButton(const QString& fileName, std::string_view section, ButtonKind kind)
 {
-    TButtonEx& button = buttons_.emplace_back(state, isOn, kind);
-    button.LoadFromSection(contentDir_, fileName, section);
-    button.SetState(ButtonState::Up);
+    buttons_.emplace_back(ButtonState::Up, false, kind)
+        .LoadFromSection(contentDir_, fileName, section);
 }
 
 template <typename OnHit> void TMainMenuEx::VisitButtons(QPoint point, OnHit onHit)

@@ -25,9 +25,8 @@ public:
     // The buttons' skin files are read from contentDir.
     TMainMenuEx(TSkinWindow& owner, QString contentDir, TGroupRole role = TGroupRole::Buttons);
 
-    // Appends a button read from a section of fileName; it starts up, whatever state is given.
-    void AddButton(const QString& fileName, std::string_view section, ButtonState state, bool isOn,
-                   ButtonKind kind);
+    // Appends a button read from a section of fileName; it starts up and off.
+    void AddButton(const QString& fileName, std::string_view section, ButtonKind kind);
 
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     bool IsEnabled() const { return enabled_; }

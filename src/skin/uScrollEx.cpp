@@ -43,7 +43,7 @@ TScrollExBase::TScrollExBase(TSkinWindow& owner, const QString& contentDir, cons
 {
     TScrollSection read = SkinSection::ReadScroll(contentDir, fileName, section);
     for (const std::string& name : {read.ButtonUp, read.ButtonDown, read.Thumb})
-        group_.AddButton(kButtonsFile, name, ButtonState::Up, false, ButtonKind::Push);
+        group_.AddButton(kButtonsFile, name, ButtonKind::Push);
     bounds_ = read.Bounds;
     track_ = std::move(read.Track);
     travel_ = bounds_.Height - 2 * kArrowSize - geometry_.ThumbHeight;

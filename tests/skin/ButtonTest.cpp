@@ -166,8 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct PressCase {
     const char* name;
-    TPointArray polygon; // none when empty
-    bool hitDisabled;
+    TPointArray polygon;          // none when empty
     std::optional<QPoint> middle; // where the press is, when it is in a middle
     bool pressable;
 };
@@ -186,7 +185,6 @@ TEST_P(ButtonPressPointTest, LiesWhereAClickHitsTheButton)
     button.SetBounds(0, 0, 100, 100);
     if (!GetParam().polygon.empty())
         button.SetPolygon(GetParam().polygon);
-    button.SetHitDisabled(GetParam().hitDisabled);
 
     const std::optional<QPoint> press = button.PressPoint();
     ASSERT_EQ(press.has_value(), GetParam().pressable);
@@ -200,26 +198,22 @@ TEST_P(ButtonPressPointTest, LiesWhereAClickHitsTheButton)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ButtonPressPointTest,
-    testing::Values(
-        PressCase{"ARectangleInItsMiddle", {}, false, QPoint(50, 50), true},
-        PressCase{"ADiamondInItsMiddle",
-                  {{50, 0}, {100, 50}, {50, 100}, {0, 50}, {50, 0}},
-                  false,
-                  QPoint(50, 50),
-                  true},
-        // An L whose box's middle and corners' middle both lie outside it.
-        PressCase{"AnLWhereverItIsHit",
-                  {{0, 0}, {30, 0}, {30, 70}, {100, 70}, {100, 100}, {0, 100}, {0, 0}},
-                  false,
-                  std::nullopt,
-                  true},
-        PressCase{"ATriangleInTheMiddleOfItsCorners",
-                  {{0, 0}, {60, 0}, {0, 60}, {0, 0}},
-                  false,
-                  QPoint(15, 15),
-                  true},
-        PressCase{"AButtonNoClickHitsNowhere", {}, true, std::nullopt, false},
-        PressCase{"APolygonOfTooFewCornersNowhere", {{0, 0}, {0, 0}}, false, std::nullopt, false}),
+    testing::Values(PressCase{"ARectangleInItsMiddle", {}, QPoint(50, 50), true},
+                    PressCase{"ADiamondInItsMiddle",
+                              {{50, 0}, {100, 50}, {50, 100}, {0, 50}, {50, 0}},
+                              QPoint(50, 50),
+                              true},
+                    // An L whose box's middle and corners' middle both lie outside it.
+                    PressCase{"AnLWhereverItIsHit",
+                              {{0, 0}, {30, 0}, {30, 70}, {100, 70}, {100, 100}, {0, 100}, {0, 0}},
+                              std::nullopt,
+                              true},
+                    PressCase{"ATriangleInTheMiddleOfItsCorners",
+                              {{0, 0}, {60, 0}, {0, 60}, {0, 0}},
+                              QPoint(15, 15),
+                              true},
+                    PressCase{
+                        "APolygonOfTooFewCornersNowhere", {{0, 0}, {0, 0}}, std::nullopt, false}),
     [](const testing::TestParamInfo<PressCase>& paramInfo) { return paramInfo.param.name; });
 
 TEST(ButtonTest, PolygonButtonStillDrawsAtItsCorner)
@@ -231,16 +225,6 @@ TEST(ButtonTest, PolygonButtonStillDrawsAtItsCorner)
     EXPECT_TRUE(NearColour(Drawn(button).pixel(10, 20), kStateColours[int(kUp)]));
     EXPECT_FALSE(button.HitTest({10, 20}));
     EXPECT_TRUE(button.HitTest({120, 120}));
-}
-
-TEST(ButtonTest, HitDisabledButtonIsNotHitButStillDrawn)
-{
-    SkinFolder folder;
-    TButtonEx button = LoadedButton(folder);
-    button.SetHitDisabled(true);
-
-    EXPECT_FALSE(button.HitTest({15, 25}));
-    EXPECT_TRUE(NearColour(Drawn(button).pixel(15, 25), kStateColours[int(kUp)]));
 }
 
 TEST(ButtonTest, InvisibleButtonIsHitButNotDrawn)
@@ -316,20 +300,6 @@ TEST(ButtonTest, ButtonWithOnlyStateUpShowsNothingInOtherStates)
         button.SetState(state);
         EXPECT_EQ(Drawn(button), BlankCanvas()) << int(state);
     }
-}
-
-TEST(ButtonTest, DrawSetsTheCanvasFontSize)
-{
-    TButtonEx button(kUp, false, kPush);
-    QImage canvas = BlankCanvas();
-    QPainter painter(&canvas);
-    QFont font = painter.font();
-    font.setPointSize(30);
-    painter.setFont(font);
-
-    button.Draw(painter);
-
-    EXPECT_EQ(painter.font().pointSize(), 12);
 }
 
 TEST(ButtonTest, LoadsTitleAndBounds)

@@ -28,13 +28,13 @@ protected:
 
     void AddBoth()
     {
-        group.AddButton(kButtons, "first", ButtonState::Up, false, ButtonKind::Push);
-        group.AddButton(kButtons, "second", ButtonState::Up, false, ButtonKind::Push);
+        group.AddButton(kButtons, "first", ButtonKind::Push);
+        group.AddButton(kButtons, "second", ButtonKind::Push);
     }
 
     TButtonEx& AddToggle()
     {
-        group.AddButton(kButtons, "toggle", ButtonState::Up, false, ButtonKind::Toggle);
+        group.AddButton(kButtons, "toggle", ButtonKind::Toggle);
         return group.Buttons().back();
     }
 
@@ -64,12 +64,6 @@ TEST_F(MainMenuTest, EmptyGroupDrawsNothingFindsNothingAndIgnoresTheMouse)
     EXPECT_EQ(Drawn(), BlankCanvas());
     EXPECT_EQ(owner.pointer, Qt::ArrowCursor);
     EXPECT_EQ(owner.tag, 0);
-}
-
-TEST_F(MainMenuTest, AddedButtonStartsUpWhateverStateIsPassed)
-{
-    group.AddButton(kButtons, "first", ButtonState::Disabled, false, ButtonKind::Push);
-    EXPECT_EQ(StateOf(0), ButtonState::Up);
 }
 
 struct FindCase {
