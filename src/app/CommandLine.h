@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EngineEnvironment.h"
+#include "SplashPace.h"
 
 #include <QString>
 
@@ -8,13 +9,16 @@
 //   velmora [--verbose]                  the viewer
 //   velmora --check [FOLDER] [--verbose] the content check, of FOLDER or the executable's
 // --verbose may stand anywhere.
-// VELMORA_VERBOSE=1 in the environment asks for the diagnostics as --verbose does.
+// VELMORA_VERBOSE=1 in the environment asks for the diagnostics as --verbose does;
+// VELMORA_TEST_QUICK_SPLASH=1, for tests that start the program many times, runs the splash
+// at a quicker pace.
 enum class TRunMode { Viewer, Check };
 
 struct TCommandLine {
     TRunMode Mode = TRunMode::Viewer;
     QString CheckFolder; // empty: the folder beside the executable
     TDiagnostics Diagnostics = TDiagnostics::Quiet;
+    TSplashPace SplashPace = TSplashPace::Whole;
 };
 
 // Reads the arguments as the system gave them, before the application object exists.

@@ -34,7 +34,7 @@ QString ChooseContentFolder()
 
 TProgram::TProgram(TTickSource& ticks, TPageEngine pages)
     : ticks_(ticks), pages_(pages), main_(std::make_unique<TSealed<TfMain>>(ticks)),
-      message_(std::make_unique<TSealed<TfChMessage>>(main_->ContentDir))
+      message_(std::make_unique<TSealed<TfChMessage>>(ticks, main_->ContentDir))
 {
     fMain = main_.get();
     fChMessage = message_.get();
@@ -57,9 +57,9 @@ TProgram::~TProgram()
     main_.reset();
 }
 
-void TProgram::ShowSplash()
+void TProgram::ShowSplash(TSplashPace pace)
 {
-    auto splash = std::make_unique<TfLoader>(ticks_);
+    auto splash = std::make_unique<TfLoader>(ticks_, pace);
     fLoader = splash.get();
     splash->show();
     splash->repaint();
@@ -74,7 +74,7 @@ void TProgram::CreateBrowserWindows()
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
     for (size_t i = 0; i < windows.size(); ++i)
         windows[i].Create(HostOf(i))->setAccessibleName(QString::fromUtf16(windows[i].Title));
-    context_ = std::make_unique<TSealed<TfChContext>>(main_->ContentDir, PageCommandsFor);
+    context_ = std::make_unique<TSealed<TfChContext>>(ticks_, main_->ContentDir, PageCommandsFor);
     fChContext = context_.get();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BrowserHost.h"
+#include "SplashPace.h"
 #include "TickSource.h"
 
 #include <memory>
@@ -24,7 +25,7 @@ public:
     ~TProgram();
 
     // Holds the user on the splash until its own time has run out.
-    void ShowSplash();
+    void ShowSplash(TSplashPace pace);
     // The browser windows in their registry's order, then the context pop-up.
     void CreateBrowserWindows();
     // With an error box over it when there is something to tell.

@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     }
     const QString folderProblem = ChooseContentFolder();
     TProgram program(RealTicks(), TPageEngine::Running);
-    program.ShowSplash();
+    program.ShowSplash(line.SplashPace);
     program.CreateBrowserWindows();
     program.ShowMainWindow(folderProblem);
     return QApplication::exec();

@@ -18,10 +18,12 @@ constexpr QRect kBarArea(20, 319, kFullBarWidth, 39);
 constexpr int kProgressRows = 38;
 constexpr double kMillisecondsPerUnit = 0.864;
 constexpr std::chrono::milliseconds kTimer2Interval(1);
+constexpr double kQuickPaceFactor = 16;
 
 } // namespace
 
-TfLoader::TfLoader(TTickSource& ticks) : ticks_(ticks)
+TfLoader::TfLoader(TTickSource& ticks, TSplashPace pace)
+    : ticks_(ticks), unitsPerTickUnit_(pace == TSplashPace::Quick ? kQuickPaceFactor : 1)
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Velmora"));
@@ -32,7 +34,7 @@ TfLoader::TfLoader(TTickSource& ticks) : ticks_(ticks)
 
 double TfLoader::NowUnits() const
 {
-    return ticks_.Now().count() / kMillisecondsPerUnit;
+    return ticks_.Now().count() / kMillisecondsPerUnit * unitsPerTickUnit_;
 }
 
 void TfLoader::FormCreate()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SplashPace.h"
 #include "TickSource.h"
 
 #include <QImage>
@@ -12,7 +13,7 @@ class TfLoader : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TfLoader(TTickSource& ticks);
+    explicit TfLoader(TTickSource& ticks, TSplashPace pace = TSplashPace::Whole);
 
     // Width of the bar after elapsed units: 491 pixels over the whole duration, a half
     // rounding to the even neighbour.
@@ -31,6 +32,7 @@ private:
     double NowUnits() const;
 
     TTickSource& ticks_;
+    const double unitsPerTickUnit_;
     bool timing_ = true;
     QString contentDir_;
     QImage background_;

@@ -45,7 +45,7 @@ const std::array<TSign, 7> kSigns = {{
 } // namespace
 
 TfMain::TfMain(TTickSource& ticks)
-    : ContentDir(ContentPath::ContentDir()), signStrip_(*this, ContentDir),
+    : TSkinnedWindow(ticks), ContentDir(ContentPath::ContentDir()), signStrip_(*this, ContentDir),
       frameStrip_(*this, ContentDir),
       Timer1(ticks.Every(kRepaintTick, *this, [this] { Guarded([this] { Timer1Timer(); }); }))
 {

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWebEngineView>
 #include <QWheelEvent>
 #include <QWindow>
@@ -43,7 +44,7 @@ TBrowserWindowSetup PageWindowSetup(TContextTarget target)
 }
 
 TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup)
-    : TSkinnedWindow(&host.MainWindow), host_(host), setup_(setup),
+    : TSkinnedWindow(host.Ticks, &host.MainWindow), host_(host), setup_(setup),
       windowButtons_(*this, host.ContentDir), mover_(*this, QPoint(), &host.MainWindow, *this),
       panes_(MakePanes()), pageCommands_(*this, panes_.front().Browser()),
       Timer1(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { Timer1Timer(); }); })),

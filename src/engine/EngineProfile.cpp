@@ -42,7 +42,7 @@ QWebEngineProfile* MakeProfile()
     // starts at the top: every page starts at its top.
     QWebEngineScript startAtTop;
     startAtTop.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    startAtTop.setWorldId(QWebEngineScript::MainWorld);
+    startAtTop.setWorldId(QWebEngineScript::ApplicationWorld);
     startAtTop.setSourceCode(QStringLiteral("history.scrollRestoration = 'manual';"));
     profile->scripts()->insert(startAtTop);
     return profile;

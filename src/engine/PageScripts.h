@@ -1,7 +1,7 @@
 #pragma once
 
+#include "PageScroll.h"
 #include "PageStep.h"
-#include "uEmbeddedWB.h"
 
 #include <QString>
 #include <QVariant>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "uEmbeddedWB.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QUrl>

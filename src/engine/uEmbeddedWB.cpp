@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <optional>
@@ -111,10 +112,13 @@ void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVar
     if (!state_->page)
         return;
     QPointer<TEmbeddedWB> self(this);
-    state_->page->runJavaScript(script, [self, answer = std::move(answer)](const QVariant& result) {
-        if (self && !self->state_->closing)
-            answer(result);
-    });
+    // In a world of their own, the viewer's scripts see the document itself, not what the page's
+    // own scripts put in place of window.scrollTo, document.body or an element's scrollTop.
+    state_->page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                [self, answer = std::move(answer)](const QVariant& result) {
+                                    if (self && !self->state_->closing)
+                                        answer(result);
+                                });
 }
 
 void TEmbeddedWB::Navigate(const QString& filePath)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageScroll.h"
 #include "PageStep.h"
 #include "WholeFile.h"
 
@@ -17,13 +18,6 @@ class QVariant;
 class QWebEngineLoadingInfo;
 class QWebEngineView;
 class QWidget;
-
-// The page's scroll state as a window's skinned bar needs it.
-struct TPageScroll {
-    bool RootScrolls = true; // the page scrolls on its root element, not on its body
-    int Position = 0;        // the scrolling element's scrollTop, rounded
-    int Range = 0; // its scrollHeight - clientHeight, rounded; 0 or less: nothing to scroll
-};
 
 // Whether a browser shows pages. The content check makes the windows only for the files they
 // read: their browsers load nothing, run no script and start no engine.

@@ -15,8 +15,8 @@ static_assert(int(TPageCommand::Copy) + 1 == kCommandSections.size());
 
 } // namespace
 
-TfChContext::TfChContext(const QString& contentDir, TTargetFinder findTarget)
-    : findTarget_(std::move(findTarget)), ButtonGroup(*this, contentDir)
+TfChContext::TfChContext(TTickSource& ticks, const QString& contentDir, TTargetFinder findTarget)
+    : TSkinnedWindow(ticks), findTarget_(std::move(findTarget)), ButtonGroup(*this, contentDir)
 {
     // A tool window: on top, no frame, and it never takes the mouse away from the program.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |

@@ -24,7 +24,7 @@ public:
     bool TakeKey(const QKeyEvent& event);
 
 protected:
-    TfChContext(const QString& contentDir, TTargetFinder findTarget);
+    TfChContext(TTickSource& ticks, const QString& contentDir, TTargetFinder findTarget);
 
     void FormPaint(QPainter& canvas) override;
     void DescribeControls(TAccessibleControls& controls) override;

@@ -33,8 +33,8 @@ enum TButtonIndex { NoButton = 0, YesButton = 1 };
 
 } // namespace
 
-TfChMessage::TfChMessage(QString contentDir)
-    : TSkinnedWindowOf<QDialog>(nullptr), contentDir_(std::move(contentDir)),
+TfChMessage::TfChMessage(TTickSource& ticks, QString contentDir)
+    : TSkinnedWindowOf<QDialog>(ticks), contentDir_(std::move(contentDir)),
       ButtonGroup(*this, contentDir_), Mover(*this, QPoint(), nullptr, *this)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);

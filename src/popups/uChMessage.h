@@ -25,7 +25,7 @@ public:
 
 protected:
     // The question reads its pictures, skin and settings from contentDir.
-    explicit TfChMessage(QString contentDir);
+    TfChMessage(TTickSource& ticks, QString contentDir);
 
     void FormPaint(QPainter& canvas) override;
     void DescribeControls(TAccessibleControls& controls) override;

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QString>
-#include <QTimer>
 
 class QWidget;
+class TClock;
+class TTickSource;
 
 // The hint of a skinned window: handlers set its text and switch it on or off while they run;
 // afterwards Apply shows the text near the pointer after a short rest, or takes it away.
 class THintDisplay {
 public:
-    explicit THintDisplay(QWidget& window);
+    THintDisplay(QWidget& window, TTickSource& ticks);
 
     void SetText(const QString& text) { text_ = text; }
     void SetOn(bool on) { on_ = on; }
@@ -21,13 +22,15 @@ public:
     // For a window on its way out: a waiting hint never shows, a shown one goes.
     void Stop();
     // A hint waits for the pointer to rest; once it no longer waits, it has shown or never will.
-    bool IsWaiting() const { return rest_.isActive(); }
+    bool IsWaiting() const;
 
 private:
+    void RestEnded();
+
     QWidget& window_;
     QString text_;
     bool on_ = false;
     QString shown_;   // on screen now
     QString pending_; // waiting for the pointer to rest
-    QTimer rest_;
+    TClock& rest_;    // runs while a hint waits; its one tick ends the rest
 };

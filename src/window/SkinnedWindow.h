@@ -5,6 +5,7 @@
 #include "HintDisplay.h"
 #include "KeyboardFocus.h"
 #include "SkinWindow.h"
+#include "TickSource.h"
 
 #include <QApplication>
 #include <QImage>
@@ -29,7 +30,9 @@
 template <typename TWidget>
 class TSkinnedWindowOf : public TWidget, public TSkinWindow, public TAccessibleSkin {
 public:
-    explicit TSkinnedWindowOf(QWidget* parent = nullptr) : TWidget(parent), hint_(*this)
+    // Its hint waits on a clock of ticks.
+    explicit TSkinnedWindowOf(TTickSource& ticks, QWidget* parent = nullptr)
+        : TWidget(parent), hint_(*this, ticks)
     {
         RegisterSkinWindow(this, *this);
         this->setMouseTracking(true);

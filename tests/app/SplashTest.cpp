@@ -59,6 +59,18 @@ TEST_F(SplashTest, TimesItselfFromTheFirstTick)
     EXPECT_EQ(splash_.CurrentBarWidth(), 491);
 }
 
+TEST_F(SplashTest, QuickPaceForTestsFillsTheWholeBarInASixteenthOfTheTime)
+{
+    TfLoader quick(ticks_, TSplashPace::Quick);
+    AdvanceUnits(2);
+    AdvanceUnits(249); // 3984 of the splash's 4000 units
+    EXPECT_TRUE(quick.IsTiming());
+    EXPECT_EQ(quick.CurrentBarWidth(), 489);
+    AdvanceUnits(1.25);
+    EXPECT_FALSE(quick.IsTiming());
+    EXPECT_EQ(quick.CurrentBarWidth(), 491);
+}
+
 TEST_F(SplashTest, DrawsTheBarOverTheBackgroundUpToItsWidth)
 {
     QImage background, progress;

@@ -3,6 +3,8 @@
 # question, with nothing written to the terminal, and closing at once when the question is
 # switched off.
 source "$(dirname "$0")/e2e.sh"
+# The whole splash, as a user waits it.
+unset VELMORA_TEST_QUICK_SPLASH
 start_xserver 1280x1024
 install_copy "$1"
 

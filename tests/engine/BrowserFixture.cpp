@@ -71,8 +71,9 @@ bool BrowserFixture::Write(const std::string& pageText)
     return Await<bool>([&](auto done) { wb_.WritePage(pageText, done); }).value_or(false);
 }
 
-QVariant BrowserFixture::Evaluate(const QString& script)
+QVariant BrowserFixture::Evaluate(const QString& script, quint32 world)
 {
-    return Await<QVariant>([&](auto done) { wb_.View().page()->runJavaScript(script, done); })
+    return Await<QVariant>(
+               [&](auto done) { wb_.View().page()->runJavaScript(script, world, done); })
         .value_or(QVariant());
 }

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <QVariant>
+#include <QWebEngineScript>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -32,7 +33,8 @@ protected:
     bool SetScroll(int position);
     bool Write(const std::string& pageText);
     // A test's own look into the document.
-    QVariant Evaluate(const QString& script);
+    // The script's answer, run in the page's own world or, with ApplicationWorld, in the viewer's.
+    QVariant Evaluate(const QString& script, quint32 world = QWebEngineScript::MainWorld);
 
     QTemporaryDir dir_;
     QWidget window_;

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -14,14 +15,41 @@ struct PageCase {
     bool rootScrolls;
 };
 
+// A page's scripts put their own functions and values in place of what the viewer's scroll
+// scripts use; the viewer still reads and moves the real scrolling element.
+constexpr std::string_view kScrollDecoys =
+    "<script>window.scrollTo = window.scrollBy = function () {};"
+    "var decoy = {get: function () { return 7; }, set: function () {}};"
+    "Object.defineProperty(document.documentElement, 'scrollTop', decoy);"
+    "Object.defineProperty(document.body, 'scrollTop', decoy);"
+    "Object.defineProperty(document, 'body', {get: function () { return null; }});</script>";
+
+std::string WithScrollDecoys(std::string_view page)
+{
+    std::string decoyed(page);
+    return decoyed.insert(decoyed.find("</body>"), kScrollDecoys);
+}
+
+const std::string kRootPageWithDecoys = WithScrollDecoys(kRootPage);
+const std::string kBodyPageWithDecoys = WithScrollDecoys(kBodyPage);
+
 const PageCase kLongPages[] = {
     {"RootScrolling", kRootPage, true},
     {"BodyScrolling", kBodyPage, false},
+    {"RootScrollingBehindThePagesDecoys", kRootPageWithDecoys, true},
+    {"BodyScrollingBehindThePagesDecoys", kBodyPageWithDecoys, false},
 };
 
 class LongPageTest : public BrowserFixture, public testing::WithParamInterface<PageCase> {
 protected:
     void SetUp() override { ASSERT_TRUE(Load("page.html", GetParam().page)); }
+
+    // Where the page really is, read past any decoy of the page's own scripts.
+    int ScrollingElementTop()
+    {
+        return Evaluate("document.scrollingElement.scrollTop", QWebEngineScript::ApplicationWorld)
+            .toInt();
+    }
 };
 
 TEST_P(LongPageTest, ProbeFindsTheScrollingElementAndItsRange)
@@ -36,14 +64,14 @@ TEST_P(LongPageTest, ProbeFindsTheScrollingElementAndItsRange)
 TEST_P(LongPageTest, PageAtTheTopStaysAtTheTop)
 {
     ASSERT_TRUE(Scroll());
-    EXPECT_EQ(Evaluate("document.scrollingElement.scrollTop").toInt(), 0);
+    EXPECT_EQ(ScrollingElementTop(), 0);
     EXPECT_EQ(Scroll()->Position, 0);
 }
 
 TEST_P(LongPageTest, SetScrollMovesThePageAndStopsAtItsEnd)
 {
     ASSERT_TRUE(SetScroll(500));
-    EXPECT_EQ(Evaluate("document.scrollingElement.scrollTop").toInt(), 500);
+    EXPECT_EQ(ScrollingElementTop(), 500);
     EXPECT_EQ(Scroll()->Position, 500) << "a scrolled page is read where it is";
     ASSERT_TRUE(SetScroll(100000));
     EXPECT_EQ(Scroll()->Position, kLongRange);

@@ -12,8 +12,9 @@ declare -A allowed=(
     [window]="skin platform"
     [popups]="window skin platform"
     [engine]="platform"
-    [browser]="popups window skin engine pages catalogue platform"
-    [app]="browser popups window skin engine pages catalogue platform"
+    [browser]="popups window skin engine catalogue platform"
+    [windows]="browser popups window skin engine pages catalogue platform"
+    [app]="windows browser popups window skin engine pages catalogue platform"
 )
 
 # Which layer holds each header.

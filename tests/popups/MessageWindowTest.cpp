@@ -1,5 +1,6 @@
 #include "ContentPath.h"
 #include "EventWait.h"
+#include "ManualTicks.h"
 #include "ProfileFile.h"
 #include "SealedWindow.h"
 #include "WindowTestContent.h"
@@ -19,7 +20,7 @@ class MessageWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        message_ = std::make_unique<TSealed<TfChMessage>>(ContentPath::ContentDir());
+        message_ = std::make_unique<TSealed<TfChMessage>>(ticks_, ContentPath::ContentDir());
         message_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(message_.get()));
     }
@@ -38,6 +39,7 @@ protected:
     }
 
     TWindowTestContent content_;
+    TManualTicks ticks_;
     std::unique_ptr<TfChMessage> message_;
 };
 

@@ -1,6 +1,7 @@
 #include "HintDisplay.h"
 
 #include "EventWait.h"
+#include "ManualTicks.h"
 
 #include <QCursor>
 #include <QImage>
@@ -32,8 +33,12 @@ protected:
     }
     ~HintDisplayTest() override { QToolTip::hideText(); }
 
+    // The pointer rests for as long as a hint waits.
+    void Rest() { ticks_.Advance(std::chrono::milliseconds(500)); }
+
+    TManualTicks ticks_;
     QWidget window_;
-    THintDisplay hint_{window_};
+    THintDisplay hint_{window_, ticks_};
 };
 
 TEST_F(HintDisplayTest, ShowsAfterARestWhileHandlersKeepAskingForTheSameHint)
@@ -42,9 +47,13 @@ TEST_F(HintDisplayTest, ShowsAfterARestWhileHandlersKeepAskingForTheSameHint)
     hint_.SetOn(true);
     hint_.Apply();
     // The window's clocks run their handlers every few milliseconds meanwhile.
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, [&] { hint_.Apply(); });
-    ticks.start(10);
+    for (int tick = 0; tick < 49; ++tick) {
+        ticks_.Advance(std::chrono::milliseconds(10));
+        hint_.Apply();
+    }
+    EXPECT_TRUE(hint_.IsWaiting());
+    EXPECT_FALSE(QToolTip::isVisible());
+    ticks_.Advance(std::chrono::milliseconds(10));
     EXPECT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
     EXPECT_EQ(ShownText(), "Works by material");
 }
@@ -54,6 +63,7 @@ TEST_F(HintDisplayTest, SwitchedOffItGoesAndAWaitingHintNeverShows)
     hint_.SetText("Close");
     hint_.SetOn(true);
     hint_.Apply();
+    Rest();
     ASSERT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
     hint_.SetOn(false);
     hint_.Apply();
@@ -73,7 +83,8 @@ TEST_F(HintDisplayTest, AWindowHiddenWhileItsHintWaitsShowsNone)
     hint_.SetOn(true);
     hint_.Apply();
     window_.hide();
-    EXPECT_TRUE(WaitFor([&] { return !hint_.IsWaiting(); }, 3000));
+    Rest();
+    EXPECT_FALSE(hint_.IsWaiting());
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
@@ -88,7 +99,8 @@ TEST_F(HintDisplayTest, AHintWaitsInVainWhileThePointerIsOverAChildWindow)
     hint_.SetText("About the catalogue");
     hint_.SetOn(true);
     hint_.Apply();
-    EXPECT_TRUE(WaitFor([&] { return !hint_.IsWaiting(); }, 3000));
+    Rest();
+    EXPECT_FALSE(hint_.IsWaiting());
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
@@ -109,6 +121,7 @@ TEST_P(HintTitles, ShowAsPlainText)
     hint_.SetText(title);
     hint_.SetOn(true);
     hint_.Apply();
+    Rest();
     ASSERT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
     EXPECT_EQ(ShownText(), title);
 }
