@@ -37,7 +37,8 @@ splashX=390 splashY=308
 splashProbeX=$((splashX + 60)) splashProbeY=$((splashY + 40))
 mainProbeX=$((mainX + 60)) mainProbeY=$((mainY + 300))
 # A point of the page margin where the information window's browser stands.
-marginX=$((mainX + 87 + 42 + 3)) marginY=$((mainY + 109 + 52 + 3))
+marginX=$((mainX + BROWSER_WINDOW_X + CATALOGUE_BROWSER_X + 3))
+marginY=$((mainY + BROWSER_WINDOW_Y + CATALOGUE_BROWSER_Y + 3))
 
 hex_of() { jpeg_pixel "$1" "$2" "$3" | awk '{printf "%02X%02X%02X", $1, $2, $3}'; }
 splash_colour=$(hex_of "$splash" 60 40)

@@ -54,9 +54,9 @@ splash_gone=$(now_ms)
 main=$(wait_for_window 1024 768 10) || fail "no main window"
 main_shown=$(now_ms)
 read -r _ mainX mainY <<<"$main"
-childX=$((mainX + 87)) childY=$((mainY + 109))
+childX=$((mainX + BROWSER_WINDOW_X)) childY=$((mainY + BROWSER_WINDOW_Y))
 # A point of the page margin, where the browser of a centred window stands.
-marginX=$((childX + 42 + 3)) marginY=$((childY + 52 + 3))
+marginX=$((childX + CATALOGUE_BROWSER_X + 3)) marginY=$((childY + CATALOGUE_BROWSER_Y + 3))
 # A point of the search window's result page on the rule under its heading, and its edit.
 ruleX=$((childX + 75)) ruleY=$((childY + 100))
 editX=$((childX + 682 + 70)) editY=$((childY + 83 + 8))
@@ -100,7 +100,7 @@ press_and_time $((mainX + 540)) $((mainY + 190)) "$marginX" "$marginY" "$page_ba
 click_button "$childX" "$childY" param_3
 click_button "$childX" "$childY" filtr_2_1
 show_ms=()
-cardX=$((childX + 42 + 60)) cardY=$((childY + 52 + 60))
+cardX=$((childX + CATALOGUE_BROWSER_X + 60)) cardY=$((childY + CATALOGUE_BROWSER_Y + 60))
 for tab in param_3 param_1 param_3 param_1 param_3; do
     click_button "$childX" "$childY" "$tab"
     sleep 0.3

@@ -6,6 +6,7 @@
 // Usage: velmora_ref_engine_window PICTURE [PAGE]
 #include "EngineEnvironment.h"
 #include "PictureWindow.h"
+#include "WindowLayout.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -18,7 +19,8 @@
 namespace {
 
 // Where the viewer's information window puts its browser, in the main window's pixels.
-constexpr QRect kBrowserPlace(87 + 42, 109 + 52, 610, 476);
+constexpr QRect kBrowserPlace =
+    WindowLayout::kCatalogueBrowser.translated(WindowLayout::kBrowserWindowPlace);
 
 class TEngineWindow : public TPictureWindow {
 public:

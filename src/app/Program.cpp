@@ -80,8 +80,13 @@ void TProgram::CreateBrowserWindows()
 
 TBrowserHost TProgram::HostOf(size_t registryIndex)
 {
-    return {*main_, main_->ContentDir, main_->BrowserFrames[registryIndex],
-            ticks_, main_->Works,      main_->Selection,
+    return {*main_,
+            main_->ContentDir,
+            main_->BrowserFrames[registryIndex],
+            ticks_,
+            hook_,
+            main_->Works,
+            main_->Selection,
             pages_};
 }
 

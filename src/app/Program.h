@@ -36,6 +36,8 @@ public:
 private:
     TTickSource& ticks_;
     const TPageEngine pages_;
+    // Before the windows, so it outlives them.
+    TMessageHook hook_;
     std::unique_ptr<TfMain> main_;
     std::unique_ptr<TfChMessage> message_;
     std::unique_ptr<TfChContext> context_;

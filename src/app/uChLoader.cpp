@@ -2,6 +2,7 @@
 
 #include "ContentPath.h"
 #include "Placement.h"
+#include "WindowLayout.h"
 #include "uFunctions.h"
 
 #include <QPainter>
@@ -11,10 +12,9 @@
 
 namespace {
 
-constexpr QSize kSize(500, 407);
 constexpr int kDurationUnits = 4000;
-constexpr int kFullBarWidth = 491;
-constexpr QRect kBarArea(20, 319, kFullBarWidth, 39);
+constexpr QRect kBarArea = WindowLayout::kSplashBar;
+constexpr int kFullBarWidth = kBarArea.width();
 constexpr int kProgressRows = 38;
 constexpr double kMillisecondsPerUnit = 0.864;
 constexpr std::chrono::milliseconds kTimer2Interval(1);
@@ -44,7 +44,7 @@ void TfLoader::FormCreate()
     LoadJpegBitmap(ContentPath::Join(contentDir_, u"\\design\\loader\\loading_bg.jpg"),
                    background_);
     started_ = false;
-    setFixedSize(kSize);
+    setFixedSize(WindowLayout::kSplash);
     duration_ = kDurationUnits;
     move(CentredOnDesktop(screen()->geometry().size(), size()));
 }

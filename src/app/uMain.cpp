@@ -7,6 +7,7 @@
 #include "FontInstaller.h"
 #include "Placement.h"
 #include "PopUps.h"
+#include "WindowLayout.h"
 #include "uChHtmlView.h"
 #include "uChHtmlViewInfo.h"
 #include "uChHtmlViewInfo1.h"
@@ -17,30 +18,12 @@
 
 namespace {
 
-constexpr QSize kSize(1024, 768);
 // Often enough that a button follows the pointer without a visible delay.
 constexpr std::chrono::milliseconds kRepaintTick(10);
 
 // The frame strip's buttons, by index.
 enum TFrameButton { ZoomButton = 0, MinimizeButton = 1, CloseButton = 2, QuestButton = 3 };
 constexpr std::array<std::string_view, 4> kFrameSections = {"zoom", "minimize", "close", "quest"};
-
-// The catalogue signs: a sign's index is the catalogue's filter group it opens.
-struct TSign {
-    std::string_view Section;
-    TPointArray HitArea;
-};
-const std::array<TSign, 7> kSigns = {{
-    {"sign_1_4",
-     {{452, 115}, {617, 100}, {643, 270}, {467, 295}, {462, 272}, {530, 200}, {455, 119}}},
-    {"sign_1_6", {{683, 388}, {866, 349}, {903, 527}, {724, 560}, {683, 388}}},
-    {"sign_1_3", {{401, 67}, {523, 201}, {396, 327}, {267, 109}, {401, 67}}},
-    {"sign_1_2", {{109, 356}, {147, 533}, {327, 492}, {290, 317}, {109, 356}}},
-    {"sign_1_1", {{154, 640}, {175, 528}, {339, 492}, {371, 497}, {336, 678}, {154, 640}}},
-    {"sign_1_5", {{686, 109}, {872, 120}, {861, 302}, {674, 291}, {686, 109}}},
-    {"sign_1_7",
-     {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}}},
-}};
 
 } // namespace
 
@@ -62,14 +45,16 @@ void TfMain::Unhook()
 
 void TfMain::FormCreate()
 {
-    setFixedSize(kSize);
+    setFixedSize(WindowLayout::kMainWindow);
     move(CentredOnDesktop(ScreenSize(), size()));
     for (const std::string_view section : kFrameSections)
         frameStrip_.AddButton("buttons.ini", section, ButtonKind::Push);
-    for (const TSign& sign : kSigns)
+    // A sign's index is the catalogue's filter group it opens.
+    for (const WindowLayout::TSignShape& sign : WindowLayout::kSigns)
         signStrip_.AddButton("buttons.ini", sign.Section, ButtonKind::Push);
-    for (size_t i = 0; i < kSigns.size(); ++i)
-        signStrip_.Buttons()[i].SetPolygon(kSigns[i].HitArea);
+    for (size_t i = 0; i < WindowLayout::kSigns.size(); ++i)
+        signStrip_.Buttons()[i].SetPolygon(
+            TPointArray(WindowLayout::kSigns[i].Ring.begin(), WindowLayout::kSigns[i].Ring.end()));
     LoadBackgrounds();
     Works.clear();
     Selection.clear();

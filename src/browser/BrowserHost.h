@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageHook.h"
 #include "SkinPicture.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
@@ -14,6 +15,7 @@ struct TBrowserHost {
     QString ContentDir;
     const TSkinPicture& Frame; // the window's frame picture, held by the main window
     TTickSource& Ticks;
+    TMessageHook& Hook;             // the program's, which hands the window every event first
     const TVelmoraDataArray& Works; // the catalogue
     TVelmoraDataArray& Selection;   // the works the last result lists; work links index it
     TPageEngine Pages;

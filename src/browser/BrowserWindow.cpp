@@ -4,6 +4,7 @@
 #include "PopUps.h"
 #include "RoundHalfEven.h"
 #include "WholeFile.h"
+#include "WindowLayout.h"
 #include "uChContext.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr QSize kWindowSize(850, 550);
 constexpr std::chrono::milliseconds kTick(100);
 // The context pop-up's corner stands this far above and left of the pointer.
 constexpr QPoint kContextOffset(5, 5);
@@ -29,13 +29,12 @@ enum TWindowButton { CloseButton = 0 };
 
 TBrowserWindowSetup PageWindowSetup(TContextTarget target)
 {
-    constexpr int kBrowserWidth = 610;
     return {
         .Panes = {{
-            .BrowserGeometry = QRect(42, 52, kBrowserWidth, 476),
+            .BrowserGeometry = WindowLayout::kCatalogueBrowser,
             .ScrollSection = "wb_vscroll",
             .BarKind = TScrollBarKind::Standard,
-            .BrowserWidth = kBrowserWidth,
+            .BrowserWidth = WindowLayout::kCatalogueBrowser.width(),
             .ContextTarget = target,
         }},
         .PageCommands = true,
@@ -50,12 +49,12 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
       Timer1(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { Timer1Timer(); }); })),
       timer(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { timerTimer(); }); }))
 {
-    setFixedSize(kWindowSize);
+    setFixedSize(WindowLayout::kBrowserWindow);
     CentreInMainWindow();
     windowButtons_.AddButton("buttons.ini", "close_2_1", ButtonKind::Push);
     for (TBrowserPane& pane : panes_)
         WireBrowser(pane);
-    qApp->installEventFilter(this);
+    host.Hook.Add(*this);
     RunClocksWhileNeeded();
     hide();
 }
@@ -63,7 +62,7 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
 void TBrowserWindow::Unhook()
 {
     TSkinnedWindow::Unhook();
-    qApp->removeEventFilter(this);
+    host_.Hook.Remove(*this);
     for (TBrowserPane& pane : panes_)
         pane.Browser().Disconnect();
     Timer1.SetRunning(false);
@@ -251,13 +250,13 @@ void TBrowserWindow::RunClocksWhileNeeded()
     timer.SetRunning(needed);
 }
 
-bool TBrowserWindow::eventFilter(QObject* watched, QEvent* event)
+bool TBrowserWindow::HookMessage(QObject* receiver, QEvent* event)
 {
     bool taken = false;
     Guarded([&] {
-        taken = PopUpTakesKey(watched, *event);
+        taken = PopUpTakesKey(receiver, *event);
         if (!taken)
-            appMessage(watched, event);
+            appMessage(receiver, event);
     });
     return taken; // every other message still reaches its target
 }

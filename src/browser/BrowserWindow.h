@@ -24,9 +24,9 @@ TBrowserWindowSetup PageWindowSetup(TContextTarget target);
 
 // A skinned child window of the main window with its browsers: the frame picture with the
 // window's buttons and the browsers' bars, the mover, wheel and keys turned into page steps of
-// its first browser through an application-wide hook, the two clocks of press-and-hold and of
+// its first browser through the program's message hook, the two clocks of press-and-hold and of
 // hints, and the context pop-up over its pages. The program's windows are its subclasses.
-class TBrowserWindow : public TSkinnedWindow, public TPageCommandTarget {
+class TBrowserWindow : public TSkinnedWindow, public TPageCommandTarget, public TMessageListener {
 public:
     void PageCommand(TPageCommand command) override;
     bool OffersPageCommands() const { return setup_.PageCommands; }
@@ -46,7 +46,7 @@ public:
 protected:
     TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup);
 
-    // Besides what every skinned window leaves: the application's hook, the engine and the
+    // Besides what every skinned window leaves: the program's message hook, the engine and the
     // clocks.
     void Unhook();
 
@@ -85,7 +85,7 @@ private:
     void Timer1Timer();
     void timerTimer();
     void RunClocksWhileNeeded();
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool HookMessage(QObject* receiver, QEvent* event) override;
     void appMessage(QObject* receiver, QEvent* event);
     bool EscapeInside(QObject* receiver, const QEvent& event) const;
     bool PopUpTakesKey(QObject* receiver, const QEvent& event) const;

@@ -1,6 +1,5 @@
 #include "OwnScrollingBlocker.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -30,13 +29,27 @@ bool ScrollsThePage(const QEvent& event)
 
 TOwnScrollingBlocker::TOwnScrollingBlocker(QWidget& view) : QObject(&view), view_(&view)
 {
-    // The engine's input widget inside the view comes and goes with its renderer.
-    qApp->installEventFilter(this);
+    view.installEventFilter(this);
+    WatchInputWidgets();
+}
+
+// The engine's input widget inside the view comes and goes with its renderer. Watched again
+// whenever the view shows, the blocker stands first among the widget's filters, before any
+// that came later.
+void TOwnScrollingBlocker::WatchInputWidgets()
+{
+    for (QWidget* child : view_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
 }
 
 bool TOwnScrollingBlocker::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    return view_ && widget && widget != view_ && view_->isAncestorOf(widget) &&
-           ScrollsThePage(*event);
+    if (!view_)
+        return false;
+    if (watched == view_) {
+        if (event->type() == QEvent::ChildAdded || event->type() == QEvent::Show)
+            WatchInputWidgets();
+        return false;
+    }
+    return ScrollsThePage(*event);
 }

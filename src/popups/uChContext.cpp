@@ -1,13 +1,14 @@
 #include "uChContext.h"
 
 #include "ContentPath.h"
+#include "WindowLayout.h"
 #include "uFunctions.h"
 
 #include <QKeyEvent>
 
 namespace {
 
-constexpr QSize kSize(170, 98);
+constexpr QSize kSize = WindowLayout::kContextPopUp;
 // A button's index is its command.
 constexpr std::array<std::string_view, 3> kCommandSections = {"context_save", "context_print",
                                                               "context_copy"};

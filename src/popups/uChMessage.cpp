@@ -3,6 +3,7 @@
 #include "ContentPath.h"
 #include "Placement.h"
 #include "SettingsFile.h"
+#include "WindowLayout.h"
 #include "uFunctions.h"
 
 #include <QFontMetrics>
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr QSize kSize(500, 260);
+constexpr QSize kSize = WindowLayout::kMessage;
 // Under the question in the link picture, above the buttons.
 constexpr QRect kSiteArea(130, 150, 350, 36);
 constexpr int kSitePixelSize = 16;

@@ -1,10 +1,11 @@
 #include "SearchEdit.h"
 
 #include "FontInstaller.h"
+#include "WindowLayout.h"
 
 namespace {
 
-constexpr QRect kGeometry(682, 83, 141, 17);
+constexpr QRect kGeometry = WindowLayout::kSearchEdit;
 constexpr QColor kBackground(0x8A, 0x14, 0x14);
 constexpr int kFontPixels = 13;
 

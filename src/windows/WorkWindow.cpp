@@ -3,6 +3,7 @@
 #include "ContentPath.h"
 #include "FontInstaller.h"
 #include "Win1251.h"
+#include "WindowLayout.h"
 #include "uFunctions.h"
 
 #include <QFont>
@@ -17,13 +18,13 @@ constexpr int kTitlePointSize = 13;
 TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scrollSection,
                                      std::optional<TContextTarget> contextTarget)
 {
-    constexpr int kBrowserWidth = 460;
+    // The large picture window lays the work page out as the work window does.
     return {
         .Panes = {{
             .BrowserGeometry = browserGeometry,
             .ScrollSection = scrollSection,
             .BarKind = TScrollBarKind::Standard,
-            .BrowserWidth = kBrowserWidth,
+            .BrowserWidth = WindowLayout::kWorkBrowser.width(),
             .ContextTarget = contextTarget,
         }},
         .PageCommands = contextTarget.has_value(),

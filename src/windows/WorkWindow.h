@@ -8,14 +8,9 @@
 #include <string_view>
 #include <vector>
 
-// A rectangle given by its edges, right and bottom just outside it, as the platform's are.
-constexpr QRect EdgesRect(int left, int top, int right, int bottom)
-{
-    return {left, top, right - left, bottom - top};
-}
-
-// The browser of a work window: its page is 460 wide. The pop-up over it acts on its own page
-// for the target it is given; with none there is no pop-up and no page commands.
+// The browser of a work window: its page is as wide as the work page's browser. The pop-up over it
+// acts on its own page for the target it is given; with none there is no pop-up and no page
+// commands.
 TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scrollSection,
                                      std::optional<TContextTarget> contextTarget);
 

@@ -7,6 +7,7 @@
 #include "Filters.h"
 #include "PageAddresses.h"
 #include "SortResultPage.h"
+#include "WindowLayout.h"
 #include "uChHtmlView21.h"
 #include "uFunctions.h"
 
@@ -19,7 +20,7 @@ const TBrowserWindowSetup kSetup = PageWindowSetup(TContextTarget::Catalogue);
 // The window buttons after the close button.
 enum TWindowButton { CloseButton = 0, ShowButton = 1, AllButton = 2 };
 
-constexpr QPoint kPanelPlace(673, 278);
+constexpr QPoint kPanelPlace = WindowLayout::kFilterPanelPlace;
 constexpr std::u16string_view kPanelPicture = u"\\design\\windows\\filters\\filter.jpg";
 
 // The tab of group g is "param_" g + 1; switch k of group g is "filtr_" g "_" k + 1.

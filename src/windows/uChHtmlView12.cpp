@@ -1,6 +1,7 @@
 #include "uChHtmlView12.h"
 
 #include "BrowserWindows.h"
+#include "WindowLayout.h"
 #include "uChHtmlView21.h"
 
 namespace {
@@ -8,10 +9,10 @@ namespace {
 // Its browser stands beyond the window's right edge: the window never shows a page, so there
 // is none to save, print or copy, and no pop-up.
 const TWorkWindowSetup kSetup = {
-    .Window = WorkBrowserSetup(QRect(1063, 49, 42, 40), "wb_vscroll", std::nullopt),
+    .Window = WorkBrowserSetup(WindowLayout::kLargePictureBrowser, "wb_vscroll", std::nullopt),
     .OwnButtons = {"L1param_1", "L1param_2", "L1param_3"},
     .PictureFolder = u"\\images\\big\\",
-    .PictureRect = EdgesRect(135, 73, 714, 507),
+    .PictureRect = WindowLayout::kLargePicture,
     .LoadsWorkPage = false,
 };
 

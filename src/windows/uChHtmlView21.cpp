@@ -1,15 +1,17 @@
 #include "uChHtmlView21.h"
 
 #include "BrowserWindows.h"
+#include "WindowLayout.h"
 #include "uChHtmlView12.h"
 
 namespace {
 
 const TWorkWindowSetup kSetup = {
-    .Window = WorkBrowserSetup(QRect(37, 47, 460, 486), "wb_vscroll_L21", TContextTarget::WorkPage),
+    .Window =
+        WorkBrowserSetup(WindowLayout::kWorkBrowser, "wb_vscroll_L21", TContextTarget::WorkPage),
     .OwnButtons = {"L2param_1"},
     .PictureFolder = u"\\images\\middle\\",
-    .PictureRect = EdgesRect(542, 65, 802, 489),
+    .PictureRect = WindowLayout::kMiddlePicture,
     .LoadsWorkPage = true,
 };
 

@@ -6,30 +6,30 @@
 #include "PageAddresses.h"
 #include "SearchEdit.h"
 #include "Win1251.h"
+#include "WindowLayout.h"
 #include "uChHtmlView21.h"
 #include "uFunctions.h"
 
 namespace {
 
 constexpr int kResultWidth = 613;
-constexpr int kHistoryWidth = 153;
 
 // No clocks: the window has neither press-and-hold repeat nor hints coming back after a move.
 const TBrowserWindowSetup kSetup = {
     .Panes =
         {
             {
-                .BrowserGeometry = QRect(41, 53, 614, 476),
+                .BrowserGeometry = WindowLayout::kSearchBrowser,
                 .ScrollSection = "wb_vscroll",
                 .BarKind = TScrollBarKind::Standard,
                 .BrowserWidth = kResultWidth,
                 .ContextTarget = TContextTarget::Search,
             },
             {
-                .BrowserGeometry = QRect(676, 143, kHistoryWidth, 351),
+                .BrowserGeometry = WindowLayout::kHistoryBrowser,
                 .ScrollSection = "wb_vscroll_sh",
                 .BarKind = TScrollBarKind::Compact,
-                .BrowserWidth = kHistoryWidth,
+                .BrowserWidth = WindowLayout::kHistoryBrowser.width(),
                 .ContextTarget = std::nullopt,
             },
         },
@@ -45,7 +45,7 @@ constexpr std::array<std::string_view, 3> kSearchSections = {"search_btn", "s_im
 // The shortest query searched, in characters.
 constexpr size_t kShortestQuery = 2;
 
-constexpr QPoint kHeadingPlace(29, 5);
+constexpr QPoint kHeadingPlace = WindowLayout::kSearchHeadingPlace;
 
 QImage LoadPicture(const QString& contentDir, QStringView relativePath)
 {

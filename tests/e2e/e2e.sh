@@ -41,8 +41,16 @@ start_xserver() {
 # known.
 CLOSE_WINDOW=
 
+# read_layout BUILT_DIR: where the browser windows and their browsers stand (BROWSER_WINDOW_X,
+# CATALOGUE_BROWSER_X, ..._WIDTH), from the viewer's own table as the build wrote it.
+read_layout() {
+    # shellcheck source=/dev/null
+    source "$1/../tests/e2e/layout.sh" || fail "the build wrote no tests/e2e/layout.sh"
+}
+
 # install_copy BUILT_DIR: a private copy of the program and its content, so its writes stay here.
 install_copy() {
+    read_layout "$1"
     APP="$E2E_TMP/app"
     cp -r "$1" "$APP"
     rm -f "$APP/settings.ini"
@@ -80,7 +88,7 @@ start_viewer() {
     local main
     main=$(wait_for_window 1024 768 "${1:-30}") || fail "no main window"
     read -r _ MAIN_X MAIN_Y <<<"$main"
-    CHILD_X=$((MAIN_X + 87)) CHILD_Y=$((MAIN_Y + 109))
+    CHILD_X=$((MAIN_X + BROWSER_WINDOW_X)) CHILD_Y=$((MAIN_Y + BROWSER_WINDOW_Y))
     sleep 0.3
 }
 
@@ -263,7 +271,8 @@ wait_for_result() {
     done
     mapfile -t works < <(listed_works)
     [ ${#works[@]} -ge 2 ] || fail "the result of $1 lists ${#works[@]} works"
-    THUMB_X=$((CHILD_X + 42 + 18 + 7 + 68)) THUMB_Y=$((CHILD_Y + 52 + 14 + 7 + 54))
+    THUMB_X=$((CHILD_X + CATALOGUE_BROWSER_X + 18 + 7 + 68))
+    THUMB_Y=$((CHILD_Y + CATALOGUE_BROWSER_Y + 14 + 7 + 54))
     wait_for_picture result "$THUMB_X" "$THUMB_Y" "$APP/images/small/${works[0]}.jpg" 68 54 ||
         fail "the first card of $1 does not show ${works[0]}"
 }
@@ -281,7 +290,7 @@ act() {
 # drive_every_window: with the viewer's main window at MAIN_X, MAIN_Y, opens every window a
 # user can reach from it, clicks its buttons, runs a search and opens a work.
 drive_every_window() {
-    local childX=$((MAIN_X + 87)) childY=$((MAIN_Y + 109)) section
+    local childX=$((MAIN_X + BROWSER_WINDOW_X)) childY=$((MAIN_Y + BROWSER_WINDOW_Y)) section
     act click_button "$MAIN_X" "$MAIN_Y" zoom
     act click_button "$childX" "$childY" close_2_1
     act click_button "$MAIN_X" "$MAIN_Y" quest
@@ -294,7 +303,7 @@ drive_every_window() {
     for section in param_3 filtr_3_1 button_show param_1 filtr_1_2 button_all; do
         act click_button "$childX" "$childY" "$section"
     done
-    act xdotool mousemove $((childX + 42 + 60)) $((childY + 52 + 60)) click 1
+    act xdotool mousemove $((childX + CATALOGUE_BROWSER_X + 60)) $((childY + CATALOGUE_BROWSER_Y + 60)) click 1
     act xdotool mousemove $((childX + 672)) $((childY + 277)) click 1 click 3
 }
 

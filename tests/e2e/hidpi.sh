@@ -43,7 +43,7 @@ shows_drawn_from main "$MAIN_X" "$MAIN_Y" 600 160 "$APP/design/windows/main/fon@
 
 # The colour card, where its hit area is in window pixels, opens the catalogue in its place.
 click_at 220 430
-frameX=$((MAIN_X + RATIO * 87)) frameY=$((MAIN_Y + RATIO * 109))
+frameX=$((MAIN_X + RATIO * BROWSER_WINDOW_X)) frameY=$((MAIN_Y + RATIO * BROWSER_WINDOW_Y))
 shows_drawn_from catalogue "$frameX" "$frameY" 400 60 "$APP/design/windows/childs/fon_2@2x.jpg" \
     "the catalogue's frame"
 

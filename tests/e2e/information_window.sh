@@ -14,9 +14,9 @@ sleep 0.5
 screenshot before
 
 click_button "$mainX" "$mainY" zoom
-# The window stands centred in the main window; its browser at (42, 52), 610 by 476.
-infoX=$((mainX + 87)) infoY=$((mainY + 109))
-pageX=$((infoX + 42)) pageY=$((infoY + 52))
+# The window stands centred in the main window, its browser where the catalogue's stands.
+infoX=$((mainX + BROWSER_WINDOW_X)) infoY=$((mainY + BROWSER_WINDOW_Y))
+pageX=$((infoX + CATALOGUE_BROWSER_X)) pageY=$((infoY + CATALOGUE_BROWSER_Y))
 page_background="251 244 239"
 deadline=$((SECONDS + 10))
 until screenshot about && near $(pixel_at about $((pageX + 3)) $((pageY + 3))) $page_background; do

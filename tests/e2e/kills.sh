@@ -23,7 +23,7 @@ whole_profile() {
 # Filter switches, "show" and tabs, over and over: each release writes settings.ini, each
 # "show" the result page.
 click_through_the_catalogue() {
-    local childX=$((MAIN_X + 87)) childY=$((MAIN_Y + 109)) section
+    local childX=$((MAIN_X + BROWSER_WINDOW_X)) childY=$((MAIN_Y + BROWSER_WINDOW_Y)) section
     while :; do
         for section in filtr_3_1 filtr_3_2 button_show param_1 filtr_1_1 button_show param_3; do
             click_button "$childX" "$childY" "$section" >/dev/null 2>&1 || true

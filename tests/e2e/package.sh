@@ -26,6 +26,7 @@ for size in 16 32 48 64 128 256; do
     [ -s "$root/usr/share/icons/hicolor/${size}x$size/apps/velmora.png" ] || fail "no icon of $size"
 done
 
+read_layout "$build/velmora"
 APP="$root/usr/lib/velmora"
 if [ "$(id -u)" -eq 0 ]; then
     as_nobody

@@ -20,10 +20,10 @@ wait_for_file() {
 launch
 main=$(wait_for_window 1024 768 15) || fail "no main window"
 read -r _ mainX mainY <<<"$main"
-winX=$((mainX + 87)) winY=$((mainY + 109))
+winX=$((mainX + BROWSER_WINDOW_X)) winY=$((mainY + BROWSER_WINDOW_Y))
 sleep 0.3
 click_button "$mainX" "$mainY" quest
-historyX=$((winX + 676)) historyY=$((winY + 143))
+historyX=$((winX + HISTORY_BROWSER_X)) historyY=$((winY + HISTORY_BROWSER_Y))
 
 # The query is typed where the placeholder stood.
 query=101
@@ -56,8 +56,8 @@ wait_for_file "$APP/html/searchresult.htm" 'padding:0px; margin:0px;' ||
 
 # The first card's thumbnail opens its work page.
 first=$(grep -ao 'images/small/[^"]*\.jpg' "$APP/html/searchresult.htm" | head -1 | sed 's|images/small/||; s|\.jpg$||')
-thumbX=$((winX + 41 + 18 + 7 + 68))
-wait_until_still cards $((winX + 41)) $((winY + 53)) 614 476 10 || fail "the cards did not come to rest"
+thumbX=$((winX + SEARCH_BROWSER_X + 18 + 7 + 68))
+wait_until_still cards $((winX + SEARCH_BROWSER_X)) $((winY + SEARCH_BROWSER_Y)) "$SEARCH_BROWSER_WIDTH" "$SEARCH_BROWSER_HEIGHT" 10 || fail "the cards did not come to rest"
 # The heading stands above the cards: find the row where the first thumbnail's middle is, by two
 # of its points.
 small="$APP/images/small/$first.jpg"

@@ -9,6 +9,7 @@
 source "$(dirname "$0")/e2e.sh"
 mode=$1 built=$2
 CLOSE_WINDOW="$built/../tests/e2e/velmora_close_window"
+read_layout "$built"
 
 case $mode in
 full-disk)
@@ -68,7 +69,7 @@ a_box_shows || fail "no box told that the result page could not be written"
 screenshot "$mode-box"
 xdotool key Escape
 sleep 0.3
-click_button $((MAIN_X + 87)) $((MAIN_Y + 109)) close_2_1
+click_button $((MAIN_X + BROWSER_WINDOW_X)) $((MAIN_Y + BROWSER_WINDOW_Y)) close_2_1
 drive_every_window
 close_viewer 30
 

@@ -32,8 +32,8 @@ protected:
     std::optional<TPageScroll> Step(TPageStep step, bool rootScrolls);
     bool SetScroll(int position);
     bool Write(const std::string& pageText);
-    // A test's own look into the document.
-    // The script's answer, run in the page's own world or, with ApplicationWorld, in the viewer's.
+    // A test's own look into the document: the script's answer, run in the page's own world or,
+    // with ApplicationWorld, in the viewer's.
     QVariant Evaluate(const QString& script, quint32 world = QWebEngineScript::MainWorld);
 
     QTemporaryDir dir_;

@@ -5,16 +5,17 @@ set -euo pipefail
 src=$1
 
 declare -A allowed=(
+    [layout]=""
     [platform]=""
     [catalogue]="platform"
     [pages]="catalogue platform"
     [skin]="platform"
     [window]="skin platform"
-    [popups]="window skin platform"
+    [popups]="window skin platform layout"
     [engine]="platform"
-    [browser]="popups window skin engine catalogue platform"
-    [windows]="browser popups window skin engine pages catalogue platform"
-    [app]="windows browser popups window skin engine pages catalogue platform"
+    [browser]="popups window skin engine catalogue platform layout"
+    [windows]="browser popups window skin engine pages catalogue platform layout"
+    [app]="windows browser popups window skin engine pages catalogue platform layout"
 )
 
 # Which layer holds each header.

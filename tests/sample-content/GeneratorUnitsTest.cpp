@@ -188,7 +188,7 @@ TEST(SkinLayoutTest, SectionsAndPicturePathsAreUnique)
     for (const TButtonLayout& button : SkinLayout::Buttons())
         add(button.Section);
     for (const TSignLayout& sign : SkinLayout::Signs())
-        add(sign.Section);
+        add(sign.Shape.Section);
     for (const TScrollLayout& scroll : SkinLayout::Scrolls())
         for (std::string_view part : {scroll.Up, scroll.Down, scroll.Thumb})
             EXPECT_TRUE(sections.count(std::string(part))) << part;
@@ -242,7 +242,7 @@ TEST(SignPicturesTest, LaterPicturesRepeatTheSignsTheyCover)
         up.push_back(scene.Picture(sign, 1));
         scene.Settle(sign);
         QPolygonF shape;
-        for (const QPoint& point : sign.Polygon)
+        for (const QPoint& point : sign.Shape.Ring)
             shape << QPointF(point);
         shapes.push_back(shape);
         bounds.push_back(shape.toPolygon().boundingRect());
@@ -278,7 +278,7 @@ TEST(SignPicturesTest, LaterPicturesRepeatTheSignsTheyCover)
                                   std::abs(own.green() - shown.green()) +
                                   std::abs(own.blue() - shown.blue()),
                               6)
-                        << SkinLayout::Signs()[k].Section << " hidden at " << x << "," << y;
+                        << SkinLayout::Signs()[k].Shape.Section << " hidden at " << x << "," << y;
                     ++checked;
                 }
         }
@@ -302,7 +302,8 @@ TEST(SignPicturesTest, StatesDifferOnlyWhereNoLaterPictureCovers)
                     for (int x = covered.left(); x <= covered.right(); ++x) {
                         const QPoint local = QPoint(x, y) - own.topLeft();
                         ASSERT_EQ(up.pixel(local), lit.pixel(local))
-                            << signs[k].Section << " state " << state << " at " << x << "," << y;
+                            << signs[k].Shape.Section << " state " << state << " at " << x << ","
+                            << y;
                     }
             }
         }

@@ -4,6 +4,7 @@
 #include "Filters.h"
 #include "ProfileFile.h"
 #include "Win1251.h"
+#include "WindowLayout.h"
 #include "uFunctions.h"
 
 #include <QDir>
@@ -50,11 +51,10 @@ const std::vector<TWindowSections>& WindowSections()
 {
     static const std::vector<TWindowSections> windows = {
         {"main",
-         {1024, 768},
+         WindowLayout::kMainWindow,
          {"zoom", "minimize", "close", "quest", "sign_1_4", "sign_1_6", "sign_1_3", "sign_1_2",
           "sign_1_1", "sign_1_5", "sign_1_7"}},
-        {"catalogue",
-         {850, 550},
+        {"catalogue", WindowLayout::kBrowserWindow,
          Joined({{"close_2_1", "button_show", "button_all"},
                  Numbered("param_", 7),
                  Numbered("filtr_1_", 3),
@@ -63,12 +63,14 @@ const std::vector<TWindowSections>& WindowSections()
                  Numbered("filtr_4_", 3),
                  Numbered("filtr_5_", 10),
                  Numbered("filtr_6_", 3)})},
-        {"large picture", {850, 550}, {"close_2_1", "L1param_1", "L1param_2", "L1param_3"}},
-        {"work page", {850, 550}, {"close_2_1", "L2param_1"}},
-        {"search", {850, 550}, {"search_btn", "s_image", "s_text", "close_2_1"}},
-        {"information", {850, 550}, {"close_2_1"}},
-        {"context", {170, 98}, {"context_save", "context_print", "context_copy"}},
-        {"message", {500, 260}, {"no", "yes"}},
+        {"large picture",
+         WindowLayout::kBrowserWindow,
+         {"close_2_1", "L1param_1", "L1param_2", "L1param_3"}},
+        {"work page", WindowLayout::kBrowserWindow, {"close_2_1", "L2param_1"}},
+        {"search", WindowLayout::kBrowserWindow, {"search_btn", "s_image", "s_text", "close_2_1"}},
+        {"information", WindowLayout::kBrowserWindow, {"close_2_1"}},
+        {"context", WindowLayout::kContextPopUp, {"context_save", "context_print", "context_copy"}},
+        {"message", WindowLayout::kMessage, {"no", "yes"}},
     };
     return windows;
 }
@@ -83,27 +85,23 @@ struct TScrollBar {
 const std::vector<TScrollBar>& ScrollBars()
 {
     static const std::vector<TScrollBar> bars = {
-        {"wb_vscroll", {12, 12}, {12, 45}, {{42, 52, 610, 476}, {41, 53, 614, 476}}},
-        {"wb_vscroll_L21", {12, 12}, {12, 45}, {{37, 47, 460, 486}}},
-        {"wb_vscroll_sh", {12, 12}, {10, 31}, {{676, 143, 153, 351}}},
+        {"wb_vscroll",
+         {12, 12},
+         {12, 45},
+         {WindowLayout::kCatalogueBrowser, WindowLayout::kSearchBrowser}},
+        {"wb_vscroll_L21", {12, 12}, {12, 45}, {WindowLayout::kWorkBrowser}},
+        {"wb_vscroll_sh", {12, 12}, {10, 31}, {WindowLayout::kHistoryBrowser}},
     };
     return bars;
 }
 
 // The hit polygons of the main window's signs.
-const std::vector<std::pair<std::string, QPolygon>>& SignPolygons()
+std::vector<std::pair<std::string, QPolygon>> SignPolygons()
 {
-    static const std::vector<std::pair<std::string, QPolygon>> polygons = {
-        {"sign_1_4",
-         QPolygon({{452, 115}, {617, 100}, {643, 270}, {467, 295}, {462, 272}, {530, 200}})},
-        {"sign_1_6", QPolygon({{683, 388}, {866, 349}, {903, 527}, {724, 560}})},
-        {"sign_1_3", QPolygon({{401, 67}, {523, 201}, {396, 327}, {267, 109}})},
-        {"sign_1_2", QPolygon({{109, 356}, {147, 533}, {327, 492}, {290, 317}})},
-        {"sign_1_1", QPolygon({{154, 640}, {175, 528}, {339, 492}, {371, 497}, {336, 678}})},
-        {"sign_1_5", QPolygon({{686, 109}, {872, 120}, {861, 302}, {674, 291}})},
-        {"sign_1_7",
-         QPolygon({{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}})},
-    };
+    std::vector<std::pair<std::string, QPolygon>> polygons;
+    for (const WindowLayout::TSignShape& sign : WindowLayout::kSigns)
+        polygons.emplace_back(sign.Section,
+                              QPolygon(QList<QPoint>(sign.Ring.begin(), sign.Ring.end())));
     return polygons;
 }
 
@@ -217,7 +215,7 @@ TEST_F(SampleContent, ScrollBarsStandBesideTheirBrowsersWithPicturesOfTheirSizes
         // The compact bar's arrows stand one pixel left of it.
         const QRect reach = bounds.adjusted(-1, 0, 0, 0);
         EXPECT_EQ(bounds.width(), bar.ArrowSize.width());
-        EXPECT_TRUE(QRect(0, 0, 850, 550).contains(reach));
+        EXPECT_TRUE(QRect(QPoint(), WindowLayout::kBrowserWindow).contains(reach));
         for (const QRect& browser : bar.Browsers) {
             EXPECT_FALSE(reach.intersects(browser));
             // Beside it: the same height, give or take the pixel by which the windows differ.
@@ -240,16 +238,16 @@ TEST_F(SampleContent, ScrollBarsStandBesideTheirBrowsersWithPicturesOfTheirSizes
 TEST_F(SampleContent, BackgroundsHaveTheSizeOfTheirWindows)
 {
     const std::pair<const char*, QSize> pictures[] = {
-        {"design\\windows\\main\\fon.jpg", {1024, 768}},
-        {"design\\windows\\childs\\fon_2.jpg", {850, 550}},
-        {"design\\windows\\childs\\fon_1_2.jpg", {850, 550}},
-        {"design\\windows\\childs\\fon_2_1.jpg", {850, 550}},
-        {"design\\windows\\childs\\fon_about.jpg", {850, 550}},
-        {"design\\windows\\search\\fon_search.jpg", {850, 550}},
-        {"design\\loader\\loading_bg.jpg", {500, 407}},
-        {"design\\windows\\Exit_Link\\fon_exit.jpg", {500, 260}},
-        {"design\\windows\\Exit_Link\\fon_link.jpg", {500, 260}},
-        {"design\\windows\\context\\fon.jpg", {170, 98}},
+        {"design\\windows\\main\\fon.jpg", WindowLayout::kMainWindow},
+        {"design\\windows\\childs\\fon_2.jpg", WindowLayout::kBrowserWindow},
+        {"design\\windows\\childs\\fon_1_2.jpg", WindowLayout::kBrowserWindow},
+        {"design\\windows\\childs\\fon_2_1.jpg", WindowLayout::kBrowserWindow},
+        {"design\\windows\\childs\\fon_about.jpg", WindowLayout::kBrowserWindow},
+        {"design\\windows\\search\\fon_search.jpg", WindowLayout::kBrowserWindow},
+        {"design\\loader\\loading_bg.jpg", WindowLayout::kSplash},
+        {"design\\windows\\Exit_Link\\fon_exit.jpg", WindowLayout::kMessage},
+        {"design\\windows\\Exit_Link\\fon_link.jpg", WindowLayout::kMessage},
+        {"design\\windows\\context\\fon.jpg", WindowLayout::kContextPopUp},
     };
     for (const auto& [path, size] : pictures)
         EXPECT_EQ(Picture(path).size(), size) << path;
@@ -263,7 +261,8 @@ TEST_F(SampleContent, SmallerPicturesFitWhereTheyAreDrawn)
     EXPECT_GE(bar.width(), 491);
     EXPECT_EQ(bar.height(), 38);
     const QImage panel = Picture("design\\windows\\filters\\filter.jpg");
-    EXPECT_TRUE(QRect(0, 0, 850, 550).contains(QRect(QPoint(673, 278), panel.size())));
+    EXPECT_TRUE(QRect(QPoint(), WindowLayout::kBrowserWindow)
+                    .contains(QRect(WindowLayout::kFilterPanelPlace, panel.size())));
     for (const char* heading : {"design\\windows\\search\\images\\h_image.jpg",
                                 "design\\windows\\search\\images\\h_text.jpg"}) {
         const QImage image = Picture(heading);
@@ -307,20 +306,18 @@ TEST_F(SampleContent, WindowButtonsOverlapNeitherEachOtherNorReservedPlaces)
     const QRect bar = Bounds(ProfileFile(Path("scrolls.ini")), "wb_vscroll");
     const QRect workBar = Bounds(ProfileFile(Path("scrolls.ini")), "wb_vscroll_L21");
     const QRect historyBar = Bounds(ProfileFile(Path("scrolls.ini")), "wb_vscroll_sh");
-    const QRect panel(673, 278, 160, 250);
+    const QRect panel(WindowLayout::kFilterPanelPlace, QSize(160, 250));
     const std::vector<TWindowFreeAreas> windows = {
         {Joined({{"close_2_1", "button_show", "button_all"}, Numbered("param_", 7)}),
-         {{42, 52, 610, 476}, bar, panel}},
-        {{"close_2_1", "L2param_1"}, {{37, 47, 460, 486}, workBar, {542, 65, 260, 424}}},
-        {{"close_2_1", "L1param_1", "L1param_2", "L1param_3"}, {{135, 73, 579, 434}}},
+         {WindowLayout::kCatalogueBrowser, bar, panel}},
+        {{"close_2_1", "L2param_1"},
+         {WindowLayout::kWorkBrowser, workBar, WindowLayout::kMiddlePicture}},
+        {{"close_2_1", "L1param_1", "L1param_2", "L1param_3"}, {WindowLayout::kLargePicture}},
         {{"close_2_1", "search_btn", "s_image"},
-         {{41, 53, 614, 476},
-          {676, 143, 153, 351},
-          {682, 83, 141, 17},
-          bar,
-          historyBar.adjusted(-1, 0, 0, 0),
-          {29, 5, 300, 30}}},
-        {{"close_2_1"}, {{42, 52, 610, 476}, bar}},
+         {WindowLayout::kSearchBrowser, WindowLayout::kHistoryBrowser, WindowLayout::kSearchEdit,
+          bar, historyBar.adjusted(-1, 0, 0, 0),
+          QRect(WindowLayout::kSearchHeadingPlace, QSize(300, 30))}},
+        {{"close_2_1"}, {WindowLayout::kCatalogueBrowser, bar}},
         {{"zoom", "minimize", "close", "quest"}, {}},
         {{"no", "yes"}, {}},
         {{"context_save", "context_print", "context_copy"}, {}},

@@ -1,3 +1,4 @@
+#include "WindowLayout.h"
 #include "uFunctions.h"
 
 #include <gtest/gtest.h>
@@ -73,47 +74,32 @@ TEST(PointInPolygon, TheLastEntryIsNeverRead)
     EXPECT_FALSE(PointInPolygon(ring, {100, 100}));
 }
 
-// The hit areas of the main window's seven catalogue signs.
+// The hit areas of the main window's seven catalogue signs, by their index there.
 struct SignCase {
     const char* name;
-    TPointArray polygon;
+    size_t sign;
     QPoint inside;
     QPoint outsideInBoundingBox;
+
+    TPointArray Polygon() const
+    {
+        const std::span<const QPoint> ring = WindowLayout::kSigns[sign].Ring;
+        return {ring.begin(), ring.end()};
+    }
 };
 
 const SignCase kSigns[] = {
-    {"AllWorks",
-     {{452, 115}, {617, 100}, {643, 270}, {467, 295}, {462, 272}, {530, 200}, {455, 119}},
-     {600, 150},
-     {470, 200}},
-    {"Complexity",
-     {{683, 388}, {866, 349}, {903, 527}, {724, 560}, {683, 388}},
-     {790, 450},
-     {690, 550}},
-    {"Time", {{401, 67}, {523, 201}, {396, 327}, {267, 109}, {401, 67}}, {400, 200}, {500, 300}},
-    {"Colour",
-     {{109, 356}, {147, 533}, {327, 492}, {290, 317}, {109, 356}},
-     {220, 430},
-     {115, 520}},
-    {"Theme",
-     {{154, 640}, {175, 528}, {339, 492}, {371, 497}, {336, 678}, {154, 640}},
-     {260, 600},
-     {160, 500}},
-    {"Materials",
-     {{686, 109}, {872, 120}, {861, 302}, {674, 291}, {686, 109}},
-     {770, 200},
-     {870, 300}},
-    {"Mood",
-     {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}},
-     {720, 620},
-     {830, 500}},
+    {"AllWorks", 0, {600, 150}, {470, 200}}, {"Complexity", 1, {790, 450}, {690, 550}},
+    {"Time", 2, {400, 200}, {500, 300}},     {"Colour", 3, {220, 430}, {115, 520}},
+    {"Theme", 4, {260, 600}, {160, 500}},    {"Materials", 5, {770, 200}, {870, 300}},
+    {"Mood", 6, {720, 620}, {830, 500}},
 };
 
 TEST(PointInPolygon, SignsReactInsideTheirShapeOnly)
 {
     for (const SignCase& sign : kSigns) {
-        EXPECT_TRUE(PointInPolygon(sign.polygon, sign.inside)) << sign.name;
-        EXPECT_FALSE(PointInPolygon(sign.polygon, sign.outsideInBoundingBox)) << sign.name;
+        EXPECT_TRUE(PointInPolygon(sign.Polygon(), sign.inside)) << sign.name;
+        EXPECT_FALSE(PointInPolygon(sign.Polygon(), sign.outsideInBoundingBox)) << sign.name;
     }
 }
 
@@ -123,7 +109,7 @@ TEST(PointInPolygon, NoPointBelongsToTwoSigns)
         for (int x = 100; x <= 910; x += 3) {
             int hits = 0;
             for (const SignCase& sign : kSigns)
-                hits += PointInPolygon(sign.polygon, {x, y});
+                hits += PointInPolygon(sign.Polygon(), {x, y});
             ASSERT_LE(hits, 1) << "(" << x << ", " << y << ")";
         }
     }

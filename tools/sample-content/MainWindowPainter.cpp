@@ -26,8 +26,8 @@ QPolygonF RingOf(const TSignLayout& sign)
 {
     QPolygonF ring;
     // The last point closes the ring and is not part of the shape.
-    for (size_t k = 0; k + 1 < sign.Polygon.size(); ++k)
-        ring << QPointF(sign.Polygon[k]);
+    for (size_t k = 0; k + 1 < sign.Shape.Ring.size(); ++k)
+        ring << QPointF(sign.Shape.Ring[k]);
     return ring;
 }
 

@@ -1,5 +1,7 @@
 #include "SkinLayout.h"
 
+#include "Filters.h"
+
 #include <QPolygon>
 
 namespace SkinLayout {
@@ -11,43 +13,27 @@ using enum TGlyph;
 
 // ---- the main window's signs, in strip order ----------------------------------------
 
-constexpr std::array<QPoint, 7> kAllWorks = {
-    {{452, 115}, {617, 100}, {643, 270}, {467, 295}, {462, 272}, {530, 200}, {455, 119}}};
-constexpr std::array<QPoint, 5> kComplexity = {
-    {{683, 388}, {866, 349}, {903, 527}, {724, 560}, {683, 388}}};
-constexpr std::array<QPoint, 5> kTime = {
-    {{401, 67}, {523, 201}, {396, 327}, {267, 109}, {401, 67}}};
-constexpr std::array<QPoint, 5> kColour = {
-    {{109, 356}, {147, 533}, {327, 492}, {290, 317}, {109, 356}}};
-constexpr std::array<QPoint, 6> kTheme = {
-    {{154, 640}, {175, 528}, {339, 492}, {371, 497}, {336, 678}, {154, 640}}};
-constexpr std::array<QPoint, 5> kMaterials = {
-    {{686, 109}, {872, 120}, {861, 302}, {674, 291}, {686, 109}}};
-constexpr std::array<QPoint, 7> kMood = {
-    {{668, 483}, {705, 492}, {722, 562}, {844, 540}, {800, 704}, {623, 658}, {668, 483}}};
-
-const std::array<TSignLayout, 7> kSigns = {{
-    {"sign_1_4",
-     kAllWorks,
+// In the order of the viewer's signs, whose sections and hit rings they take.
+const std::array<TSignLayout, WindowLayout::kSigns.size()> kSigns = {{
+    {WindowLayout::kSigns[0],
      "All designs",
      "Every work of the catalogue, by name",
      0xF3C6CF,
      AllWorks,
      -5,
      {584, 190}},
-    {"sign_1_6",
-     kComplexity,
+    {WindowLayout::kSigns[1],
      "Complexity",
      "Works by complexity",
      0xE4D2EE,
      Complexity,
      -12,
      {800, 424}},
-    {"sign_1_3", kTime, "Time", "Works by time of work", 0xF6DCC4, Clock, 0, {398, 196}},
-    {"sign_1_2", kColour, "Colour", "Works by colour", 0xCFE3EC, Palette, -12, {216, 418}},
-    {"sign_1_1", kTheme, "Theme", "Works by theme", 0xD7E9D6, Flower, -10, {262, 584}},
-    {"sign_1_5", kMaterials, "Materials", "Works by material", 0xF1E4C3, Gem, 3, {770, 205}},
-    {"sign_1_7", kMood, "Mood", "Works by mood", 0xF4CFD9, Heart, 8, {738, 606}},
+    {WindowLayout::kSigns[2], "Time", "Works by time of work", 0xF6DCC4, Clock, 0, {398, 196}},
+    {WindowLayout::kSigns[3], "Colour", "Works by colour", 0xCFE3EC, Palette, -12, {216, 418}},
+    {WindowLayout::kSigns[4], "Theme", "Works by theme", 0xD7E9D6, Flower, -10, {262, 584}},
+    {WindowLayout::kSigns[5], "Materials", "Works by material", 0xF1E4C3, Gem, 3, {770, 205}},
+    {WindowLayout::kSigns[6], "Mood", "Works by mood", 0xF4CFD9, Heart, 8, {738, 606}},
 }};
 
 // ---- filter switches ---------------------------------------------------------------
@@ -65,16 +51,17 @@ struct TFilterGroupLayout {
     int Height;
 };
 
-constexpr std::array<TFilterLabel, 3> kComplexityFilters = {
+constexpr std::array<TFilterLabel, kFilterFlagCounts[1]> kComplexityFilters = {
     {{"Low", "Simple works", 0},
      {"Medium", "Works of medium complexity", 0},
      {"Hard", "Demanding works", 0}}};
-constexpr std::array<TFilterLabel, 5> kTimeFilters = {{{"10-40 min", "Up to 40 minutes", 0},
-                                                       {"41-70 min", "41 to 70 minutes", 0},
-                                                       {"71-100 min", "71 to 100 minutes", 0},
-                                                       {"101-150 min", "101 to 150 minutes", 0},
-                                                       {"151-250 min", "151 to 250 minutes", 0}}};
-constexpr std::array<TFilterLabel, 18> kColourFilters = {{
+constexpr std::array<TFilterLabel, kFilterFlagCounts[2]> kTimeFilters = {
+    {{"10-40 min", "Up to 40 minutes", 0},
+     {"41-70 min", "41 to 70 minutes", 0},
+     {"71-100 min", "71 to 100 minutes", 0},
+     {"101-150 min", "101 to 150 minutes", 0},
+     {"151-250 min", "151 to 250 minutes", 0}}};
+constexpr std::array<TFilterLabel, kFilterFlagCounts[3]> kColourFilters = {{
     {"red", "Red", 0xC8282E},
     {"green", "Green", 0x5E9C6B},
     {"sky blue", "Light blue", 0x8EC5E8},
@@ -94,10 +81,11 @@ constexpr std::array<TFilterLabel, 18> kColourFilters = {{
     {"metallic", "Metallic", 0x9FA4AD},
     {"black", "Black", 0x1E1B1F},
 }};
-constexpr std::array<TFilterLabel, 3> kThemeFilters = {{{"Abstraction", "Abstract designs", 0},
-                                                        {"Patterns", "Patterns", 0},
-                                                        {"Flowers", "Flowers", 0}}};
-constexpr std::array<TFilterLabel, 10> kMaterialFilters = {{
+constexpr std::array<TFilterLabel, kFilterFlagCounts[4]> kThemeFilters = {
+    {{"Abstraction", "Abstract designs", 0},
+     {"Patterns", "Patterns", 0},
+     {"Flowers", "Flowers", 0}}};
+constexpr std::array<TFilterLabel, kFilterFlagCounts[5]> kMaterialFilters = {{
     {"acrylic", "Acrylic", 0},
     {"sparkles", "Sparkles", 0},
     {"beads", "Micro-beads", 0},
@@ -109,9 +97,10 @@ constexpr std::array<TFilterLabel, 10> kMaterialFilters = {{
     {"crystals", "Rhinestones", 0},
     {"foil", "Foil", 0},
 }};
-constexpr std::array<TFilterLabel, 3> kMoodFilters = {{{"Bold", "Bold, aggressive designs", 0},
-                                                       {"Gentle", "Gentle designs", 0},
-                                                       {"Calm", "Calm designs", 0}}};
+constexpr std::array<TFilterLabel, kFilterFlagCounts[6]> kMoodFilters = {
+    {{"Bold", "Bold, aggressive designs", 0},
+     {"Gentle", "Gentle designs", 0},
+     {"Calm", "Calm designs", 0}}};
 
 // Groups 1 to 6 of the catalogue, with how their switches fill the panel.
 const std::array<TFilterGroupLayout, 6> kFilterGroups = {{
@@ -310,7 +299,7 @@ std::span<const TScrollLayout> Scrolls()
 QRect BoundsOf(const TSignLayout& sign)
 {
     QPolygon points;
-    for (const QPoint& point : sign.Polygon)
+    for (const QPoint& point : sign.Shape.Ring)
         points << point;
     return points.boundingRect();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowLayout.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QRgb>
@@ -81,8 +83,7 @@ struct TButtonLayout {
 
 // A main-window sign: an irregular button whose picture follows its hit polygon.
 struct TSignLayout {
-    std::string_view Section;
-    std::span<const QPoint> Polygon; // closed ring, last point repeats or lies next to the first
+    WindowLayout::TSignShape Shape; // the viewer's section and hit ring
     std::string_view Label;
     std::string_view Title;
     QRgb Tint;
@@ -102,25 +103,24 @@ struct TScrollLayout {
 
 namespace SkinLayout {
 
-inline constexpr QSize kMainSize{1024, 768};
-inline constexpr QSize kFrameSize{850, 550};
-inline constexpr QSize kSplashSize{500, 407};
-inline constexpr QSize kMessageSize{500, 260};
-inline constexpr QSize kContextSize{170, 98};
-
 // Places the viewer fixes.
-inline constexpr QRect kCatalogueBrowser{42, 52, 610, 476};
-inline constexpr QRect kWorkBrowser{37, 47, 460, 486};
-inline constexpr QRect kSearchBrowser{41, 53, 614, 476};
-inline constexpr QRect kHistoryBrowser{676, 143, 153, 351};
-inline constexpr QRect kSearchEdit{682, 83, 141, 17};
-inline constexpr QRect kMiddlePicture{542, 65, 260, 424};
-inline constexpr QRect kBigPicture{135, 73, 579, 434};
-inline constexpr QPoint kFilterPanelAt{673, 278};
+inline constexpr QSize kMainSize = WindowLayout::kMainWindow;
+inline constexpr QSize kFrameSize = WindowLayout::kBrowserWindow;
+inline constexpr QSize kSplashSize = WindowLayout::kSplash;
+inline constexpr QSize kMessageSize = WindowLayout::kMessage;
+inline constexpr QSize kContextSize = WindowLayout::kContextPopUp;
+inline constexpr QRect kCatalogueBrowser = WindowLayout::kCatalogueBrowser;
+inline constexpr QRect kWorkBrowser = WindowLayout::kWorkBrowser;
+inline constexpr QRect kSearchBrowser = WindowLayout::kSearchBrowser;
+inline constexpr QRect kHistoryBrowser = WindowLayout::kHistoryBrowser;
+inline constexpr QRect kSearchEdit = WindowLayout::kSearchEdit;
+inline constexpr QRect kMiddlePicture = WindowLayout::kMiddlePicture;
+inline constexpr QRect kBigPicture = WindowLayout::kLargePicture;
+inline constexpr QPoint kFilterPanelAt = WindowLayout::kFilterPanelPlace;
 inline constexpr QSize kFilterPanelSize{168, 252};
-inline constexpr QPoint kSearchHeadingAt{29, 5};
+inline constexpr QPoint kSearchHeadingAt = WindowLayout::kSearchHeadingPlace;
 inline constexpr QSize kSearchHeadingSize{300, 30};
-inline constexpr QRect kSplashBar{20, 319, 491, 39};
+inline constexpr QRect kSplashBar = WindowLayout::kSplashBar;
 // The splash's gold frame. The bar's track ends inside it, as far from its right side as the
 // bar starts from its left; past that end the bar's picture repeats the background.
 inline constexpr QRect kSplashFrame{8, 8, 483, 390};

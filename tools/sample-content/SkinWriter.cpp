@@ -87,10 +87,10 @@ void WriteSigns(ContentFolder& folder, const QImage& main, IniText& ini)
     MainWindowPainter::TSignScene scene(main);
     for (const TSignLayout& sign : SkinLayout::Signs()) {
         for (size_t state = 0; state < SkinLayout::kStateKeys.size(); ++state)
-            folder.WriteJpeg(Relative(SkinLayout::PicturePath(sign.Section, state)),
+            folder.WriteJpeg(Relative(SkinLayout::PicturePath(sign.Shape.Section, state)),
                              scene.Picture(sign, state));
         scene.Settle(sign);
-        AddButtonSection(ini, sign.Section, SkinLayout::BoundsOf(sign), sign.Title);
+        AddButtonSection(ini, sign.Shape.Section, SkinLayout::BoundsOf(sign), sign.Title);
     }
 }
 
