@@ -17,8 +17,8 @@
 set -euo pipefail
 bench=$(cd "$(dirname "$0")" && pwd)
 source "$bench/../scripts/setup.sh"
-install_packages >&2
-build_velmora >&2
+install_packages viewer test >&2
+build_velmora ON >&2
 runs=${1:-5}
 source "$bench/../tests/e2e/e2e.sh"
 probe="$VELMORA_BUILD/bench/velmora_pixel_probe"
