@@ -77,20 +77,27 @@ QByteArray WriteButton(const QString& dir, const SkinButton& button)
 struct MainButtons {
     MainButtons()
     {
+        for (const SkinButton& button : kMainButtons)
+            group.AddButton(button.section, ButtonKind::Push);
+    }
+
+    // Returns the folder, for the skin that reads it.
+    static QString WriteSkin(const QTemporaryDir& folder)
+    {
         QByteArray ini;
         for (const SkinButton& button : kMainButtons)
-            ini += WriteButton(dir.path(), button);
-        QFile file(dir.path() + "/buttons.ini");
+            ini += WriteButton(folder.path(), button);
+        QFile file(folder.path() + "/buttons.ini");
         if (file.open(QIODevice::WriteOnly))
             file.write(ini);
         file.close();
-        for (const SkinButton& button : kMainButtons)
-            group.AddButton("buttons.ini", button.section, ButtonKind::Push);
+        return folder.path();
     }
 
     QTemporaryDir dir;
+    const TSkin skin{WriteSkin(dir)};
     BenchWindow owner;
-    TMainMenuEx group{owner, dir.path()};
+    TMainMenuEx group{owner, skin};
 };
 
 MainButtons& Buttons()

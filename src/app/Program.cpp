@@ -33,8 +33,9 @@ QString ChooseContentFolder()
 }
 
 TProgram::TProgram(TTickSource& ticks, TPageEngine pages)
-    : ticks_(ticks), pages_(pages), main_(std::make_unique<TSealed<TfMain>>(ticks)),
-      message_(std::make_unique<TSealed<TfChMessage>>(ticks, main_->ContentDir))
+    : ticks_(ticks), pages_(pages), skin_(ContentPath::ContentDir()),
+      main_(std::make_unique<TSealed<TfMain>>(ticks, skin_)),
+      message_(std::make_unique<TSealed<TfChMessage>>(ticks, skin_))
 {
     fMain = main_.get();
     fChMessage = message_.get();
@@ -74,20 +75,15 @@ void TProgram::CreateBrowserWindows()
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
     for (size_t i = 0; i < windows.size(); ++i)
         windows[i].Create(HostOf(i))->setAccessibleName(QString::fromUtf16(windows[i].Title));
-    context_ = std::make_unique<TSealed<TfChContext>>(ticks_, main_->ContentDir, PageCommandsFor);
+    context_ = std::make_unique<TSealed<TfChContext>>(ticks_, skin_, PageCommandsFor);
     fChContext = context_.get();
 }
 
 TBrowserHost TProgram::HostOf(size_t registryIndex)
 {
-    return {*main_,
-            main_->ContentDir,
-            main_->BrowserFrames[registryIndex],
-            ticks_,
-            hook_,
-            main_->Works,
-            main_->Selection,
-            pages_};
+    return {*main_,           skin_, main_->BrowserFrames[registryIndex],
+            ticks_,           hook_, main_->Works,
+            main_->Selection, pages_};
 }
 
 void TProgram::ShowMainWindow(const QString& problem)

@@ -17,7 +17,8 @@ QString ChooseContentFolder();
 
 // Every window of the program, created in the start-up order and wired, each set in its
 // program-wide reference; they go, and their references are cleared, in the reverse order.
-// The main window owns the browser windows as their parent.
+// The main window owns the browser windows as their parent. The skin of the content folder is
+// read once, here, and handed to every window.
 class TProgram {
 public:
     // The main window and the question; the browser windows show pages or not.
@@ -36,8 +37,9 @@ public:
 private:
     TTickSource& ticks_;
     const TPageEngine pages_;
-    // Before the windows, so it outlives them.
+    // Before the windows, so they outlive them.
     TMessageHook hook_;
+    const TSkin skin_;
     std::unique_ptr<TfMain> main_;
     std::unique_ptr<TfChMessage> message_;
     std::unique_ptr<TfChContext> context_;

@@ -3,7 +3,6 @@
 #include "BrowserWindows.h"
 #include "CatalogueLoader.h"
 #include "ContentPages.h"
-#include "ContentPath.h"
 #include "FontInstaller.h"
 #include "Placement.h"
 #include "PopUps.h"
@@ -27,9 +26,9 @@ constexpr std::array<std::string_view, 4> kFrameSections = {"zoom", "minimize", 
 
 } // namespace
 
-TfMain::TfMain(TTickSource& ticks)
-    : TSkinnedWindow(ticks), ContentDir(ContentPath::ContentDir()), signStrip_(*this, ContentDir),
-      frameStrip_(*this, ContentDir),
+TfMain::TfMain(TTickSource& ticks, const TSkin& skin)
+    : TSkinnedWindow(ticks), ContentDir(skin.ContentDir()), skin_(skin), signStrip_(*this, skin),
+      frameStrip_(*this, skin),
       Timer1(ticks.Every(kRepaintTick, *this, [this] { Guarded([this] { Timer1Timer(); }); }))
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -48,10 +47,10 @@ void TfMain::FormCreate()
     setFixedSize(WindowLayout::kMainWindow);
     move(CentredOnDesktop(ScreenSize(), size()));
     for (const std::string_view section : kFrameSections)
-        frameStrip_.AddButton("buttons.ini", section, ButtonKind::Push);
+        frameStrip_.AddButton(section, ButtonKind::Push);
     // A sign's index is the catalogue's filter group it opens.
     for (const WindowLayout::TSignShape& sign : WindowLayout::kSigns)
-        signStrip_.AddButton("buttons.ini", sign.Section, ButtonKind::Push);
+        signStrip_.AddButton(sign.Section, ButtonKind::Push);
     for (size_t i = 0; i < WindowLayout::kSigns.size(); ++i)
         signStrip_.Buttons()[i].SetPolygon(
             TPointArray(WindowLayout::kSigns[i].Ring.begin(), WindowLayout::kSigns[i].Ring.end()));
@@ -67,11 +66,10 @@ void TfMain::FormCreate()
 
 void TfMain::LoadBackgrounds()
 {
-    MainBackground =
-        TSkinPicture(ContentPath::Join(ContentDir, u"\\design\\windows\\main\\fon.jpg"));
+    MainBackground = skin_.Picture(u"\\design\\windows\\main\\fon.jpg");
     BrowserFrames.clear();
     for (const TBrowserWindowEntry& window : BrowserWindowRegistry())
-        BrowserFrames.emplace_back(ContentPath::Join(ContentDir, window.FramePicture));
+        BrowserFrames.push_back(skin_.Picture(window.FramePicture));
 }
 
 void TfMain::HideBrowserWindows()

@@ -25,7 +25,8 @@ public:
     void HideBrowserWindows();
 
 protected:
-    explicit TfMain(TTickSource& ticks);
+    // Its pictures and buttons come from skin, which outlives it.
+    TfMain(TTickSource& ticks, const TSkin& skin);
 
     // Besides what every skinned window leaves: its repaint clock.
     void Unhook();
@@ -45,6 +46,7 @@ private:
     void LoadBackgrounds();
     std::vector<int> DrawnStates() const;
 
+    const TSkin& skin_;
     TMainMenuEx signStrip_;
     TMainMenuEx frameStrip_;
     std::vector<int> paintedStates_;

@@ -1,19 +1,18 @@
 #pragma once
 
 #include "MessageHook.h"
+#include "Skin.h"
 #include "SkinPicture.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
 #include "TickSource.h"
 #include "uEmbeddedWB.h"
 
-#include <QString>
-
 // What a browser window gets from the program that creates it.
 struct TBrowserHost {
     TSkinnedWindow& MainWindow; // its parent, inside which it stays; its hint goes over this one
-    QString ContentDir;
-    const TSkinPicture& Frame; // the window's frame picture, held by the main window
+    const TSkin& Skin;          // the content folder's, which outlives the window
+    const TSkinPicture& Frame;  // the window's frame picture, held by the main window
     TTickSource& Ticks;
     TMessageHook& Hook;             // the program's, which hands the window every event first
     const TVelmoraDataArray& Works; // the catalogue

@@ -16,16 +16,14 @@ constexpr int kEndPosition = 100000;
 // Held on an arrow or in the track, a step repeats from this many ticks after the press.
 constexpr int kRepeatAfterTicks = 4;
 
-const QString kScrollsFile = QStringLiteral("scrolls.ini");
-
 std::variant<TScrollEx, TScrollEx1> MakeBar(const TBrowserPaneSetup& setup, TSkinWindow& owner,
-                                            const QString& contentDir)
+                                            const TSkin& skin)
 {
     if (setup.BarKind == TScrollBarKind::Compact)
-        return std::variant<TScrollEx, TScrollEx1>(std::in_place_type<TScrollEx1>, owner,
-                                                   contentDir, kScrollsFile, setup.ScrollSection);
-    return std::variant<TScrollEx, TScrollEx1>(std::in_place_type<TScrollEx>, owner, contentDir,
-                                               kScrollsFile, setup.ScrollSection);
+        return std::variant<TScrollEx, TScrollEx1>(std::in_place_type<TScrollEx1>, owner, skin,
+                                                   setup.ScrollSection);
+    return std::variant<TScrollEx, TScrollEx1>(std::in_place_type<TScrollEx>, owner, skin,
+                                               setup.ScrollSection);
 }
 
 std::optional<TPageStep> StepOfArea(ScrollArea area)
@@ -59,11 +57,11 @@ std::optional<TPageStep> StepOfKey(int key)
 
 } // namespace
 
-TBrowserPane::TBrowserPane(QWidget& window, TSkinWindow& owner, const QString& contentDir,
+TBrowserPane::TBrowserPane(QWidget& window, TSkinWindow& owner, const TSkin& skin,
                            const TBrowserPaneSetup& setup, TPageEngine engine, bool& rootScrolls,
                            std::function<void()> repaint)
     : setup_(setup), repaint_(std::move(repaint)), wb(window, setup.BrowserGeometry, engine),
-      bar_(MakeBar(setup, owner, contentDir)),
+      bar_(MakeBar(setup, owner, skin)),
       scrolling_(wb, Bar(), setup.BrowserWidth, rootScrolls, repaint_)
 {
     // The standard bar shows from the start; the compact one only once a page needs it.

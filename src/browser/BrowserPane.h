@@ -47,7 +47,7 @@ class TBrowserPane {
 public:
     // The browser is a child of window; owner is the window the bar's buttons report to;
     // repaint is called whenever the bar may have moved.
-    TBrowserPane(QWidget& window, TSkinWindow& owner, const QString& contentDir,
+    TBrowserPane(QWidget& window, TSkinWindow& owner, const TSkin& skin,
                  const TBrowserPaneSetup& setup, TPageEngine engine, bool& rootScrolls,
                  std::function<void()> repaint);
 

@@ -44,14 +44,14 @@ TBrowserWindowSetup PageWindowSetup(TContextTarget target)
 
 TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup)
     : TSkinnedWindow(host.Ticks, &host.MainWindow), host_(host), setup_(setup),
-      windowButtons_(*this, host.ContentDir), mover_(*this, QPoint(), &host.MainWindow, *this),
+      windowButtons_(*this, host.Skin), mover_(*this, QPoint(), &host.MainWindow, *this),
       panes_(MakePanes()), pageCommands_(*this, panes_.front().Browser()),
       Timer1(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { Timer1Timer(); }); })),
       timer(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { timerTimer(); }); }))
 {
     setFixedSize(WindowLayout::kBrowserWindow);
     CentreInMainWindow();
-    windowButtons_.AddButton("buttons.ini", "close_2_1", ButtonKind::Push);
+    windowButtons_.AddButton("close_2_1", ButtonKind::Push);
     for (TBrowserPane& pane : panes_)
         WireBrowser(pane);
     host.Hook.Add(*this);
@@ -73,7 +73,7 @@ std::deque<TBrowserPane> TBrowserWindow::MakePanes()
 {
     std::deque<TBrowserPane> panes;
     for (const TBrowserPaneSetup& pane : setup_.Panes)
-        panes.emplace_back(*this, *this, host_.ContentDir, pane, host_.Pages, RootScrolls,
+        panes.emplace_back(*this, *this, host_.Skin, pane, host_.Pages, RootScrolls,
                            [this] { Invalidate(); });
     return panes;
 }

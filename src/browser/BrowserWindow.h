@@ -51,7 +51,7 @@ protected:
     void Unhook();
 
     TBrowserPane& Pane(size_t index = 0) { return panes_[index]; }
-    const QString& ContentDir() const { return host_.ContentDir; }
+    const QString& ContentDir() const { return host_.Skin.ContentDir(); }
     void CentreInMainWindow();
     void NavigatePlaceholder() { Pane().NavigatePlaceholder(ContentDir()); }
     // Writes a generated page into the content folder and loads it in a pane. Where the file

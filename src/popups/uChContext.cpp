@@ -1,6 +1,5 @@
 #include "uChContext.h"
 
-#include "ContentPath.h"
 #include "WindowLayout.h"
 #include "uFunctions.h"
 
@@ -16,8 +15,8 @@ static_assert(int(TPageCommand::Copy) + 1 == kCommandSections.size());
 
 } // namespace
 
-TfChContext::TfChContext(TTickSource& ticks, const QString& contentDir, TTargetFinder findTarget)
-    : TSkinnedWindow(ticks), findTarget_(std::move(findTarget)), ButtonGroup(*this, contentDir)
+TfChContext::TfChContext(TTickSource& ticks, const TSkin& skin, TTargetFinder findTarget)
+    : TSkinnedWindow(ticks), findTarget_(std::move(findTarget)), ButtonGroup(*this, skin)
 {
     // A tool window: on top, no frame, and it never takes the mouse away from the program.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
@@ -25,9 +24,8 @@ TfChContext::TfChContext(TTickSource& ticks, const QString& contentDir, TTargetF
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(kSize);
     for (const std::string_view section : kCommandSections)
-        ButtonGroup.AddButton("buttons.ini", section, ButtonKind::Push);
-    Background =
-        TSkinPicture(ContentPath::Join(contentDir, u"\\design\\windows\\context\\fon.jpg"));
+        ButtonGroup.AddButton(section, ButtonKind::Push);
+    Background = skin.Picture(u"\\design\\windows\\context\\fon.jpg");
 }
 
 void TfChContext::FormPaint(QPainter& canvas)

@@ -24,7 +24,8 @@ public:
     bool TakeKey(const QKeyEvent& event);
 
 protected:
-    TfChContext(TTickSource& ticks, const QString& contentDir, TTargetFinder findTarget);
+    // Its pictures and buttons come from skin, which outlives it.
+    TfChContext(TTickSource& ticks, const TSkin& skin, TTargetFinder findTarget);
 
     void FormPaint(QPainter& canvas) override;
     void DescribeControls(TAccessibleControls& controls) override;

@@ -1,6 +1,5 @@
 #include "uChMessage.h"
 
-#include "ContentPath.h"
 #include "Placement.h"
 #include "SettingsFile.h"
 #include "WindowLayout.h"
@@ -34,9 +33,9 @@ enum TButtonIndex { NoButton = 0, YesButton = 1 };
 
 } // namespace
 
-TfChMessage::TfChMessage(TTickSource& ticks, QString contentDir)
-    : TSkinnedWindowOf<QDialog>(ticks), contentDir_(std::move(contentDir)),
-      ButtonGroup(*this, contentDir_), Mover(*this, QPoint(), nullptr, *this)
+TfChMessage::TfChMessage(TTickSource& ticks, const TSkin& skin)
+    : TSkinnedWindowOf<QDialog>(ticks), skin_(skin), contentDir_(skin.ContentDir()),
+      ButtonGroup(*this, skin), Mover(*this, QPoint(), nullptr, *this)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Velmora"));
@@ -44,14 +43,13 @@ TfChMessage::TfChMessage(TTickSource& ticks, QString contentDir)
     setFixedSize(kSize);
     move(CentredOnDesktop(ScreenSize(), size()));
     LoadBackground(QString::fromUtf16(kQuestions[CloseMessage].Picture));
-    ButtonGroup.AddButton("buttons.ini", "no", ButtonKind::Push);
-    ButtonGroup.AddButton("buttons.ini", "yes", ButtonKind::Push);
+    ButtonGroup.AddButton("no", ButtonKind::Push);
+    ButtonGroup.AddButton("yes", ButtonKind::Push);
 }
 
 void TfChMessage::LoadBackground(const QString& relativePath)
 {
-    Background = QImage();
-    LoadJpegBitmap(ContentPath::Join(contentDir_, relativePath), Background);
+    Background = skin_.Picture(relativePath);
 }
 
 int TfChMessage::Prepare(TMessageKind kind, int& remembered)
@@ -78,7 +76,7 @@ void TfChMessage::NameSite(const QString& host)
 
 void TfChMessage::FormPaint(QPainter& canvas)
 {
-    Compose(canvas, Background, [this](QPainter& composer) {
+    Compose(canvas, Background.Pixels(), [this](QPainter& composer) {
         DrawSite(composer);
         ButtonGroup.Draw(composer);
     });

@@ -24,8 +24,9 @@ public:
     void NameSite(const QString& host);
 
 protected:
-    // The question reads its pictures, skin and settings from contentDir.
-    TfChMessage(TTickSource& ticks, QString contentDir);
+    // The question's pictures and buttons come from skin, which outlives it; its switches are
+    // kept in the settings of skin's content folder.
+    TfChMessage(TTickSource& ticks, const TSkin& skin);
 
     void FormPaint(QPainter& canvas) override;
     void DescribeControls(TAccessibleControls& controls) override;
@@ -40,8 +41,9 @@ private:
     void LoadBackground(const QString& relativePath);
     void DrawSite(QPainter& canvas) const;
 
-    QString contentDir_;
-    QImage Background;
+    const TSkin& skin_;
+    const QString contentDir_;
+    TSkinPicture Background;
     TMainMenuEx ButtonGroup;
     TMoveForm Mover;
     TMessageKind MessageKind = CloseMessage;

@@ -1,10 +1,16 @@
 #include "SkinPicture.h"
 
-TSkinPicture::TSkinPicture(const QString& path) : checked_(CheckJpeg(path)) {}
+TSkinPicture::TSkinPicture(const QString& path)
+    : state_(std::make_shared<const TState>(TState{CheckJpeg(path), QImage()}))
+{
+}
 
 const QImage& TSkinPicture::Pixels() const
 {
-    if (pixels_.isNull() && !IsNull())
-        pixels_ = DecodeCheckedJpeg(checked_);
-    return pixels_;
+    static const QImage kNone;
+    if (IsNull())
+        return kNone;
+    if (state_->Pixels.isNull())
+        state_->Pixels = DecodeCheckedJpeg(state_->Checked);
+    return state_->Pixels;
 }

@@ -1,6 +1,5 @@
 #include "SkinSection.h"
 
-#include "ContentPath.h"
 #include "ContentProblems.h"
 #include "ProfileFile.h"
 #include "Win1251.h"
@@ -26,11 +25,11 @@ constexpr int kNoCoordinate = std::numeric_limits<int>::min();
 // What a missing coordinate reads as.
 constexpr int kMissingCoordinate = -1;
 
-TSkinPicture LoadPicture(const QString& contentDir, std::string_view relativePath)
+TSkinPicture LoadPicture(const SkinSection::TPictureSource& picture, std::string_view relativePath)
 {
     if (relativePath == kNoName)
         return {};
-    return TSkinPicture(ContentPath::Join(contentDir, Win1251::ToUnicode(relativePath)));
+    return picture(Win1251::ToUnicode(relativePath));
 }
 
 QString Where(std::string_view section, std::string_view key = {})
@@ -80,31 +79,29 @@ std::string ReadButtonName(const ProfileFile& file, std::string_view section, st
 
 namespace SkinSection {
 
-TButtonSection ReadButton(const QString& contentDir, const QString& fileName,
-                          std::string_view section)
+TButtonSection ReadButton(const ProfileFile& file, std::string_view section,
+                          const TPictureSource& picture)
 {
-    const ProfileFile file(ContentPath::Join(contentDir, fileName));
     ReportAbsentSection(file, section);
     TButtonSection result;
     for (int state = 0; state < kButtonStateCount; ++state) {
         const std::string path = file.ReadString(section, kStateKeys[state], kNoName);
-        result.Pictures[state] = LoadPicture(contentDir, path);
+        result.Pictures[state] = LoadPicture(picture, path);
     }
     result.Title = Win1251::ToUnicode(file.ReadString(section, "title", ""));
     result.Bounds = ReadBounds(file, section);
     return result;
 }
 
-TScrollSection ReadScroll(const QString& contentDir, const QString& fileName,
-                          std::string_view section)
+TScrollSection ReadScroll(const ProfileFile& file, std::string_view section,
+                          const TPictureSource& picture)
 {
-    const ProfileFile file(ContentPath::Join(contentDir, fileName));
     ReportAbsentSection(file, section);
     TScrollSection result;
     result.ButtonUp = ReadButtonName(file, section, "button_up");
     result.ButtonDown = ReadButtonName(file, section, "button_down");
     result.Thumb = ReadButtonName(file, section, "button_polzunok");
-    result.Track = LoadPicture(contentDir, file.ReadString(section, "bg", kNoName));
+    result.Track = LoadPicture(picture, file.ReadString(section, "bg", kNoName));
     result.Bounds = ReadBounds(file, section);
     return result;
 }

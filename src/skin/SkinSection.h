@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,13 +34,18 @@ struct TScrollSection {
     TBounds Bounds;
 };
 
-// Readers of the skin description files. Each read opens the file once, reads the section and
-// lets it go; a missing file, section or key gives the key's default, never an error.
+class ProfileFile;
+
+// Readers of the skin description files' sections; a missing file, section or key gives the
+// key's default, never an error.
 namespace SkinSection {
 
-TButtonSection ReadButton(const QString& contentDir, const QString& fileName,
-                          std::string_view section);
-TScrollSection ReadScroll(const QString& contentDir, const QString& fileName,
-                          std::string_view section);
+// The picture a section names, by its path relative to the content folder.
+using TPictureSource = std::function<TSkinPicture(const QString& relativePath)>;
+
+TButtonSection ReadButton(const ProfileFile& file, std::string_view section,
+                          const TPictureSource& picture);
+TScrollSection ReadScroll(const ProfileFile& file, std::string_view section,
+                          const TPictureSource& picture);
 
 } // namespace SkinSection

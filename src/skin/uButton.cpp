@@ -15,12 +15,11 @@ TButtonEx::TButtonEx(ButtonState state, bool isOn, ButtonKind kind)
 {
 }
 
-void TButtonEx::LoadFromSection(const QString& contentDir, const QString& fileName,
-                                std::string_view section)
+void TButtonEx::LoadFromSection(const TSkin& skin, std::string_view section)
 {
-    TButtonSection read = SkinSection::ReadButton(contentDir, fileName, section);
-    pictures_ = std::move(read.Pictures);
-    title_ = std::move(read.Title);
+    const TButtonSection& read = skin.Button(section);
+    pictures_ = read.Pictures;
+    title_ = read.Title;
     section_ = section;
     bounds_ = read.Bounds;
 }

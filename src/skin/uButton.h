@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ButtonState.h"
+#include "Skin.h"
 #include "SkinPicture.h"
 #include "SkinSection.h"
 #include "uFunctions.h"
@@ -22,9 +23,8 @@ class TButtonEx {
 public:
     TButtonEx(ButtonState state, bool isOn, ButtonKind kind);
 
-    // Pictures, title and bounds from a section of fileName in the content folder.
-    void LoadFromSection(const QString& contentDir, const QString& fileName,
-                         std::string_view section);
+    // Pictures, title and bounds from a "buttons.ini" section of the skin.
+    void LoadFromSection(const TSkin& skin, std::string_view section);
 
     // The picture of the current state at (Left, Top), at its own size.
     void Draw(QPainter& canvas) const;

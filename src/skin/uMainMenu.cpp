@@ -2,15 +2,14 @@
 
 #include "SkinWindow.h"
 
-TMainMenuEx::TMainMenuEx(TSkinWindow& owner, QString contentDir, TGroupRole role)
-    : owner_(owner), contentDir_(std::move(contentDir)), role_(role)
+TMainMenuEx::TMainMenuEx(TSkinWindow& owner, const TSkin& skin, TGroupRole role)
+    : owner_(owner), skin_(skin), role_(role)
 {
 }
 
-void TMainMenuEx::AddButton(const QString& fileName, std::string_view section, ButtonKind kind)
+void TMainMenuEx::AddButton(std::string_view section, ButtonKind kind)
 {
-    buttons_.emplace_back(ButtonState::Up, false, kind)
-        .LoadFromSection(contentDir_, fileName, section);
+    buttons_.emplace_back(ButtonState::Up, false, kind).LoadFromSection(skin_, section);
 }
 
 template <typename OnHit> void TMainMenuEx::VisitButtons(QPoint point, OnHit onHit)

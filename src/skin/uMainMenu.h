@@ -22,11 +22,11 @@ enum class TGroupRole { Buttons, Tabs };
 // Tag on a press, and draws them in the order they were added.
 class TMainMenuEx {
 public:
-    // The buttons' skin files are read from contentDir.
-    TMainMenuEx(TSkinWindow& owner, QString contentDir, TGroupRole role = TGroupRole::Buttons);
+    // The buttons come from skin, which outlives the group.
+    TMainMenuEx(TSkinWindow& owner, const TSkin& skin, TGroupRole role = TGroupRole::Buttons);
 
-    // Appends a button read from a section of fileName; it starts up and off.
-    void AddButton(const QString& fileName, std::string_view section, ButtonKind kind);
+    // Appends a button read from a "buttons.ini" section; it starts up and off.
+    void AddButton(std::string_view section, ButtonKind kind);
 
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     bool IsEnabled() const { return enabled_; }
@@ -51,7 +51,7 @@ private:
     template <typename OnHit> void VisitButtons(QPoint point, OnHit onHit);
 
     TSkinWindow& owner_;
-    QString contentDir_;
+    const TSkin& skin_;
     TButtonArray buttons_;
     TGroupRole role_;
     bool enabled_ = true;

@@ -31,21 +31,19 @@ constexpr int kArrowSize = 12;
 // top; the clamp then keeps the standard thumb clear of the up arrow.
 constexpr int kPositionOrigin = 11;
 
-const QString kButtonsFile = QStringLiteral("buttons.ini");
-
 enum ButtonIndex { kUpArrow = 0, kDownArrow = 1, kThumb = 2 };
 
 } // namespace
 
-TScrollExBase::TScrollExBase(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
-                             std::string_view section, const TScrollGeometry& geometry)
-    : owner_(owner), geometry_(geometry), group_(owner, contentDir), section_(section)
+TScrollExBase::TScrollExBase(TSkinWindow& owner, const TSkin& skin, std::string_view section,
+                             const TScrollGeometry& geometry)
+    : owner_(owner), geometry_(geometry), group_(owner, skin), section_(section)
 {
-    TScrollSection read = SkinSection::ReadScroll(contentDir, fileName, section);
+    const TScrollSection& read = skin.Scroll(section);
     for (const std::string& name : {read.ButtonUp, read.ButtonDown, read.Thumb})
-        group_.AddButton(kButtonsFile, name, ButtonKind::Push);
+        group_.AddButton(name, ButtonKind::Push);
     bounds_ = read.Bounds;
-    track_ = std::move(read.Track);
+    track_ = read.Track;
     travel_ = bounds_.Height - 2 * kArrowSize - geometry_.ThumbHeight;
     dragThumb_ = {bounds_.Left, bounds_.Top};
     PlaceButtons();
@@ -177,14 +175,12 @@ void TScrollExBase::DrawBar(QPainter& canvas) const
     group_.Draw(canvas);
 }
 
-TScrollEx::TScrollEx(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
-                     std::string_view section)
-    : TScrollExBase(owner, contentDir, fileName, section, kStandardGeometry)
+TScrollEx::TScrollEx(TSkinWindow& owner, const TSkin& skin, std::string_view section)
+    : TScrollExBase(owner, skin, section, kStandardGeometry)
 {
 }
 
-TScrollEx1::TScrollEx1(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
-                       std::string_view section)
-    : TScrollExBase(owner, contentDir, fileName, section, kCompactGeometry)
+TScrollEx1::TScrollEx1(TSkinWindow& owner, const TSkin& skin, std::string_view section)
+    : TScrollExBase(owner, skin, section, kCompactGeometry)
 {
 }

@@ -64,8 +64,9 @@ public:
     const std::string& GetSection() const { return section_; }
 
 protected:
-    TScrollExBase(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
-                  std::string_view section, const TScrollGeometry& geometry);
+    // A "scrolls.ini" section of skin, which outlives the bar.
+    TScrollExBase(TSkinWindow& owner, const TSkin& skin, std::string_view section,
+                  const TScrollGeometry& geometry);
     ~TScrollExBase() = default;
 
     void DrawBar(QPainter& canvas) const;
@@ -96,8 +97,7 @@ private:
 // The standard bar of every browser window.
 class TScrollEx : public TScrollExBase {
 public:
-    TScrollEx(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
-              std::string_view section);
+    TScrollEx(TSkinWindow& owner, const TSkin& skin, std::string_view section);
 
     // Track, then up arrow, down arrow and thumb; nothing while hidden.
     void Draw(QPainter& canvas) const { DrawBar(canvas); }
@@ -106,6 +106,5 @@ public:
 // The compact bar beside the search history; it is never drawn.
 class TScrollEx1 : public TScrollExBase {
 public:
-    TScrollEx1(TSkinWindow& owner, const QString& contentDir, const QString& fileName,
-               std::string_view section);
+    TScrollEx1(TSkinWindow& owner, const TSkin& skin, std::string_view section);
 };

@@ -33,10 +33,10 @@ TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scr
 }
 
 TWorkWindow::TWorkWindow(const TBrowserHost& host, const TWorkWindowSetup& setup)
-    : TBrowserWindow(host, setup.Window), OwnButtons(*this, host.ContentDir), workSetup_(setup)
+    : TBrowserWindow(host, setup.Window), OwnButtons(*this, host.Skin), workSetup_(setup)
 {
     for (const std::string_view section : setup.OwnButtons)
-        OwnButtons.AddButton("buttons.ini", section, ButtonKind::Push);
+        OwnButtons.AddButton(section, ButtonKind::Push);
     NavigatePlaceholder();
 }
 

@@ -42,26 +42,26 @@ std::vector<size_t> GroupSizes()
 } // namespace
 
 TfChHtmlView::TfChHtmlView(const TBrowserHost& host)
-    : TBrowserWindow(host, kSetup), TabButtons(*this, host.ContentDir, TGroupRole::Tabs),
+    : TBrowserWindow(host, kSetup), TabButtons(*this, host.Skin, TGroupRole::Tabs),
       FilterGroups(MakeFilterGroups())
 {
-    WindowButtons().AddButton("buttons.ini", "button_show", ButtonKind::Push);
-    WindowButtons().AddButton("buttons.ini", "button_all", ButtonKind::Push);
+    WindowButtons().AddButton("button_show", ButtonKind::Push);
+    WindowButtons().AddButton("button_all", ButtonKind::Push);
     for (size_t group = 0; group < size_t(kFilterGroupCount); ++group)
-        TabButtons.AddButton("buttons.ini", TabSection(group), ButtonKind::Push);
+        TabButtons.AddButton(TabSection(group), ButtonKind::Push);
     Pane().Links = {.Work = [](int index) { OpenWork(fChHtmlView21, index); }, .Entry = {}};
     LoadSettings();
     NavigatePlaceholder();
-    filterPanel_ = TSkinPicture(ContentPath::Join(ContentDir(), kPanelPicture));
+    filterPanel_ = Host().Skin.Picture(kPanelPicture);
 }
 
 std::vector<TMainMenuEx> TfChHtmlView::MakeFilterGroups()
 {
     std::vector<TMainMenuEx> groups;
     for (size_t group = 0; group < size_t(kFilterGroupCount); ++group) {
-        TMainMenuEx& switches = groups.emplace_back(*this, ContentDir());
+        TMainMenuEx& switches = groups.emplace_back(*this, Host().Skin);
         for (size_t button = 0; button < kFilterFlagCounts[group]; ++button)
-            switches.AddButton("buttons.ini", SwitchSection(group, button), ButtonKind::Toggle);
+            switches.AddButton(SwitchSection(group, button), ButtonKind::Toggle);
     }
     return groups;
 }

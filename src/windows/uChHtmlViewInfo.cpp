@@ -47,25 +47,17 @@ constexpr size_t kShortestQuery = 2;
 
 constexpr QPoint kHeadingPlace = WindowLayout::kSearchHeadingPlace;
 
-QImage LoadPicture(const QString& contentDir, QStringView relativePath)
-{
-    QImage picture;
-    LoadJpegBitmap(ContentPath::Join(contentDir, relativePath), picture);
-    return picture;
-}
-
 } // namespace
 
 TfChHtmlViewInfo::TfChHtmlViewInfo(const TBrowserHost& host)
-    : TBrowserWindow(host, kSetup), searchButtons_(*this, host.ContentDir),
+    : TBrowserWindow(host, kSetup), searchButtons_(*this, host.Skin),
       edSearch(new TSearchEdit(*this)),
-      cardsHeading_(
-          LoadPicture(host.ContentDir, u"\\design\\windows\\search\\images\\h_image.jpg")),
-      textHeading_(LoadPicture(host.ContentDir, u"\\design\\windows\\search\\images\\h_text.jpg")),
+      cardsHeading_(host.Skin.Picture(u"\\design\\windows\\search\\images\\h_image.jpg")),
+      textHeading_(host.Skin.Picture(u"\\design\\windows\\search\\images\\h_text.jpg")),
       texts_(host.Works)
 {
     for (const std::string_view section : kSearchSections)
-        searchButtons_.AddButton("buttons.ini", section, ButtonKind::Push);
+        searchButtons_.AddButton(section, ButtonKind::Push);
     // Both browsers show whatever page they have; they are never hidden.
     Results().Browser().Show();
     HistoryPane().Browser().Show();
@@ -131,7 +123,7 @@ void TfChHtmlViewInfo::PaintLayers(QPainter& canvas)
     const std::span<const TButtonEx> buttons = searchButtons_.Buttons();
     buttons[SearchButton].Draw(canvas);
     buttons[ShowAsText ? CardsButton : TextButton].Draw(canvas);
-    canvas.drawImage(kHeadingPlace, ShowAsText ? textHeading_ : cardsHeading_);
+    canvas.drawImage(kHeadingPlace, (ShowAsText ? textHeading_ : cardsHeading_).Pixels());
     PaintedAsText = ShowAsText;
 }
 

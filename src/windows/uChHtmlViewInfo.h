@@ -47,7 +47,7 @@ private:
 
     TMainMenuEx searchButtons_;
     TSearchEdit* edSearch; // owned by the window as its child
-    QImage cardsHeading_;
-    QImage textHeading_;
+    TSkinPicture cardsHeading_;
+    TSkinPicture textHeading_;
     const TSearchTexts texts_;
 };

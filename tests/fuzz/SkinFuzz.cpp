@@ -1,6 +1,8 @@
 // The skin readers on any skin file: one section read as a button and one as a bar, each a
 // section the windows read or the first section the file names.
+#include "ContentPath.h"
 #include "Fuzzing.h"
+#include "ProfileFile.h"
 #include "SkinSection.h"
 
 #include <array>
@@ -31,13 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString file = QStringLiteral("skin.ini");
     Fuzzing::WriteFile(file, bytes);
     const QString& folder = Fuzzing::ContentFolder();
-    // Each read parses the file again, so an input has one of each, which its length chooses.
+    const ProfileFile skin(ContentPath::Join(folder, file));
+    const auto picture = [&](const QString& relativePath) {
+        return TSkinPicture(ContentPath::Join(folder, relativePath));
+    };
+    // One section of each kind, which the input's length chooses.
     const std::string first = FirstSection(bytes);
     const auto chosen = [&](const auto& named) {
         const size_t pick = size % (named.size() + 1);
         return pick < named.size() ? std::string_view(named[pick]) : std::string_view(first);
     };
-    (void)SkinSection::ReadButton(folder, file, chosen(kButtonSections));
-    (void)SkinSection::ReadScroll(folder, file, chosen(kScrollSections));
+    (void)SkinSection::ReadButton(skin, chosen(kButtonSections), picture);
+    (void)SkinSection::ReadScroll(skin, chosen(kScrollSections), picture);
     return 0;
 }

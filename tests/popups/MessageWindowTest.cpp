@@ -3,6 +3,7 @@
 #include "ManualTicks.h"
 #include "ProfileFile.h"
 #include "SealedWindow.h"
+#include "Skin.h"
 #include "WindowTestContent.h"
 #include "uChMessage.h"
 #include "uFunctions.h"
@@ -20,7 +21,7 @@ class MessageWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        message_ = std::make_unique<TSealed<TfChMessage>>(ticks_, ContentPath::ContentDir());
+        message_ = std::make_unique<TSealed<TfChMessage>>(ticks_, skin_);
         message_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(message_.get()));
     }
@@ -40,6 +41,7 @@ protected:
 
     TWindowTestContent content_;
     TManualTicks ticks_;
+    const TSkin skin_{ContentPath::ContentDir()};
     std::unique_ptr<TfChMessage> message_;
 };
 

@@ -18,7 +18,7 @@ TButtonEx LoadedButton(const SkinFolder& folder, ButtonKind kind = ButtonKind::P
 {
     folder.WriteFile(kButtons, WriteButtonSkin(folder, "b", {10, 20, 20, 10}, {30, 20}));
     TButtonEx button(ButtonState::Up, false, kind);
-    button.LoadFromSection(folder.Dir(), kButtons, "b");
+    button.LoadFromSection(TSkin(folder.Dir()), "b");
     return button;
 }
 
@@ -139,7 +139,7 @@ TEST(ButtonTest, ButtonWithoutSectionIsNeverHit)
 {
     SkinFolder folder;
     TButtonEx button(kUp, false, kPush);
-    button.LoadFromSection(folder.Dir(), kButtons, "absent");
+    button.LoadFromSection(TSkin(folder.Dir()), "absent");
 
     for (const QPoint point : {QPoint(-1, -1), QPoint(-2, -2), QPoint(0, 0)})
         EXPECT_FALSE(button.HitTest(point));
@@ -293,7 +293,7 @@ TEST(ButtonTest, ButtonWithOnlyStateUpShowsNothingInOtherStates)
     folder.WriteFile(kButtons, "[b]\r\nstate_up=design\\up.jpg\r\nbnd_x=0\r\nbnd_y=0\r\n"
                                "bnd_w=10\r\nbnd_h=10\r\n");
     TButtonEx button(kUp, false, kPush);
-    button.LoadFromSection(folder.Dir(), kButtons, "b");
+    button.LoadFromSection(TSkin(folder.Dir()), "b");
 
     EXPECT_TRUE(NearColour(Drawn(button).pixel(5, 5), Qt::red));
     for (const ButtonState state : {kDisabled, kDown, kOver, kActive}) {

@@ -17,24 +17,26 @@ const std::array<QColor, kButtonStateCount> kSecondColours = {
 // each picture the size of its rectangle.
 class MainMenuTest : public testing::Test {
 protected:
-    void SetUp() override
+    // Returns the folder, for the skin that reads it.
+    static QString WriteSkin(const SkinFolder& folder)
     {
         folder.WriteFile(kButtons, WriteButtonSkin(folder, "first", {10, 10, 20, 20}, {21, 21}) +
                                        WriteButtonSkin(folder, "second", {20, 20, 20, 20}, {21, 21},
                                                        kSecondColours) +
                                        "[toggle]\r\ntitle=toggle\r\nbnd_x=100\r\nbnd_y=100\r\n"
                                        "bnd_w=20\r\nbnd_h=20\r\n");
+        return folder.Dir();
     }
 
     void AddBoth()
     {
-        group.AddButton(kButtons, "first", ButtonKind::Push);
-        group.AddButton(kButtons, "second", ButtonKind::Push);
+        group.AddButton("first", ButtonKind::Push);
+        group.AddButton("second", ButtonKind::Push);
     }
 
     TButtonEx& AddToggle()
     {
-        group.AddButton(kButtons, "toggle", ButtonKind::Toggle);
+        group.AddButton("toggle", ButtonKind::Toggle);
         return group.Buttons().back();
     }
 
@@ -50,8 +52,9 @@ protected:
     }
 
     SkinFolder folder;
+    const TSkin skin{WriteSkin(folder)};
     FakeSkinWindow owner;
-    TMainMenuEx group{owner, folder.Dir()};
+    TMainMenuEx group{owner, skin};
 };
 
 TEST_F(MainMenuTest, EmptyGroupDrawsNothingFindsNothingAndIgnoresTheMouse)

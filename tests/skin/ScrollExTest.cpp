@@ -43,7 +43,8 @@ QByteArray ScrollSection(const QByteArray& name, const QByteArray& thumb, TBound
 // Bars at (100, 50): "wb_vscroll" 12 by 400, "wide" 16 by 400, "short" 12 by 73 (a travel
 // of 4), "no_thumb" naming a thumb section that does not exist. The button sections carry
 // bounds of their own, which the bar overrides.
-void WriteSkin(const SkinFolder& folder)
+// Returns the folder, for the skin that reads it.
+QString WriteSkin(const SkinFolder& folder)
 {
     folder.WritePicture("design\\scroll\\bg.jpg", {16, 400}, kTrack);
     folder.WriteFile(
@@ -55,22 +56,22 @@ void WriteSkin(const SkinFolder& folder)
                                    ScrollSection("wide", "thumb", {100, 50, 16, 400}) +
                                    ScrollSection("short", "thumb", {100, 50, 12, 73}) +
                                    ScrollSection("no_thumb", "absent", {100, 50, 12, 400}));
+    return folder.Dir();
 }
 
 class ScrollExTest : public testing::Test {
 protected:
     ScrollExTest()
     {
-        WriteSkin(folder);
         owner.left = 300;
         owner.top = 200;
     }
 
     TScrollEx Standard(std::string_view section = "wb_vscroll")
     {
-        return TScrollEx(owner, folder.Dir(), kScrolls, section);
+        return TScrollEx(owner, skin, section);
     }
-    TScrollEx1 Compact() { return TScrollEx1(owner, folder.Dir(), kScrolls, "wb_vscroll"); }
+    TScrollEx1 Compact() { return TScrollEx1(owner, skin, "wb_vscroll"); }
 
     static int ThumbTop(const TScrollExBase& bar)
     {
@@ -87,6 +88,7 @@ protected:
     }
 
     SkinFolder folder;
+    const TSkin skin{WriteSkin(folder)};
     FakeSkinWindow owner;
 };
 

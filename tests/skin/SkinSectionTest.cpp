@@ -1,5 +1,6 @@
 #include "SkinSection.h"
 
+#include "Skin.h"
 #include "SkinFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,17 @@ void ExpectBounds(const TBounds& bounds, int left, int top, int width, int heigh
     EXPECT_EQ(bounds.Height, height);
 }
 
+// A section as a skin made of the folder reads it.
+TButtonSection ReadButton(const SkinFolder& folder, std::string_view section)
+{
+    return TSkin(folder.Dir()).Button(section);
+}
+
+TScrollSection ReadScroll(const SkinFolder& folder, std::string_view section)
+{
+    return TSkin(folder.Dir()).Scroll(section);
+}
+
 void ExpectNoPictures(const TButtonSection& read)
 {
     for (const TSkinPicture& picture : read.Pictures)
@@ -28,7 +40,7 @@ TEST(SkinSectionTest, ReadsEveryButtonKeyWithPicturesInStateOrder)
     SkinFolder folder;
     folder.WriteFile(kButtons, WriteButtonSkin(folder, "close_2_1", {5, 6, 30, 20}, {31, 21}));
 
-    const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "close_2_1");
+    const TButtonSection read = ReadButton(folder, "close_2_1");
 
     ExpectBounds(read.Bounds, 5, 6, 30, 20);
     EXPECT_EQ(read.Title, QStringLiteral("close_2_1"));
@@ -47,7 +59,7 @@ TEST(SkinSectionTest, SectionWithOnlyStateUpLeavesTheOtherPicturesEmpty)
     folder.WriteFile(kButtons, "[only_up]\r\nstate_up=design\\up.jpg\r\nbnd_x=1\r\nbnd_y=2\r\n"
                                "bnd_w=8\r\nbnd_h=8\r\n");
 
-    const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "only_up");
+    const TButtonSection read = ReadButton(folder, "only_up");
 
     for (int state = 0; state < kButtonStateCount; ++state)
         EXPECT_EQ(read.Pictures[state].IsNull(), state != int(ButtonState::Up)) << state;
@@ -59,7 +71,7 @@ TEST(SkinSectionTest, MissingFileGivesEveryDefault)
 {
     SkinFolder folder;
 
-    const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "close_2_1");
+    const TButtonSection read = ReadButton(folder, "close_2_1");
 
     ExpectNoPictures(read);
     EXPECT_TRUE(read.Title.isEmpty());
@@ -71,7 +83,7 @@ TEST(SkinSectionTest, MissingSectionGivesEveryDefault)
     SkinFolder folder;
     folder.WriteFile(kButtons, WriteButtonSkin(folder, "yes", {5, 6, 30, 20}, {8, 8}));
 
-    const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "no");
+    const TButtonSection read = ReadButton(folder, "no");
 
     ExpectNoPictures(read);
     ExpectBounds(read.Bounds, -1, -1, -1, -1);
@@ -83,7 +95,7 @@ TEST(SkinSectionTest, SectionAndKeyNamesMatchInAnyLetterCase)
     folder.WritePicture("design\\close.jpg", {8, 8}, Qt::red);
     folder.WriteFile(kButtons, "[Close_2_1]\r\nSTATE_UP=design\\close.jpg\r\nBnd_X=7\r\n");
 
-    const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "close_2_1");
+    const TButtonSection read = ReadButton(folder, "close_2_1");
 
     EXPECT_FALSE(read.Pictures[int(ButtonState::Up)].IsNull());
     EXPECT_EQ(read.Bounds.Left, 7);
@@ -96,7 +108,7 @@ TEST(SkinSectionTest, MissingOrUndecodablePictureStaysEmpty)
     folder.WriteFile(kButtons,
                      "[b]\r\nstate_up=design\\absent.jpg\r\nstate_down=design\\broken.jpg\r\n");
 
-    const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "b");
+    const TButtonSection read = ReadButton(folder, "b");
 
     ExpectNoPictures(read);
 }
@@ -107,7 +119,7 @@ TEST(SkinSectionTest, TitleIsWindows1251Text)
     // "Закрыть" in Windows-1251.
     folder.WriteFile(kButtons, "[b]\r\ntitle=\xC7\xE0\xEA\xF0\xFB\xF2\xFC\r\n");
 
-    const TButtonSection read = SkinSection::ReadButton(folder.Dir(), kButtons, "b");
+    const TButtonSection read = ReadButton(folder, "b");
 
     EXPECT_EQ(read.Title, QString::fromUtf8("Закрыть"));
 }
@@ -130,8 +142,7 @@ TEST_P(SkinBoundsTest, ReadsIntegerBounds)
     SkinFolder folder;
     folder.WriteFile(kButtons, "[b]\r\nbnd_x=" + GetParam().value + "\r\n");
 
-    EXPECT_EQ(SkinSection::ReadButton(folder.Dir(), kButtons, "b").Bounds.Left,
-              GetParam().expected);
+    EXPECT_EQ(ReadButton(folder, "b").Bounds.Left, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,7 +164,7 @@ TEST(SkinSectionTest, ReadsScrollBarSection)
                                "button_polzunok=thumb\r\nbg=design\\scroll\\bg.jpg\r\n"
                                "bnd_x=$320\r\nbnd_y=20\r\nbnd_w=12\r\nbnd_h=400\r\n");
 
-    const TScrollSection read = SkinSection::ReadScroll(folder.Dir(), kScrolls, "wb_vscroll");
+    const TScrollSection read = ReadScroll(folder, "wb_vscroll");
 
     EXPECT_EQ(read.ButtonUp, "up");
     EXPECT_EQ(read.ButtonDown, "down");
@@ -166,7 +177,7 @@ TEST(SkinSectionTest, MissingScrollBarSectionNamesTheErrorSections)
 {
     SkinFolder folder;
 
-    const TScrollSection read = SkinSection::ReadScroll(folder.Dir(), kScrolls, "wb_vscroll");
+    const TScrollSection read = ReadScroll(folder, "wb_vscroll");
 
     EXPECT_EQ(read.ButtonUp, "error");
     EXPECT_EQ(read.ButtonDown, "error");
@@ -175,13 +186,32 @@ TEST(SkinSectionTest, MissingScrollBarSectionNamesTheErrorSections)
     ExpectBounds(read.Bounds, -1, -1, -1, -1);
 }
 
+// One skin serves every window: a section is read once however many controls ask for it, and a
+// picture that several sections name is checked and decoded once.
+TEST(SkinSectionTest, ASkinReadsEachSectionOnceAndSharesEachPicture)
+{
+    SkinFolder folder;
+    folder.WriteFile(kButtons, WriteButtonSkin(folder, "close_2_1", {5, 6, 30, 20}, {31, 21}) +
+                                   "[close_again]\r\nstate_up=design\\close_2_1\\state_up.jpg\r\n");
+    const TSkin skin(folder.Dir());
+    const TButtonSection& first = skin.Button("close_2_1");
+    folder.WriteFile(kButtons, "[close_2_1]\r\nbnd_x=99\r\n");
+
+    EXPECT_EQ(&skin.Button("close_2_1"), &first);
+    EXPECT_EQ(skin.Button("close_2_1").Bounds.Left, 5) << "the file was read again";
+    const QImage& up = first.Pictures[int(ButtonState::Up)].Pixels();
+    ASSERT_FALSE(up.isNull());
+    EXPECT_EQ(&skin.Button("close_again").Pictures[int(ButtonState::Up)].Pixels(), &up);
+    EXPECT_EQ(&skin.Picture(u"design\\close_2_1\\state_up.jpg").Pixels(), &up);
+}
+
 TEST(SkinSectionTest, ReadingNeverWritesTheFile)
 {
     SkinFolder folder;
     const QByteArray text = "[b]\r\nbnd_x=1\r\n";
     folder.WriteFile(kButtons, text);
 
-    SkinSection::ReadButton(folder.Dir(), kButtons, "missing");
+    ReadButton(folder, "missing");
 
     QFile file(folder.Dir() + "/buttons.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

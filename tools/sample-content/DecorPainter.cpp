@@ -5,6 +5,7 @@
 #include "SampleStyle.h"
 #include "SkinLayout.h"
 #include "SkinSurfaces.h"
+#include "WindowLayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -78,7 +79,7 @@ void PaintCardFrame(QPainter& p, const QRect& rect, bool withBand)
 
 QImage SplashBackground()
 {
-    QImage image = Canvas::Blank(SkinLayout::kSplashSize);
+    QImage image = Canvas::Blank(WindowLayout::kSplash);
     QPainter p(&image);
     Begin(p);
     QRadialGradient wash(QPointF(250, 160), 360);
@@ -111,7 +112,7 @@ QImage SplashBackground()
 
 QImage SplashBar(const QImage& background)
 {
-    const QSize size(SkinLayout::kSplashBar.width(), 38);
+    const QSize size(WindowLayout::kSplashBar.width(), 38);
     QImage image = Canvas::Blank(size);
     QPainter p(&image);
     Begin(p);
@@ -120,12 +121,12 @@ QImage SplashBar(const QImage& background)
     // window are ever shown, and only they have a background to copy; the rest is filled all
     // the same, so the picture's bytes are the same at every generation.
     p.fillRect(Canvas::RectOf(image), kWineDark);
-    const QRect shown(0, 0, SkinLayout::kSplashSize.width() - SkinLayout::kSplashBar.left(),
+    const QRect shown(0, 0, WindowLayout::kSplash.width() - WindowLayout::kSplashBar.left(),
                       size.height());
     const qreal ratio = background.devicePixelRatio();
     p.drawImage(
         shown, background,
-        QRectF(QPointF(SkinLayout::kSplashBar.topLeft()) * ratio, QSizeF(shown.size()) * ratio));
+        QRectF(QPointF(WindowLayout::kSplashBar.topLeft()) * ratio, QSizeF(shown.size()) * ratio));
     const QRect ribbonArea(0, 0, SkinLayout::kSplashTrack.width(), size.height());
     p.setClipRect(ribbonArea);
     QLinearGradient ribbon(0, 0, ribbonArea.width(), 0);
@@ -146,7 +147,7 @@ QImage SplashBar(const QImage& background)
 
 QImage Question(const QString& question, const QString& detail)
 {
-    QImage image = Canvas::Blank(SkinLayout::kMessageSize);
+    QImage image = Canvas::Blank(WindowLayout::kMessage);
     QPainter p(&image);
     Begin(p);
     PaintCardFrame(p, Canvas::RectOf(image), true);
@@ -166,7 +167,7 @@ QImage Question(const QString& question, const QString& detail)
 
 QImage ContextBackground()
 {
-    QImage image = Canvas::Blank(SkinLayout::kContextSize);
+    QImage image = Canvas::Blank(WindowLayout::kContextPopUp);
     QPainter p(&image);
     Begin(p);
     PaintCardFrame(p, Canvas::RectOf(image), false);
@@ -223,7 +224,7 @@ QImage Track(QSize size)
 
 QImage ResultPageBackground()
 {
-    QImage image = Canvas::Blank(SkinLayout::kSearchBrowser.size());
+    QImage image = Canvas::Blank(WindowLayout::kSearchBrowser.size());
     QPainter p(&image);
     Begin(p);
     image.fill(kCream);
@@ -236,7 +237,7 @@ QImage ResultPageBackground()
 
 QImage HistoryPageBackground()
 {
-    QImage image = Canvas::Blank(SkinLayout::kHistoryBrowser.size());
+    QImage image = Canvas::Blank(WindowLayout::kHistoryBrowser.size());
     QPainter p(&image);
     QLinearGradient wash(0, 0, 0, Canvas::RectOf(image).height());
     wash.setColorAt(0, kWineDark);

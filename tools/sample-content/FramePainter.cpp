@@ -4,6 +4,7 @@
 #include "SampleStyle.h"
 #include "SkinLayout.h"
 #include "SkinSurfaces.h"
+#include "WindowLayout.h"
 
 #include <QPainter>
 
@@ -13,20 +14,22 @@ namespace FramePainter {
 namespace {
 
 using namespace SampleStyle;
-using SkinLayout::kFrameSize;
 using SkinLayout::kHeaderHeight;
+using WindowLayout::kBrowserWindow;
 
 void PaintShell(QPainter& p, const QString& caption)
 {
-    SkinSurfaces::PaintPaper(p, QRect(QPoint(0, 0), kFrameSize));
-    SkinSurfaces::PaintHeaderBand(p, kFrameSize.width(), kHeaderHeight, kWine.lighter(112));
+    SkinSurfaces::PaintPaper(p, QRect(QPoint(0, 0), WindowLayout::kBrowserWindow));
+    SkinSurfaces::PaintHeaderBand(p, WindowLayout::kBrowserWindow.width(), kHeaderHeight,
+                                  kWine.lighter(112));
 
     p.setPen(QPen(kWineDark, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(0, 0, kFrameSize.width() - 1, kFrameSize.height() - 1));
+    p.drawRect(QRect(0, 0, WindowLayout::kBrowserWindow.width() - 1,
+                     WindowLayout::kBrowserWindow.height() - 1));
     p.setPen(QPen(WithAlpha(kGold, 140), 1));
-    p.drawRect(QRect(4, kHeaderHeight + 4, kFrameSize.width() - 9,
-                     kFrameSize.height() - kHeaderHeight - 9));
+    p.drawRect(QRect(4, kHeaderHeight + 4, WindowLayout::kBrowserWindow.width() - 9,
+                     WindowLayout::kBrowserWindow.height() - kHeaderHeight - 9));
     if (!caption.isEmpty()) {
         p.setFont(Serif(17));
         p.setPen(kCream);
@@ -92,7 +95,7 @@ void PaintOrnament(QPainter& p, QPoint center, int halfWidth)
 void PaintCatalogue(QPainter& p)
 {
     PaintShell(p, QStringLiteral("Catalogue"));
-    PaintWell(p, SkinLayout::kCatalogueBrowser, false);
+    PaintWell(p, WindowLayout::kCatalogueBrowser, false);
     PaintOrnament(p, QPoint(758, 330), 70);
     PaintNote(p, QRect(684, 350, 148, 120),
               QStringLiteral("Choose a group above, switch its filters on, then press Show."));
@@ -102,30 +105,30 @@ void PaintCatalogue(QPainter& p)
 void PaintWorkPage(QPainter& p)
 {
     PaintShell(p, QString());
-    PaintWell(p, SkinLayout::kWorkBrowser, false);
-    PaintMat(p, SkinLayout::kMiddlePicture);
+    PaintWell(p, WindowLayout::kWorkBrowser, false);
+    PaintMat(p, WindowLayout::kMiddlePicture);
 }
 
 void PaintLargePicture(QPainter& p)
 {
     PaintShell(p, QString());
-    PaintMat(p, SkinLayout::kBigPicture);
+    PaintMat(p, WindowLayout::kLargePicture);
 }
 
 void PaintSearch(QPainter& p)
 {
     PaintShell(p, QString());
-    PaintWell(p, SkinLayout::kSearchBrowser, false);
+    PaintWell(p, WindowLayout::kSearchBrowser, false);
     p.setFont(Serif(13, false, true));
     p.setPen(kWine);
     p.drawText(QRect(676, 56, 153, 20), Qt::AlignCenter, QStringLiteral("Find in descriptions"));
     // The edit's own field, a little larger than the edit.
-    const QRect field = SkinLayout::kSearchEdit.adjusted(-5, -5, 5, 5);
+    const QRect field = WindowLayout::kSearchEdit.adjusted(-5, -5, 5, 5);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kGold, 1));
     p.setBrush(kEditField);
     p.drawRoundedRect(QRectF(field).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    PaintWell(p, SkinLayout::kHistoryBrowser, true);
+    PaintWell(p, WindowLayout::kHistoryBrowser, true);
     // The compact bar beside the history is never drawn: its groove lives here.
     const QRect groove(833, 143, 13, 351);
     p.setPen(Qt::NoPen);
@@ -136,7 +139,7 @@ void PaintSearch(QPainter& p)
 void PaintAbout(QPainter& p)
 {
     PaintShell(p, QStringLiteral("About Velmora"));
-    PaintWell(p, SkinLayout::kCatalogueBrowser, false);
+    PaintWell(p, WindowLayout::kCatalogueBrowser, false);
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(Serif(30));
     p.setPen(kWine);
@@ -163,7 +166,7 @@ static_assert(size_t(TFrame::About) + 1 == kFramePainters.size());
 
 QImage Paint(TFrame frame)
 {
-    QImage image = Canvas::Blank(kFrameSize);
+    QImage image = Canvas::Blank(WindowLayout::kBrowserWindow);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     kFramePainters[size_t(frame)](p);

@@ -5,6 +5,7 @@
 #include "Glyphs.h"
 #include "SampleStyle.h"
 #include "SkinSurfaces.h"
+#include "WindowLayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -48,7 +49,7 @@ QPolygonF Shrunk(const QPolygonF& ring, double by)
 
 void PaintBand(QPainter& p)
 {
-    SkinSurfaces::PaintHeaderBand(p, SkinLayout::kMainSize.width(), kBand, kWine.lighter(115));
+    SkinSurfaces::PaintHeaderBand(p, WindowLayout::kMainWindow.width(), kBand, kWine.lighter(115));
     p.setFont(Serif(32));
     p.setPen(kGold.lighter(120));
     p.drawText(QRect(32, 4, 300, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Velmora"));
@@ -220,7 +221,7 @@ void PaintSign(QPainter& p, const TSignLayout& sign, size_t state)
 
 QImage PaintBackground()
 {
-    QImage image = Canvas::Blank(SkinLayout::kMainSize);
+    QImage image = Canvas::Blank(WindowLayout::kMainWindow);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient wash(kMedallion, 700);

@@ -104,31 +104,17 @@ struct TScrollLayout {
 namespace SkinLayout {
 
 // Places the viewer fixes.
-inline constexpr QSize kMainSize = WindowLayout::kMainWindow;
-inline constexpr QSize kFrameSize = WindowLayout::kBrowserWindow;
-inline constexpr QSize kSplashSize = WindowLayout::kSplash;
-inline constexpr QSize kMessageSize = WindowLayout::kMessage;
-inline constexpr QSize kContextSize = WindowLayout::kContextPopUp;
-inline constexpr QRect kCatalogueBrowser = WindowLayout::kCatalogueBrowser;
-inline constexpr QRect kWorkBrowser = WindowLayout::kWorkBrowser;
-inline constexpr QRect kSearchBrowser = WindowLayout::kSearchBrowser;
-inline constexpr QRect kHistoryBrowser = WindowLayout::kHistoryBrowser;
-inline constexpr QRect kSearchEdit = WindowLayout::kSearchEdit;
-inline constexpr QRect kMiddlePicture = WindowLayout::kMiddlePicture;
-inline constexpr QRect kBigPicture = WindowLayout::kLargePicture;
-inline constexpr QPoint kFilterPanelAt = WindowLayout::kFilterPanelPlace;
 inline constexpr QSize kFilterPanelSize{168, 252};
-inline constexpr QPoint kSearchHeadingAt = WindowLayout::kSearchHeadingPlace;
 inline constexpr QSize kSearchHeadingSize{300, 30};
-inline constexpr QRect kSplashBar = WindowLayout::kSplashBar;
 // The splash's gold frame. The bar's track ends inside it, as far from its right side as the
 // bar starts from its left; past that end the bar's picture repeats the background.
 inline constexpr QRect kSplashFrame{8, 8, 483, 390};
 inline constexpr int kSplashFrameRight = kSplashFrame.left() + kSplashFrame.width();
-inline constexpr int kSplashTrackMargin = kSplashBar.left() - kSplashFrame.left();
+inline constexpr int kSplashTrackMargin = WindowLayout::kSplashBar.left() - kSplashFrame.left();
 inline constexpr QRect kSplashTrack{
-    kSplashBar.topLeft(),
-    QSize(kSplashFrameRight - kSplashTrackMargin - kSplashBar.left(), kSplashBar.height())};
+    WindowLayout::kSplashBar.topLeft(),
+    QSize(kSplashFrameRight - kSplashTrackMargin - WindowLayout::kSplashBar.left(),
+          WindowLayout::kSplashBar.height())};
 inline constexpr int kHeaderHeight = 40;
 
 std::span<const TButtonLayout> Buttons();

@@ -8,6 +8,7 @@
 #include "IniText.h"
 #include "MainWindowPainter.h"
 #include "SkinLayout.h"
+#include "WindowLayout.h"
 
 #include <QPainter>
 
@@ -40,7 +41,7 @@ std::map<TSurface, QImage> Surfaces(const std::map<TFrame, QImage>& frames, cons
     QImage catalogueWithPanel = frames.at(TFrame::Catalogue);
     {
         QPainter p(&catalogueWithPanel);
-        p.drawImage(SkinLayout::kFilterPanelAt, DecorPainter::FilterPanel());
+        p.drawImage(WindowLayout::kFilterPanelPlace, DecorPainter::FilterPanel());
     }
     const QImage track = DecorPainter::Track(SkinLayout::Scrolls().front().Bounds.size());
     return {
@@ -129,7 +130,7 @@ void WriteDecor(ContentFolder& folder, const QImage& searchFrame)
     folder.WriteJpeg(u"design\\windows\\context\\fon.jpg", DecorPainter::ContextBackground());
     folder.WriteJpeg(u"design\\windows\\filters\\filter.jpg", DecorPainter::FilterPanel());
     const QImage band = Canvas::Part(
-        searchFrame, QRect(SkinLayout::kSearchHeadingAt, SkinLayout::kSearchHeadingSize));
+        searchFrame, QRect(WindowLayout::kSearchHeadingPlace, SkinLayout::kSearchHeadingSize));
     folder.WriteJpeg(u"design\\windows\\search\\images\\h_image.jpg",
                      DecorPainter::SearchHeading(band, QStringLiteral("Search \u00B7 pictures")));
     folder.WriteJpeg(u"design\\windows\\search\\images\\h_text.jpg",
