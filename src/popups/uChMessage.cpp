@@ -34,8 +34,8 @@ enum TButtonIndex { NoButton = 0, YesButton = 1 };
 } // namespace
 
 TfChMessage::TfChMessage(TTickSource& ticks, const TSkin& skin)
-    : TSkinnedWindowOf<QDialog>(ticks), skin_(skin), contentDir_(skin.ContentDir()),
-      ButtonGroup(*this, skin), Mover(*this, QPoint(), nullptr, *this)
+    : TSkinnedWindowOf<QDialog>(ticks), skin_(skin), ButtonGroup(*this, skin),
+      Mover(*this, QPoint(), nullptr, *this)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Velmora"));
@@ -58,7 +58,7 @@ int TfChMessage::Prepare(TMessageKind kind, int& remembered)
     Site.clear();
     setAccessibleDescription(QString());
     const TQuestion& question = kQuestions[MessageKind];
-    const ProfileFile settings = OpenSettings(contentDir_);
+    const ProfileFile settings = OpenSettings(skin_.ContentDir());
     AskFlag = settings.ReadInteger(kSection, question.AskKey, 1);
     remembered = settings.ReadInteger(kSection, question.AnswerKey, 1);
     LoadBackground(QString::fromUtf16(question.Picture));
@@ -162,7 +162,7 @@ void TfChMessage::Answer(TAnswer answer)
     if (answer == Yes) {
         const TProfileInteger remembered{std::string(kSection),
                                          std::string(kQuestions[MessageKind].AnswerKey), 0};
-        WriteSettings(contentDir_, {&remembered, 1});
+        WriteSettings(skin_.ContentDir(), {&remembered, 1});
     }
 }
 

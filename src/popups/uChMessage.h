@@ -42,7 +42,6 @@ private:
     void DrawSite(QPainter& canvas) const;
 
     const TSkin& skin_;
-    const QString contentDir_;
     TSkinPicture Background;
     TMainMenuEx ButtonGroup;
     TMoveForm Mover;
