@@ -70,11 +70,16 @@ template <typename TLanes> size_t FindWith(std::string_view text, std::string_vi
     if (text.size() < pattern.size())
         return std::string_view::npos;
     const TCandidateTest test(pattern);
+    // Two blocks a step: one branch on both blocks' candidates, taken once in many steps.
+    constexpr size_t kStep = 2 * TLanes::kWidth;
     size_t at = 0;
-    for (; at + test.Last + TLanes::kWidth <= text.size(); at += TLanes::kWidth) {
-        for (uint32_t mask = TLanes::Candidates(text.data() + at, test); mask != 0;
-             mask &= mask - 1) {
-            const size_t candidate = at + size_t(__builtin_ctz(mask));
+    for (; at + test.Last + kStep <= text.size(); at += kStep) {
+        const char* block = text.data() + at;
+        for (uint64_t mask = TLanes::Candidates(block, test) |
+                             uint64_t(TLanes::Candidates(block + TLanes::kWidth, test))
+                                 << TLanes::kWidth;
+             mask != 0; mask &= mask - 1) {
+            const size_t candidate = at + size_t(__builtin_ctzll(mask));
             if (text.compare(candidate, pattern.size(), pattern) == 0)
                 return candidate;
         }
@@ -133,29 +138,44 @@ int CountOccurrences(std::string_view pattern, std::string_view text, int atMost
 
 TSearchTexts::TSearchTexts(const TVelmoraDataArray& works)
 {
-    texts_.reserve(works.size());
+    ends_.reserve(works.size());
     for (const TVelmoraData& work : works) {
-        std::string& text = texts_.emplace_back();
-        if (!work.Text)
-            continue;
-        for (const std::string& line : *work.Text) {
-            text += line;
-            text += kLineEnd;
+        if (work.Text) {
+            for (const std::string& line : *work.Text) {
+                text_ += line;
+                text_ += kLineEnd;
+            }
         }
-        text = Win1251::Upper(text);
+        ends_.push_back(text_.size());
     }
+    text_ = Win1251::Upper(text_);
 }
 
 TVelmoraDataArray TSearchTexts::Find(const TVelmoraDataArray& works, std::string_view query) const
 {
     const std::string pattern = Win1251::Upper(query);
     TVelmoraDataArray hits;
-    const size_t count = std::min(works.size(), texts_.size());
+    const size_t count = std::min(works.size(), ends_.size());
+    if (pattern.empty() || count == 0)
+        return hits;
+    // One scan over every text: a match is a hit when it ends inside the work it starts in, and
+    // the scan then goes on from the next work's text.
+    const std::string_view texts = std::string_view(text_).substr(0, ends_[count - 1]);
     const TScanWidth width = WidestScan();
-    for (size_t i = 0; i < count; ++i) {
-        // Whether the text holds the query at all: one occurrence tells.
-        if (CountOccurrences(pattern, texts_[i], 1, width) > 0)
-            hits.push_back(works[i]);
+    size_t from = 0;
+    auto work = ends_.begin();
+    while (from < texts.size()) {
+        const size_t found = ::Find(texts.substr(from), pattern, width);
+        if (found == std::string_view::npos)
+            break;
+        const size_t at = from + found;
+        work = std::upper_bound(work, ends_.begin() + ptrdiff_t(count), at);
+        if (at + pattern.size() <= *work) {
+            hits.push_back(works[size_t(work - ends_.begin())]);
+            from = *work;
+        } else {
+            from = at + 1;
+        }
     }
     return hits;
 }

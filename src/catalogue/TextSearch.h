@@ -31,5 +31,6 @@ public:
     TVelmoraDataArray Find(const TVelmoraDataArray& works, std::string_view query) const;
 
 private:
-    std::vector<std::string> texts_; // in the catalogue's order
+    std::string text_;         // every work's text, one after the other in the catalogue's order
+    std::vector<size_t> ends_; // where each work's text ends in text_
 };
