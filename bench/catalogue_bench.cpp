@@ -1,5 +1,5 @@
-// Catalogue figures for 100,000 works: loading, the name sort against a plain stable sort,
-// and each filter with its sort; and the result page for 10,000 works.
+// Catalogue figures for 100,000 works: loading, the name sort against std::stable_sort over the
+// same keys, and each filter with its sort; and the result page for 10,000 works.
 #include "CatalogueLoader.h"
 #include "ContentPath.h"
 #include "Filters.h"
@@ -15,9 +15,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -179,14 +181,27 @@ void BM_SortByName(benchmark::State& state)
     }
 }
 
-void BM_PlainStableSort(benchmark::State& state)
+// The sort's reference: std::stable_sort of the works' places over the keys the sort compares
+// (the names, ASCII letters upper-cased), made once before the timing, and the records then
+// copied into their order. What the sort costs beyond it is making its keys.
+void BM_StableSortOverKeys(benchmark::State& state)
 {
+    const TVelmoraDataArray& works = Works();
+    std::vector<std::string> keys;
+    keys.reserve(works.size());
+    for (const TVelmoraData& work : works) {
+        std::string& key = keys.emplace_back(work.Name);
+        std::transform(key.begin(), key.end(), key.begin(), Win1251::AsciiUpper);
+    }
     for (auto _ : state) {
-        TVelmoraDataArray sorted = Works();
-        std::stable_sort(sorted.begin(), sorted.end(),
-                         [](const TVelmoraData& a, const TVelmoraData& b) {
-                             return Win1251::CompareAsciiNoCase(a.Name, b.Name) < 0;
-                         });
+        std::vector<size_t> order(works.size());
+        std::iota(order.begin(), order.end(), size_t(0));
+        std::stable_sort(order.begin(), order.end(),
+                         [&keys](size_t a, size_t b) { return keys[a] < keys[b]; });
+        TVelmoraDataArray sorted;
+        sorted.reserve(order.size());
+        for (const size_t place : order)
+            sorted.push_back(works[place]);
         benchmark::DoNotOptimize(sorted.data());
     }
 }
@@ -231,7 +246,7 @@ BENCHMARK(BM_LoadCatalogue)
 BENCHMARK(BM_LoadIndexOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadTextFilesOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SortByName)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainStableSort)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StableSortOverKeys)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterGroup)->DenseRange(0, kFilterGroupCount - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortResultPage)->Unit(benchmark::kMillisecond);
 
@@ -260,9 +275,9 @@ public:
             std::cout << "Loading " << kWorkCount << " works: " << load << " ms; INI parsing "
                       << index << " ms, text files " << files << " ms: bounded by "
                       << (files >= index ? "the file reading" : "the INI parsing") << ".\n";
-        if (at("BM_SortByName") > 0 && at("BM_PlainStableSort") > 0)
-            std::cout << "SortByName takes " << at("BM_SortByName") / at("BM_PlainStableSort")
-                      << " times a plain std::stable_sort of the records (goal: within 3).\n";
+        if (at("BM_SortByName") > 0 && at("BM_StableSortOverKeys") > 0)
+            std::cout << "SortByName takes " << at("BM_SortByName") / at("BM_StableSortOverKeys")
+                      << " times std::stable_sort over the same keys, made beforehand.\n";
         double slowest = 0;
         for (int group = 0; group < kFilterGroupCount; ++group)
             slowest = std::max(slowest, at("BM_FilterGroup/" + std::to_string(group)));

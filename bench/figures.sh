@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# Every figure of the benchmarks in one run, each beside its reference measured in the same run,
-# as a ratio: these machines are noisy, so a time alone says little. The viewer and its
-# reference programs (bench/reference) run in turn, A B A B, RUNS times (5 unless given); each
-# figure is given as its minimum and median. On-screen times come from velmora_pixel_probe,
-# which reads one screen pixel every millisecond under Xvfb.
-#  - process start to the splash on screen, against a plain Qt program showing one picture
-#    window and against the same window linked with the engine, which makes one engine view
-#    once it shows;
-#  - the splash's end to the main window on screen, against that engine window from nothing;
-#  - a release on "zoom" to the about page on screen, against a release in the engine window
-#    that loads the same page into its already made view;
+# Every figure of the benchmarks in one run, each beside a fair reference measured in the same
+# run, as a ratio: these machines are noisy, so a time alone says little. The viewer and its
+# reference programs (bench/reference) run in turn, RUNS times (5 unless given); each figure is
+# given as its minimum and median. On-screen times come from velmora_pixel_probe, which reads one
+# screen pixel every millisecond under Xvfb. The engine references make their engine views only
+# after their window's first paint, so none of them waits for the engine to show its picture.
+#  - process start to the splash on screen, with the sample content and with 10,000 works,
+#    against the engine picture window (and, for scale, a plain Qt picture window);
+#  - the splash's end to the main window on screen, against the engine window that shows the
+#    splash picture as long, warming its engine up meanwhile, and then its main picture with an
+#    engine view: the same work from the same moment; and both from process start;
+#  - a release on "zoom" to the about page on screen, on a point of the page that neither the
+#    frame nor the main window shows, against a release that shows a hidden engine window where
+#    the information window stands and loads the same page into it, its view holding the
+#    placeholder page the viewer's windows hold;
 #  - the memory of the whole process tree (RSS, anonymous, PSS) with the about page shown,
-#    against the engine window showing it; processor use at rest against the same;
-#  - the search against `grep -F -c` and the sort against std::stable_sort (their benchmarks).
+#    against that engine window showing it;
+#  - at rest, with every window open and the search edit focused, the wake-ups and processor
+#    use of the whole process tree (every thread of the viewer and of its engine processes),
+#    against the engine window with one view and the same edit, focused;
+#  - the search against a full `grep -F -c`, a memmem loop and the read bandwidth, and the sort
+#    against std::stable_sort over the same keys (their benchmarks).
 # Installs and builds what it needs first. Usage: bench/figures.sh [RUNS]
 set -euo pipefail
 bench=$(cd "$(dirname "$0")" && pwd)
@@ -21,30 +29,54 @@ install_packages viewer test >&2
 build_velmora ON >&2
 runs=${1:-5}
 source "$bench/../tests/e2e/e2e.sh"
+source "$bench/bench.sh"
 probe="$VELMORA_BUILD/bench/velmora_pixel_probe"
+engine_window="$VELMORA_BUILD/bench/velmora_ref_engine_window"
 start_xserver 1280x1024
 install_copy "$VELMORA_BUILD/velmora"
+big="$E2E_TMP/big"
+cp -r "$APP" "$big"
+grow_catalogue "$big" 10000
 splash="$APP/design/loader/loading_bg.jpg"
 main_picture="$APP/design/windows/main/fon.jpg"
 about="$APP/html/about.htm"
-page_background=FBF4EF # styletext.css: a page's background where no card lies
-rest_seconds=5
+rest_seconds=10
 # Where the windows stand on the 1280 by 1024 screen, centred; the splash is 500 by 407.
 mainX=128 mainY=128
 splashX=390 splashY=308
+childX=$((mainX + BROWSER_WINDOW_X)) childY=$((mainY + BROWSER_WINDOW_Y))
 # A point of the splash outside where the engine window's view stands, and one of the main
 # window outside the splash.
 splashProbeX=$((splashX + 60)) splashProbeY=$((splashY + 40))
 mainProbeX=$((mainX + 60)) mainProbeY=$((mainY + 300))
-# A point of the page margin where the information window's browser stands.
-marginX=$((mainX + BROWSER_WINDOW_X + CATALOGUE_BROWSER_X + 3))
-marginY=$((mainY + BROWSER_WINDOW_Y + CATALOGUE_BROWSER_Y + 3))
+editX=$((childX + SEARCH_EDIT_X + 70)) editY=$((childY + SEARCH_EDIT_Y + 8))
 
 hex_of() { jpeg_pixel "$1" "$2" "$3" | awk '{printf "%02X%02X%02X", $1, $2, $3}'; }
 splash_colour=$(hex_of "$splash" 60 40)
 main_colour=$(hex_of "$main_picture" 60 300)
 now_ns() { date +%s%N; }
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$VELMORA_PID/stat"; }
+# tree_pids PID: a process and all its descendants.
+tree_pids() {
+    local child
+    echo "$1"
+    for child in $(pgrep -P "$1"); do tree_pids "$child"; done
+}
+# tree_ticks: the processor time of the program's whole process tree, in clock ticks.
+tree_ticks() {
+    local pid total=0
+    for pid in $(tree_pids "$VELMORA_PID"); do
+        total=$((total + $(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null || echo 0)))
+    done
+    echo "$total"
+}
+# tree_wakeups: the voluntary context switches of every thread of the program's process tree:
+# each is a wake-up after a wait.
+tree_wakeups() {
+    local pid
+    for pid in $(tree_pids "$VELMORA_PID"); do
+        cat /proc/"$pid"/task/*/status 2>/dev/null
+    done | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n + 0}'
+}
 stop_program() {
     kill "$VELMORA_PID" 2>/dev/null || true
     wait "$VELMORA_PID" 2>/dev/null || true
@@ -57,28 +89,40 @@ start_program() {
     "$@" >/dev/null 2>&1 &
     VELMORA_PID=$!
 }
-# shown_after SINCE X Y COLOUR: the milliseconds from SINCE until the screen's point shows the
-# colour (or, for none, changes).
-shown_after() {
-    "$probe" --since "$1" "$2" "$3" "$4" 30000 || fail "nothing showed at $2,$3"
+# since_start X Y COLOUR: the milliseconds from the program's start until the screen's point
+# shows the colour (or, for none, changes from what it shows now).
+since_start() {
+    "$probe" --since "$STARTED" "$1" "$2" "$3" 30000 || fail "nothing showed at $1,$2"
 }
 # release_and_time X Y: presses there, lets the probe release, prints the milliseconds until the
-# page margin shows the page's background.
+# point of the about page shows.
 release_and_time() {
     xdotool mousemove "$1" "$2"
     sleep 0.3
     xdotool mousedown 1
     sleep 0.1
-    "$probe" "$marginX" "$marginY" "$page_background" 30000 || fail "no page on screen"
+    "$probe" "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR" 30000 || fail "no page on screen"
 }
-# at_rest: a program's use of one core, in per cent, over rest_seconds.
+# splash_and_main NAME: times the splash going and the main window showing, from the program's
+# start, into NAME_gone and NAME_main.
+splash_and_main() {
+    since_start "$splashProbeX" "$splashProbeY" "" >"$E2E_TMP/gone" &
+    local gone_probe=$!
+    append "${1}_main" "$(since_start "$mainProbeX" "$mainProbeY" "$main_colour")"
+    wait "$gone_probe"
+    append "${1}_gone" "$(cat "$E2E_TMP/gone")"
+}
+# at_rest NAME: with the search edit focused by a click, the process tree's wake-ups a second and
+# its use of one core, in per cent, over rest_seconds, into NAME_wakeups and NAME_cpu.
 at_rest() {
-    local before after
-    before=$(cpu_ticks)
+    local ticks wakeups
+    xdotool mousemove "$editX" "$editY" click 1
+    sleep 2
+    ticks=$(tree_ticks) wakeups=$(tree_wakeups)
     sleep "$rest_seconds"
-    after=$(cpu_ticks)
-    awk -v t=$((after - before)) -v s="$rest_seconds" -v hz="$(getconf CLK_TCK)" \
-        'BEGIN {printf "%.2f", 100 * t / hz / s}'
+    append "${1}_wakeups" "$(awk -v n=$(($(tree_wakeups) - wakeups)) -v s="$rest_seconds" 'BEGIN {printf "%.1f", n / s}')"
+    append "${1}_cpu" "$(awk -v t=$(($(tree_ticks) - ticks)) -v s="$rest_seconds" -v hz="$(getconf CLK_TCK)" \
+        'BEGIN {printf "%.2f", 100 * t / hz / s}')"
 }
 # memory NAME: the process tree's memory now, in MB, added to NAME_rss, NAME_anon and NAME_pss.
 memory() {
@@ -92,56 +136,92 @@ append() {
     local -n list=$1
     list+=("$2")
 }
+# open_every_window: the catalogue, a work page from it and the search window over them, the
+# information window already open beneath.
+open_every_window() {
+    xdotool mousemove $((mainX + 540)) $((mainY + 190)) click 1
+    sleep 1
+    xdotool mousemove $((childX + CATALOGUE_BROWSER_X + 60)) $((childY + CATALOGUE_BROWSER_Y + 60)) click 1
+    sleep 1
+    click_button "$mainX" "$mainY" quest
+    sleep 1
+}
 
-viewer_splash=() viewer_main=() viewer_page=() viewer_rest=()
-viewer_rss=() viewer_anonymous=() viewer_pss=()
-picture_start=() engine_start=() engine_main=() engine_page=() engine_rest=()
-engine_rss=() engine_anonymous=() engine_pss=()
+# The point of the about page the probe waits on, found in a viewer run of its own.
+printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
+start_program "$APP/velmora"
+since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
+sleep 1
+find_page_point $(button_centre "$mainX" "$mainY" zoom) "$childX" "$childY" "$APP/design/windows/childs/fon_about.jpg"
+stop_program
+
+viewer_splash=() viewer_big_splash=() viewer_gone=() viewer_main=() viewer_page=()
+viewer_wakeups=() viewer_cpu=() viewer_rss=() viewer_anonymous=() viewer_pss=()
+picture_start=() engine_start=() engine_gone=() engine_main=() engine_page=()
+engine_wakeups=() engine_cpu=() engine_rss=() engine_anonymous=() engine_pss=()
 for run in $(seq "$runs"); do
     echo "run $run of $runs" >&2
     printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
     start_program "$APP/velmora"
-    viewer_splash+=("$(shown_after "$STARTED" "$splashProbeX" "$splashProbeY" "$splash_colour")")
-    # Once the splash shows: the moment it goes and the moment the main window shows.
-    splash_shown=$(now_ns)
-    shown_after "$splash_shown" "$splashProbeX" "$splashProbeY" "" >"$E2E_TMP/gone" &
-    gone_probe=$!
-    shown=$(shown_after "$splash_shown" "$mainProbeX" "$mainProbeY" "$main_colour")
-    wait "$gone_probe"
-    viewer_main+=($((shown - $(cat "$E2E_TMP/gone"))))
+    viewer_splash+=("$(since_start "$splashProbeX" "$splashProbeY" "$splash_colour")")
+    splash_and_main viewer
     sleep 1
-    viewer_rest+=("$(at_rest)")
     viewer_page+=("$(release_and_time $(button_centre "$mainX" "$mainY" zoom))")
     sleep 1
     memory viewer
+    open_every_window
+    at_rest viewer
+    stop_program
+
+    printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$big/settings.ini"
+    start_program "$big/velmora"
+    viewer_big_splash+=("$(since_start "$splashProbeX" "$splashProbeY" "$splash_colour")")
+    since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
     stop_program
 
     start_program "$VELMORA_BUILD/bench/velmora_ref_picture_window" "$splash"
-    picture_start+=("$(shown_after "$STARTED" "$splashProbeX" "$splashProbeY" "$splash_colour")")
+    picture_start+=("$(since_start "$splashProbeX" "$splashProbeY" "$splash_colour")")
     stop_program
 
-    start_program "$VELMORA_BUILD/bench/velmora_ref_engine_window" "$splash"
-    engine_start+=("$(shown_after "$STARTED" "$splashProbeX" "$splashProbeY" "$splash_colour")")
+    start_program "$engine_window" start "$splash"
+    engine_start+=("$(since_start "$splashProbeX" "$splashProbeY" "$splash_colour")")
     stop_program
 
-    start_program "$VELMORA_BUILD/bench/velmora_ref_engine_window" "$main_picture" "$about"
-    engine_main+=("$(shown_after "$STARTED" "$mainProbeX" "$mainProbeY" "$main_colour")")
+    start_program "$engine_window" after-splash "$splash" "$main_picture"
+    since_start "$splashProbeX" "$splashProbeY" "$splash_colour" >/dev/null
+    splash_and_main engine
+    stop_program
+
+    start_program "$engine_window" page "$main_picture" "$about" "$APP/html/notfound.html"
+    since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
     sleep 1
-    engine_rest+=("$(at_rest)")
     engine_page+=("$(release_and_time $((mainX + 20)) $((mainY + 20)))")
     sleep 1
     memory engine
+    stop_program
+
+    start_program "$engine_window" edit "$main_picture"
+    since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
+    sleep 1
+    at_rest engine
     stop_program
 done
 
 minimum() { tr ' ' '\n' | sort -g | head -1; }
 median() { tr ' ' '\n' | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+# differences LATER EARLIER: each run's LATER value less its EARLIER one.
+differences() {
+    local -n later=$1 earlier=$2
+    local i values=()
+    for i in "${!later[@]}"; do values+=($((later[i] - earlier[i]))); done
+    echo "${values[*]}"
+}
 # figure WHAT UNIT VIEWER_VALUES REFERENCE_NAME REFERENCE_VALUES [GOAL]
 figure() {
     local vmin vmed rmin rmed
     vmin=$(echo "$3" | minimum) vmed=$(echo "$3" | median)
     rmin=$(echo "$5" | minimum) rmed=$(echo "$5" | median)
-    printf '%-44s %8s %-3s min %8s med   %s: %8s min %8s med   ratio %s min %s med%s\n' \
+    printf '%-46s %8s %-3s min %8s med   %s: %8s min %8s med   ratio %s min %s med%s\n' \
         "$1" "$vmin" "$2" "$vmed" "$4" "$rmin" "$rmed" \
         "$(awk -v a="$vmin" -v b="$rmin" 'BEGIN {print (b > 0 ? sprintf("%.2f", a / b) : "-")}')" \
         "$(awk -v a="$vmed" -v b="$rmed" 'BEGIN {print (b > 0 ? sprintf("%.2f", a / b) : "-")}')" \
@@ -151,12 +231,16 @@ figure() {
 echo "Velmora figures, $runs runs each, viewer and references in turn ($(date -u +%F))"
 figure "start to splash on screen" ms "${viewer_splash[*]}" "plain picture window" "${picture_start[*]}"
 figure "start to splash on screen" ms "${viewer_splash[*]}" "engine picture window" "${engine_start[*]}" "at most 1.2"
-figure "splash end to main window on screen" ms "${viewer_main[*]}" "engine window from nothing" "${engine_main[*]}"
-figure "release on zoom to the about page on screen" ms "${viewer_page[*]}" "load in a made view" "${engine_page[*]}"
+figure "start to splash on screen, 10,000 works" ms "${viewer_big_splash[*]}" "engine picture window" "${engine_start[*]}" "at most 1.2"
+figure "splash end to main window on screen" ms "$(differences viewer_main viewer_gone)" \
+    "engine window, same work" "$(differences engine_main engine_gone)" "under 100 ms"
+figure "start to main window on screen" ms "${viewer_main[*]}" "engine window, same work" "${engine_main[*]}"
+figure "release on zoom to the about page on screen" ms "${viewer_page[*]}" "hidden engine window shown" "${engine_page[*]}" "at most 1.2"
 figure "memory with the about page, RSS" MB "${viewer_rss[*]}" "engine window" "${engine_rss[*]}" "at most 1.05"
 figure "memory with the about page, anonymous" MB "${viewer_anonymous[*]}" "engine window" "${engine_anonymous[*]}"
 figure "memory with the about page, PSS" MB "${viewer_pss[*]}" "engine window" "${engine_pss[*]}"
-figure "processor use at rest, ${rest_seconds} s" "%" "${viewer_rest[*]}" "engine window" "${engine_rest[*]}"
-"$VELMORA_BUILD/bench/velmora_bench_search" | grep -E "^(search|grep|search / grep)"
-"$VELMORA_BUILD/bench/velmora_bench_catalogue" --benchmark_filter='^BM_(SortByName|PlainStableSort)$' \
-    2>/dev/null | grep -E "^BM_|stable_sort"
+figure "at rest, edit focused, wake-ups a second" "/s" "${viewer_wakeups[*]}" "engine window, edit" "${engine_wakeups[*]}" "at most 1.2"
+figure "at rest, edit focused, processor use" "%" "${viewer_cpu[*]}" "engine window, edit" "${engine_cpu[*]}" "at most 1.2"
+"$VELMORA_BUILD/bench/velmora_bench_search" | grep -E "^(search|memmem|grep|read)"
+"$VELMORA_BUILD/bench/velmora_bench_catalogue" --benchmark_color=false \
+    --benchmark_filter='^BM_(SortByName|StableSortOverKeys)$' 2>/dev/null | grep -E "^BM_|stable_sort"

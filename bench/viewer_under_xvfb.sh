@@ -8,6 +8,7 @@
 # On-screen times come from velmora_pixel_probe, which releases the button and reads one screen
 # pixel every millisecond. Usage: bench/viewer_under_xvfb.sh [BUILD_DIR]
 source "$(dirname "$0")/../tests/e2e/e2e.sh"
+source "$(dirname "$0")/bench.sh"
 build=${1:-$(dirname "$0")/../build}
 probe="$build/bench/velmora_pixel_probe"
 [ -x "$probe" ] || fail "build velmora_pixel_probe first"
@@ -15,7 +16,6 @@ start_xserver 1280x1024
 install_copy "$build/velmora"
 printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
 
-page_background=FBF4EF # styletext.css: a page's background where no card lies
 result_rule=C9A66B     # styletext.css: the rule under a result page's heading
 catalogue_runs=5
 
@@ -55,11 +55,9 @@ main=$(wait_for_window 1024 768 10) || fail "no main window"
 main_shown=$(now_ms)
 read -r _ mainX mainY <<<"$main"
 childX=$((mainX + BROWSER_WINDOW_X)) childY=$((mainY + BROWSER_WINDOW_Y))
-# A point of the page margin, where the browser of a centred window stands.
-marginX=$((childX + CATALOGUE_BROWSER_X + 3)) marginY=$((childY + CATALOGUE_BROWSER_Y + 3))
 # A point of the search window's result page on the rule under its heading, and its edit.
 ruleX=$((childX + 75)) ruleY=$((childY + 100))
-editX=$((childX + 682 + 70)) editY=$((childY + 83 + 8))
+editX=$((childX + SEARCH_EDIT_X + 70)) editY=$((childY + SEARCH_EDIT_Y + 8))
 
 xdotool mousemove $((mainX + 20)) $((mainY + 740))
 sleep 1
@@ -68,9 +66,13 @@ sleep 10
 after=$(cpu_ticks) wakes_after=$(wakeups)
 pss_kb=$(tree_pss "$VELMORA_PID")
 
+# The about page's point, from its first opening, which is not timed.
+find_page_point $(button_centre "$mainX" "$mainY" zoom) "$childX" "$childY" "$APP/design/windows/childs/fon_about.jpg"
+click_button "$childX" "$childY" close_2_1
+sleep 1
 zoom_ms=()
 for _ in 1 2 3; do
-    zoom_ms+=("$(press_and_time $(button_centre "$mainX" "$mainY" zoom) "$marginX" "$marginY" "$page_background")")
+    zoom_ms+=("$(press_and_time $(button_centre "$mainX" "$mainY" zoom) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR")")
     click_button "$childX" "$childY" close_2_1
     sleep 1
 done
@@ -85,18 +87,22 @@ done
 click_button "$childX" "$childY" close_2_1
 sleep 0.5
 
-# A sign card opens the catalogue: its page margin takes the page's colour once the result
-# page shows (before that the main window, then the frame, stand there).
+# A sign card opens the catalogue; the probe waits on a point of its result page, found at its
+# first opening, which is then timed again.
+catalogue_frame="$APP/design/windows/childs/fon_2.jpg"
+find_page_point $((mainX + 540)) $((mainY + 190)) "$childX" "$childY" "$catalogue_frame"
+click_button "$childX" "$childY" close_2_1
+sleep 0.5
 sign_ms=()
 for _ in $(seq "$catalogue_runs"); do
-    sign_ms+=("$(press_and_time $((mainX + 540)) $((mainY + 190)) "$marginX" "$marginY" "$page_background")")
+    sign_ms+=("$(press_and_time $((mainX + 540)) $((mainY + 190)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR")")
     sleep 0.5
     click_button "$childX" "$childY" close_2_1
     sleep 0.5
 done
 
 # "show" alternates between all works and the first time band, whose first cards differ.
-press_and_time $((mainX + 540)) $((mainY + 190)) "$marginX" "$marginY" "$page_background" >/dev/null
+press_and_time $((mainX + 540)) $((mainY + 190)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR" >/dev/null
 click_button "$childX" "$childY" param_3
 click_button "$childX" "$childY" filtr_2_1
 show_ms=()
@@ -120,34 +126,18 @@ pss_after_pages_kb=$(tree_pss "$VELMORA_PID")
 kill "$VELMORA_PID"
 wait "$VELMORA_PID" 2>/dev/null || true
 
-# The same catalogue grown to 10,000 works, every work with its text and thumbnail; every tenth
-# work's text ends in a word of its own, which a search finds in 1,000 works.
+# The same catalogue grown to 10,000 works; a search for "series-0" finds 1,000 of them.
 big_works=10000
-per_author=$((big_works / 4))
-{
-    printf '[settings]\r\n'
-    for author in mira vesna ilna tova; do printf '%scount=%d\r\n' "$author" "$per_author"; done
-    for author in mira vesna ilna tova; do
-        for n in $(seq "$per_author"); do
-            printf '[%s-%d]\r\nname=Work %05d\r\ntime=%d\r\ncomplicate=-\r\n' "$author" "$n" "$n" $((10 + n % 240))
-        done
-    done
-} >"$APP/velmora.ini"
-for tenth in $(seq 0 9); do
-    { cat "$APP/html/mira-1.htm.txt"; printf 'series-%d\r\n' "$tenth"; } >"$APP/html/work$tenth.txt"
-done
-cp "$APP/images/small/mira-1.jpg" "$APP/images/small/work.jpg"
-for author in mira vesna ilna tova; do
-    for n in $(seq "$per_author"); do
-        ln -sf "work$((n % 10)).txt" "$APP/html/$author-$n.htm.txt"
-        ln -sf work.jpg "$APP/images/small/$author-$n.jpg"
-    done
-done
+grow_catalogue "$APP" "$big_works"
 launch
 main=$(wait_for_window 1024 768 30) || fail "no main window with 10,000 works"
+sleep 1
+find_page_point $((mainX + 540)) $((mainY + 190)) "$childX" "$childY" "$catalogue_frame"
+click_button "$childX" "$childY" close_2_1
+sleep 1
 big_ms=()
 for _ in 1 2 3; do
-    big_ms+=("$(press_and_time $((mainX + 540)) $((mainY + 190)) "$marginX" "$marginY" "$page_background")")
+    big_ms+=("$(press_and_time $((mainX + 540)) $((mainY + 190)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR")")
     sleep 0.5
     click_button "$childX" "$childY" close_2_1
     sleep 1
@@ -170,7 +160,7 @@ awk -v t=$((rest_after - rest_before)) -v w=$((rest_wakes_after - rest_wakes_bef
 echo "memory after start-up (PSS, viewer and engine processes): $((pss_kb / 1024)) MB (aim under 350 MB)"
 echo "memory after the pages above were shown:                  $((pss_after_pages_kb / 1024)) MB"
 echo "release on zoom to about.htm on screen:           ${zoom_ms[*]} ms"
-echo "release on a sign card to the result page:        first ${sign_ms[0]} ms, then ${sign_ms[*]:1} ms, median $(echo "${sign_ms[*]:1}" | median) ms (goal under 150 ms after the first)"
+echo "release on a sign card to the result page:        first ${sign_ms[0]} ms (after one untimed), then ${sign_ms[*]:1} ms, median $(echo "${sign_ms[*]:1}" | median) ms (goal under 150 ms after the first)"
 echo "release on show to the new result page:           ${show_ms[*]} ms, median $(echo "${show_ms[*]}" | median) ms (goal under 150 ms)"
 echo "release on a sign card, $big_works works:            ${big_ms[*]} ms (goal under 1 s)"
 echo "Enter on a search to its result page on screen:   ${search_ms[*]} ms, median $(echo "${search_ms[*]}" | median) ms (goal under 150 ms)"

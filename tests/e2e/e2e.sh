@@ -294,7 +294,7 @@ drive_every_window() {
     act click_button "$MAIN_X" "$MAIN_Y" zoom
     act click_button "$childX" "$childY" close_2_1
     act click_button "$MAIN_X" "$MAIN_Y" quest
-    act xdotool mousemove $((childX + 682 + 70)) $((childY + 83 + 8)) click 1 type --delay 20 101
+    act xdotool mousemove $((childX + SEARCH_EDIT_X + 70)) $((childY + SEARCH_EDIT_Y + 8)) click 1 type --delay 20 101
     act xdotool key Return
     for section in s_image search_btn s_text close_2_1; do
         act click_button "$childX" "$childY" "$section"

@@ -1,20 +1,12 @@
 #!/usr/bin/env python3
 """find_picture.py SCREENSHOT PICTURE: prints "X Y", the corner where the screenshot shows the
 picture whole (nine points of it: its corners, edges and middle, 10 pixels in), or fails."""
-import subprocess
 import sys
+
+from screen_pixels import pixels
 
 TOLERANCE = 4  # per channel, as the other screen checks allow
 INSET = 10
-
-
-def pixels(path):
-    """Width, height and the RGB bytes of an image, through ImageMagick."""
-    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
-                         capture_output=True).stdout
-    fields = ppm.split(maxsplit=4)
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, fields[4][-width * height * 3:]
 
 
 def main():

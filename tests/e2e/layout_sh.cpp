@@ -28,5 +28,6 @@ int main()
     PrintRect("CATALOGUE_BROWSER", WindowLayout::kCatalogueBrowser);
     PrintRect("SEARCH_BROWSER", WindowLayout::kSearchBrowser);
     PrintRect("HISTORY_BROWSER", WindowLayout::kHistoryBrowser);
+    PrintRect("SEARCH_EDIT", WindowLayout::kSearchEdit);
     return 0;
 }

@@ -27,7 +27,7 @@ historyX=$((winX + HISTORY_BROWSER_X)) historyY=$((winY + HISTORY_BROWSER_Y))
 
 # The query is typed where the placeholder stood.
 query=101
-xdotool mousemove $((winX + 682 + 70)) $((winY + 83 + 8)) click 1
+xdotool mousemove $((winX + SEARCH_EDIT_X + 70)) $((winY + SEARCH_EDIT_Y + 8)) click 1
 sleep 0.2
 xdotool type --delay 40 "$query"
 xdotool key Return
