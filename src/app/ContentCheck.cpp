@@ -212,6 +212,7 @@ int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
         const TfLoader splash(ticks);
         TProgram program(ticks, TPageEngine::Off);
         program.CreateBrowserWindows();
+        program.Skin().DecodeEveryPicture();
         std::set<QString> checkedPages;
         CheckWorks(dir, checkedPages);
         CheckPages(dir, checkedPages);

@@ -5,6 +5,7 @@
 #include "ContentPages.h"
 #include "ContentPath.h"
 #include "Dialogs.h"
+#include "EngineWarmUp.h"
 #include "PopUps.h"
 #include "SealedWindow.h"
 #include "SettingsFile.h"
@@ -18,17 +19,33 @@
 
 #include <QCoreApplication>
 
-QString ChooseContentFolder()
+namespace {
+
+// The files the viewer writes in its folder, relative to it.
+QStringList WrittenFiles()
 {
     QStringList written{*ContentPath::Relative(kSettingsFile)};
     for (const std::u16string_view page : ContentPages::kGenerated)
         written << *ContentPath::Relative(page);
-    const UserContentFolder::TChoice choice =
-        UserContentFolder::Choose(ContentPath::ExecutableDir(), written);
-    ContentPath::UseContentDir(choice.Folder);
-    for (const QString& file : written)
+    return written;
+}
+
+// What a viewer killed while writing left: the writes' unfinished files and a stale settings
+// lock. Nothing writes those files before the browser windows are made.
+void TidyContentFolder()
+{
+    for (const QString& file : WrittenFiles())
         WholeFile::RemoveUnfinished(ContentPath::ContentDir() + u'/' + file);
     ClearAbandonedSettingsLock(ContentPath::ContentDir());
+}
+
+} // namespace
+
+QString ChooseContentFolder()
+{
+    const UserContentFolder::TChoice choice =
+        UserContentFolder::Choose(ContentPath::ExecutableDir(), WrittenFiles());
+    ContentPath::UseContentDir(choice.Folder);
     return choice.Problem;
 }
 
@@ -64,19 +81,39 @@ void TProgram::ShowSplash(TSplashPace pace)
     fLoader = splash.get();
     splash->show();
     splash->repaint();
-    while (splash->IsTiming())
+    bool waitUsed = false;
+    while (splash->IsTiming()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (!waitUsed && splash->HasShown()) {
+            UseTheSplashWait();
+            waitUsed = true;
+        }
+    }
+    if (!waitUsed)
+        UseTheSplashWait();
     splash->hide();
     fLoader = nullptr;
 }
 
+// Work the splash need not wait for, done once it is on screen, while the user waits anyway:
+// the folder tidied, and the engine started, so that the browser windows after it cost little.
+void TProgram::UseTheSplashWait()
+{
+    TidyContentFolder();
+    if (pages_ == TPageEngine::Running)
+        warmUp_ = std::make_unique<TEngineWarmUp>();
+}
+
 void TProgram::CreateBrowserWindows()
 {
+    main_->FinishLoading();
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
-    for (size_t i = 0; i < windows.size(); ++i)
+    for (size_t i = 0; i < windows.size(); ++i) {
         windows[i].Create(HostOf(i))->setAccessibleName(QString::fromUtf16(windows[i].Title));
+    }
     context_ = std::make_unique<TSealed<TfChContext>>(ticks_, skin_, PageCommandsFor);
     fChContext = context_.get();
+    warmUp_.reset();
 }
 
 TBrowserHost TProgram::HostOf(size_t registryIndex)
@@ -88,6 +125,7 @@ TBrowserHost TProgram::HostOf(size_t registryIndex)
 
 void TProgram::ShowMainWindow(const QString& problem)
 {
+    main_->FinishLoading();
     main_->show();
     if (!problem.isEmpty())
         Dialogs().ShowError(main_.get(), problem);

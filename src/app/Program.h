@@ -6,13 +6,14 @@
 
 #include <memory>
 
+class TEngineWarmUp;
 class TfChContext;
 class TfChMessage;
 class TfMain;
 
 // Where this user's viewer reads and writes: the content folder, or the user's own folder when
 // the content folder cannot be written. Chosen before the first window; what the user should
-// hear about their folder, or nothing.
+// hear about their folder, or nothing. What a killed viewer left there goes during the splash.
 QString ChooseContentFolder();
 
 // Every window of the program, created in the start-up order and wired, each set in its
@@ -33,8 +34,11 @@ public:
     void ShowMainWindow(const QString& problem);
     // What the browser window at an index of the registry is made with.
     TBrowserHost HostOf(size_t registryIndex);
+    const TSkin& Skin() const { return skin_; }
 
 private:
+    void UseTheSplashWait();
+
     TTickSource& ticks_;
     const TPageEngine pages_;
     // Before the windows, so they outlive them.
@@ -43,4 +47,6 @@ private:
     std::unique_ptr<TfMain> main_;
     std::unique_ptr<TfChMessage> message_;
     std::unique_ptr<TfChContext> context_;
+    // From the splash's showing until the browser windows are made.
+    std::unique_ptr<TEngineWarmUp> warmUp_;
 };

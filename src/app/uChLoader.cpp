@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -89,4 +90,5 @@ void TfLoader::paintEvent(QPaintEvent*)
 {
     QPainter canvas(this);
     FormPaint(canvas);
+    shown_ = shown_ || (windowHandle() && windowHandle()->isExposed());
 }

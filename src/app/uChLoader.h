@@ -20,6 +20,8 @@ public:
     static int BarWidth(double elapsedUnits);
 
     bool IsTiming() const { return timing_; }
+    // Whether it has painted while on screen.
+    bool HasShown() const { return shown_; }
     int CurrentBarWidth() const { return BarWidth(currentTime_ - startTime_); }
 
 protected:
@@ -34,6 +36,7 @@ private:
     TTickSource& ticks_;
     const double unitsPerTickUnit_;
     bool timing_ = true;
+    bool shown_ = false;
     QString contentDir_;
     QImage background_;
     QImage progress_;

@@ -58,10 +58,26 @@ void TfMain::FormCreate()
     Works.clear();
     Selection.clear();
     InstallTitleFonts(ContentDir);
-    // A work whose text cannot be read stays, so one lost file does not hide the rest.
-    const TUnreadTexts unread = LoadCatalogue(ContentDir, Works);
-    if (!unread.empty())
-        Dialogs().ShowError(this, DescribeUnreadTexts(unread, ContentDir));
+    // Every work's text is read off the user-interface thread while the splash shows: the
+    // browser windows, made after it, are the first to need the catalogue.
+    catalogueLoad_ = std::async(std::launch::async, [dir = ContentDir] {
+        TLoadedCatalogue loaded;
+        loaded.Unread = LoadCatalogue(dir, loaded.Works);
+        return loaded;
+    });
+}
+
+void TfMain::FinishLoading()
+{
+    if (!catalogueLoad_.valid())
+        return;
+    Guarded([this] {
+        TLoadedCatalogue loaded = catalogueLoad_.get();
+        Works = std::move(loaded.Works);
+        // A work whose text cannot be read stays, so one lost file does not hide the rest.
+        if (!loaded.Unread.empty())
+            Dialogs().ShowError(this, DescribeUnreadTexts(loaded.Unread, ContentDir));
+    });
 }
 
 void TfMain::LoadBackgrounds()

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "CatalogueLoader.h"
 #include "SkinPicture.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
 #include "TickSource.h"
 #include "uMainMenu.h"
 
+#include <future>
 #include <vector>
 
 class QCloseEvent;
@@ -23,6 +25,9 @@ public:
 
     // Hides the search, information and catalogue windows; the work windows stay.
     void HideBrowserWindows();
+    // Waits for the catalogue the creation began to read, takes it into Works and tells what
+    // could not be read; does nothing after the first call. Before anything reads Works.
+    void FinishLoading();
 
 protected:
     // Its pictures and buttons come from skin, which outlives it.
@@ -50,5 +55,6 @@ private:
     TMainMenuEx signStrip_;
     TMainMenuEx frameStrip_;
     std::vector<int> paintedStates_;
+    std::future<TLoadedCatalogue> catalogueLoad_;
     TClock& Timer1; // repaints while the buttons' pictures may still change
 };

@@ -13,6 +13,12 @@ struct TUnreadText {
 };
 using TUnreadTexts = std::vector<TUnreadText>;
 
+// A catalogue as it was read: every work, and the texts that could not be.
+struct TLoadedCatalogue {
+    TVelmoraDataArray Works;
+    TUnreadTexts Unread;
+};
+
 // Appends the works of one author from velmora.ini and their text files. A text file that
 // cannot be read leaves its work with an empty text and is listed; every other work loads. The
 // first work with neither a section nor a text ends the author's works, whatever the count.

@@ -2,6 +2,7 @@
 
 #include <QSet>
 
+#include <mutex>
 #include <optional>
 
 namespace ContentProblems {
@@ -18,15 +19,24 @@ std::optional<TRecord>& Recorded()
     return recorded;
 }
 
+// The catalogue is read on a thread of its own while the windows read the skin.
+std::mutex& RecordedLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
 } // namespace
 
 void StartRecording()
 {
+    const std::scoped_lock lock(RecordedLock());
     Recorded().emplace();
 }
 
 std::vector<TContentProblem> StopRecording()
 {
+    const std::scoped_lock lock(RecordedLock());
     std::vector<TContentProblem> problems;
     if (Recorded())
         problems = std::move(Recorded()->Problems);
@@ -36,6 +46,7 @@ std::vector<TContentProblem> StopRecording()
 
 void Report(const QString& path, const QString& where, const QString& what)
 {
+    const std::scoped_lock lock(RecordedLock());
     std::optional<TRecord>& recorded = Recorded();
     if (!recorded)
         return;

@@ -49,3 +49,9 @@ TSkinPicture TSkin::Picture(QStringView relativePath) const
         return read->second;
     return pictures_.emplace(path, TSkinPicture(path)).first->second;
 }
+
+void TSkin::DecodeEveryPicture() const
+{
+    for (const auto& [path, picture] : pictures_)
+        (void)picture.Pixels();
+}

@@ -25,6 +25,9 @@ public:
     const TScrollSection& Scroll(std::string_view section) const;
     // A picture of the content by its path relative to the folder ("\design\...\fon.jpg").
     TSkinPicture Picture(QStringView relativePath) const;
+    // Decodes every picture asked for so far, so that a fault in one is reported now, not when
+    // it is first drawn: for the content checker.
+    void DecodeEveryPicture() const;
 
 private:
     SkinSection::TPictureSource PictureSource() const;

@@ -1,16 +1,16 @@
 #include "SkinPicture.h"
 
 TSkinPicture::TSkinPicture(const QString& path)
-    : state_(std::make_shared<const TState>(TState{CheckJpeg(path), QImage()}))
+    : state_(std::make_shared<const TState>(TState{CheckJpeg(path), std::nullopt}))
 {
 }
 
 const QImage& TSkinPicture::Pixels() const
 {
     static const QImage kNone;
-    if (IsNull())
+    if (!state_)
         return kNone;
-    if (state_->Pixels.isNull())
+    if (!state_->Pixels)
         state_->Pixels = DecodeCheckedJpeg(state_->Checked);
-    return state_->Pixels;
+    return *state_->Pixels;
 }

@@ -6,25 +6,28 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
-// A skin picture: read and checked whole when loaded, so every fault is reported at once, but
-// decoded again only when first drawn. Most of a skin is never drawn in a session (the states
-// of buttons never pointed at, the frames of windows never opened), and a picture's file is a
-// tenth of its pixels. Copies share the checked file and the decoded pixels.
+// A skin picture: its file read and its header checked when loaded, so a missing, unreadable or
+// oversized picture is reported at once, but decoded only when first drawn, when any fault in
+// the rest of the file is reported and it draws as an empty one. Most of a skin is never drawn
+// in a session (the states of buttons never pointed at, the frames of windows never opened),
+// and start-up shows none of it before the splash. Copies share the file and the pixels.
 class TSkinPicture {
 public:
     TSkinPicture() = default;
     // A missing or broken picture gives an empty one, reported to the content checker.
     explicit TSkinPicture(const QString& path);
 
-    bool IsNull() const { return !state_ || state_->Checked.Size.isEmpty(); }
+    // Decodes the picture if it is not yet.
+    bool IsNull() const { return Pixels().isNull(); }
     // Null when empty.
     const QImage& Pixels() const;
 
 private:
     struct TState {
         TJpegPicture Checked;
-        mutable QImage Pixels; // decoded when first drawn
+        mutable std::optional<QImage> Pixels; // once decoded; null when it would not
     };
     std::shared_ptr<const TState> state_;
 };

@@ -76,9 +76,10 @@ void CmykRowToRgb32(const JSAMPLE* cmyk, QRgb* out, JDIMENSION width, bool inver
 
 enum class TDecoded { Yes, TooLarge, OverBudget, Broken };
 
-// Where the decoded rows go: into the picture's own pixels, charged to the budget, or, for a
-// picture decoded again when first drawn, through one row, with its share of the budget held.
-enum class TRows { Kept, Checked };
+// Where the decoded rows go: into the picture's own pixels, charged to the budget, or nowhere
+// yet, for a picture decoded when first drawn: only its header is read, and its pixels' share
+// of the budget held.
+enum class TRows { Kept, Deferred };
 
 // Makes room for what the rows go into. Returns false when the budget says no.
 bool Prepare(QSize size, TRows rows, TPictureBudget& budget, TJpegPicture& picture)
@@ -89,8 +90,7 @@ bool Prepare(QSize size, TRows rows, TPictureBudget& budget, TJpegPicture& pictu
         return !picture.Pixels.isNull();
     }
     picture.Hold = budget.Hold(TPictureBudget::BytesOf(size, QImage::Format_RGB32));
-    picture.Pixels = QImage(size.width(), 1, QImage::Format_RGB32);
-    return picture.Hold && !picture.Pixels.isNull();
+    return bool(picture.Hold);
 }
 
 // Decodes into picture. Kept free of objects with destructors, since an error leaves it by
@@ -109,14 +109,15 @@ TDecoded Decode(const QByteArray& data, jpeg_decompress_struct& cinfo, TRows row
     jpeg_calc_output_dimensions(&cinfo);
     if (!Prepare(QSize(int(cinfo.output_width), int(cinfo.output_height)), rows, budget, picture))
         return TDecoded::OverBudget;
+    if (rows == TRows::Deferred)
+        return TDecoded::Yes;
     jpeg_start_decompress(&cinfo);
     JSAMPLE* cmykRow = cmyk ? static_cast<JSAMPLE*>((*cinfo.mem->alloc_small)(
                                   reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
                                   size_t(cinfo.output_width) * 4))
                             : nullptr;
     while (cinfo.output_scanline < cinfo.output_height) {
-        const int row = rows == TRows::Kept ? int(cinfo.output_scanline) : 0;
-        auto* line = reinterpret_cast<QRgb*>(picture.Pixels.scanLine(row));
+        auto* line = reinterpret_cast<QRgb*>(picture.Pixels.scanLine(int(cinfo.output_scanline)));
         JSAMPROW target = cmyk ? cmykRow : reinterpret_cast<JSAMPROW>(line);
         jpeg_read_scanlines(&cinfo, &target, 1);
         if (cmyk)
@@ -189,8 +190,8 @@ TJpegPicture LoadJpeg(const QString& path, TRows rows, TPictureBudget& budget)
         ContentProblems::Report(path, {}, failure);
         return {};
     }
-    if (rows == TRows::Checked) {
-        picture.Pixels = QImage();
+    if (rows == TRows::Deferred) {
+        picture.Path = path;
         picture.Jpeg = read.Bytes;
     }
     return picture;
@@ -246,16 +247,21 @@ void LoadJpegBitmap(const QString& path, QImage& bitmap, TPictureBudget& budget,
 
 TJpegPicture CheckJpeg(const QString& path, TPictureBudget& budget, qreal pixelRatio)
 {
-    return Load(path, TRows::Checked, budget, pixelRatio);
+    return Load(path, TRows::Deferred, budget, pixelRatio);
 }
 
 QImage DecodeCheckedJpeg(const TJpegPicture& checked)
 {
+    if (checked.Size.isEmpty())
+        return {};
     // Its share of the budget is held by the checked picture already.
     TPictureBudget unbounded(TPictureBudget::BytesOf(checked.Size, QImage::Format_RGB32));
     TJpegPicture picture;
-    if (!DecodeGuarded(checked.Jpeg, TRows::Kept, unbounded, picture).isEmpty())
+    if (const QString failure = DecodeGuarded(checked.Jpeg, TRows::Kept, unbounded, picture);
+        !failure.isEmpty()) {
+        ContentProblems::Report(checked.Path, {}, failure);
         return {};
+    }
     picture.Pixels.setDevicePixelRatio(checked.PixelRatio);
     return std::move(picture.Pixels);
 }

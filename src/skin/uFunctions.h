@@ -36,15 +36,19 @@ struct TJpegPicture {
     qreal PixelRatio = 1;       // 2 for a "name@2x.jpg" taken in the picture's place
     QImage Pixels;              // when loaded to be kept
     TPictureBudget::THold Hold; // when only checked: the budget's share for the pixels to come
-    QByteArray Jpeg;            // when only checked: the file, to decode again
+    QByteArray Jpeg;            // when only checked: the file, to decode later
+    QString Path;               // when only checked: where the file was read
 };
 
-// Reads and decodes the picture as LoadJpegBitmap does, with the same reports, but keeps the
-// file instead of the pixels, and holds the pixels' share of the budget.
+// Reads the picture's file and header as LoadJpegBitmap does, with the same reports for a file
+// that is missing, unreadable, empty, not a JPEG or too large, or a picture past the budget,
+// and holds the pixels' share of the budget; the rest of the file is decoded later. Start-up
+// reads dozens of skin pictures it does not show yet.
 TJpegPicture CheckJpeg(const QString& path, TPictureBudget& budget = PictureBudget(),
                        qreal pixelRatio = ScreenPixelRatio());
 
-// The pixels of a picture CheckJpeg passed; they count against the share it holds.
+// The pixels of a picture CheckJpeg passed, which count against the share it holds; null, with
+// the fault reported, when the rest of its file does not decode.
 QImage DecodeCheckedJpeg(const TJpegPicture& checked);
 
 // Draws into target the part of picture at source, both in window pixels, whatever the

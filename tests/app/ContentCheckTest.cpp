@@ -103,6 +103,15 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "images/big/ilna-1.jpg: Not a JPEG picture the viewer can show: Premature end "
                    "of JPEG file."},
+        BrokenCase{"AButtonPictureCutShortAfterItsHeader",
+                   [](const TWindowTestContent& c) {
+                       const std::string picture =
+                           TestFiles::Read(c.Path("design/buttons/zoom/up.jpg"));
+                       Replace(c, "design/buttons/zoom/up.jpg",
+                               picture.substr(0, picture.size() * 3 / 4));
+                   },
+                   "design/buttons/zoom/up.jpg: Not a JPEG picture the viewer can show: Premature "
+                   "end of JPEG file."},
         BrokenCase{"ANegativeButtonSize",
                    [](const TWindowTestContent& c) {
                        PrependToSection(c, "buttons.ini", "zoom", "bnd_w=-5\r\n");
