@@ -18,7 +18,8 @@
 #    against that engine window showing it;
 #  - at rest, with every window open and the search edit focused, the wake-ups and processor
 #    use of the whole process tree (every thread of the viewer and of its engine processes),
-#    against the engine window with one view and the same edit, focused;
+#    against the engine window with one view showing the search placeholder page and the same
+#    edit, focused;
 #  - the search against a full `grep -F -c`, a memmem loop and the read bandwidth, and the sort
 #    against std::stable_sort over the same keys (their benchmarks).
 # Installs and builds what it needs first. Usage: bench/figures.sh [RUNS]
@@ -41,6 +42,7 @@ splash="$APP/design/loader/loading_bg.jpg"
 main_picture="$APP/design/windows/main/fon.jpg"
 about="$APP/html/about.htm"
 rest_seconds=10
+settle_seconds=30
 # Where the windows stand on the 1280 by 1024 screen, centred; the splash is 500 by 407.
 mainX=128 mainY=128
 splashX=390 splashY=308
@@ -113,11 +115,12 @@ splash_and_main() {
     append "${1}_gone" "$(cat "$E2E_TMP/gone")"
 }
 # at_rest NAME: with the search edit focused by a click, the process tree's wake-ups a second and
-# its use of one core, in per cent, over rest_seconds, into NAME_wakeups and NAME_cpu.
+# its use of one core, in per cent, over rest_seconds, into NAME_wakeups and NAME_cpu. The engine
+# goes on working for half a minute after a page has loaded, so both wait that long first.
 at_rest() {
     local ticks wakeups
     xdotool mousemove "$editX" "$editY" click 1
-    sleep 2
+    sleep "$settle_seconds"
     ticks=$(tree_ticks) wakeups=$(tree_wakeups)
     sleep "$rest_seconds"
     append "${1}_wakeups" "$(awk -v n=$(($(tree_wakeups) - wakeups)) -v s="$rest_seconds" 'BEGIN {printf "%.1f", n / s}')"
@@ -200,7 +203,7 @@ for run in $(seq "$runs"); do
     memory engine
     stop_program
 
-    start_program "$engine_window" edit "$main_picture"
+    start_program "$engine_window" edit "$main_picture" "$APP/html/notfound_s.html"
     since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
     sleep 1
     at_rest engine

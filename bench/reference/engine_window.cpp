@@ -12,9 +12,9 @@
 //                               information window's browser stands, holds the page FIRST (the
 //                               viewer's windows hold their placeholder); a release shows that
 //                               window and loads PAGE into it, as "zoom" does;
-//  edit PICTURE                 the picture, one engine view and the viewer's own search edit
-//                               where it stands on the search window, focused: a bare window
-//                               at rest with a blinking cursor.
+//  edit PICTURE PAGE            the picture, one engine view showing the page and the viewer's
+//                               own search edit where it stands on the search window, focused: a
+//                               bare window at rest with a blinking cursor.
 #include "EngineEnvironment.h"
 #include "PictureWindow.h"
 #include "SearchEdit.h"
@@ -133,10 +133,11 @@ void ShowPage(TReference& reference, const QString& picture, const QUrl& page, c
     reference.main->show();
 }
 
-void ShowEdit(TReference& reference, const QString& picture)
+void ShowEdit(TReference& reference, const QString& picture, const QUrl& page)
 {
-    reference.main = std::make_unique<TPaintedWindow>(picture, [&reference] {
+    reference.main = std::make_unique<TPaintedWindow>(picture, [&reference, page] {
         reference.view = ViewAt(reference.main.get(), kBrowserPlace);
+        reference.view->setUrl(page);
         reference.view->show();
         reference.edit = std::make_unique<TSearchEdit>(*reference.main);
         reference.edit->move(kEditPlace.topLeft());
@@ -157,7 +158,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("start"), {TUse::Start, 2}},
         {QStringLiteral("after-splash"), {TUse::AfterSplash, 3}},
         {QStringLiteral("page"), {TUse::Page, 4}},
-        {QStringLiteral("edit"), {TUse::Edit, 2}},
+        {QStringLiteral("edit"), {TUse::Edit, 3}},
     };
     const auto use = args.isEmpty() ? uses.end() : uses.find(args[0]);
     if (use == uses.end() || args.size() != use->second.second)
@@ -174,7 +175,7 @@ int main(int argc, char* argv[])
         ShowPage(reference, args[1], QUrl::fromLocalFile(args[2]), QUrl::fromLocalFile(args[3]));
         break;
     case TUse::Edit:
-        ShowEdit(reference, args[1]);
+        ShowEdit(reference, args[1], QUrl::fromLocalFile(args[2]));
         break;
     }
     return QApplication::exec();

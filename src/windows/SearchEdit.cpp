@@ -27,6 +27,9 @@ TSearchEdit::TSearchEdit(QWidget& window) : QLineEdit(Placeholder, &window)
     colours.setColor(QPalette::Text, palette().color(QPalette::Base));
     colours.setColor(QPalette::Base, kBackground);
     setPalette(colours);
+    // Opaque, so that a blink of the cursor repaints the edit alone, not the window beneath,
+    // which is composed whole with its pages.
+    setAutoFillBackground(true);
 }
 
 void TSearchEdit::focusInEvent(QFocusEvent* event)

@@ -233,6 +233,45 @@ TEST_F(SearchWindowTest, ThePlaceholderGoesWhenTheEditTakesTheFocusAndOtherTextS
     EXPECT_EQ(edit.text(), "string for search ");
 }
 
+// Counts the paint events of the widget it filters.
+class PaintCount : public QObject {
+public:
+    int Count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        Count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The window is composed with its pages on every repaint: the edit's cursor, blinking while the
+// user thinks what to type, must not repaint it.
+TEST_F(SearchWindowTest, ACursorBlinkRepaintsOnlyTheEdit)
+{
+    search_->show();
+    // Once both pages show, nothing but the cursor changes on the window.
+    WaitForPage(*search_, QStringLiteral("notfound_s.html"));
+    ASSERT_TRUE(WaitFor([this] {
+        TEmbeddedWB& history = search_->HistoryBrowser();
+        return history.Url().fileName() == "search1.htm" && history.IsVisible() &&
+               history.HasDocument();
+    }));
+    Settle(search_->HistoryBrowser());
+    TSearchEdit& edit = search_->SearchEdit();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(&edit, &focusIn);
+    PaintCount editPaints;
+    edit.installEventFilter(&editPaints);
+    ASSERT_TRUE(WaitFor([&] { return editPaints.Count > 0; }));
+    PaintCount windowPaints;
+    search_->installEventFilter(&windowPaints);
+    const int blinksBefore = editPaints.Count;
+    ASSERT_TRUE(WaitFor([&] { return editPaints.Count >= blinksBefore + 2; }));
+    EXPECT_EQ(windowPaints.Count, 0);
+}
+
 // Without clocks a held press on the bar repeats nothing, and nothing wakes the program.
 TEST_F(SearchWindowTest, RunsNoClocksEvenWhileAPressIsHeld)
 {
