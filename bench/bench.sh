@@ -35,11 +35,16 @@ grow_catalogue() {
 # there before shows (bench/page_point.py): the probe waits on it, never on the frame.
 find_page_point() {
     local pageX=$(($3 + CATALOGUE_BROWSER_X)) pageY=$(($4 + CATALOGUE_BROWSER_Y)) point
+    local deadline=$((SECONDS + 60))
     screenshot before_page
     xdotool mousemove "$1" "$2" click 1
-    sleep 0.5
-    wait_until_still page "$pageX" "$pageY" "$CATALOGUE_BROWSER_WIDTH" "$CATALOGUE_BROWSER_HEIGHT" 20 ||
-        fail "the page did not come to rest"
-    point=$(python3 "$(dirname "${BASH_SOURCE[0]}")/page_point.py" "$E2E_SHOTS/page.png"         "$pageX" "$pageY" "$CATALOGUE_BROWSER_WIDTH" "$CATALOGUE_BROWSER_HEIGHT"         "$E2E_SHOTS/before_page.png" "$5@$3,$4") || fail "no point of the page tells it from its frame"
+    # The window may stand empty for a while before its page shows: half a minute for a page
+    # of 10,000 works.
+    until wait_until_still page "$pageX" "$pageY" "$CATALOGUE_BROWSER_WIDTH" "$CATALOGUE_BROWSER_HEIGHT" 20 &&
+        point=$(python3 "$(dirname "${BASH_SOURCE[0]}")/page_point.py" "$E2E_SHOTS/page.png" \
+            "$pageX" "$pageY" "$CATALOGUE_BROWSER_WIDTH" "$CATALOGUE_BROWSER_HEIGHT" \
+            "$E2E_SHOTS/before_page.png" "$5@$3,$4"); do
+        [ $SECONDS -le $deadline ] || fail "no point of the page tells it from its frame"
+    done
     read -r PAGE_X PAGE_Y PAGE_COLOUR <<<"$point"
 }
