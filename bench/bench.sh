@@ -35,11 +35,11 @@ grow_catalogue() {
 # there before shows (bench/page_point.py): the probe waits on it, never on the frame.
 find_page_point() {
     local pageX=$(($3 + CATALOGUE_BROWSER_X)) pageY=$(($4 + CATALOGUE_BROWSER_Y)) point
-    local deadline=$((SECONDS + 60))
+    local deadline=$((SECONDS + 180))
     screenshot before_page
     xdotool mousemove "$1" "$2" click 1
-    # The window may stand empty for a while before its page shows: half a minute for a page
-    # of 10,000 works.
+    # The window may stand empty for a while before its page shows: half a minute or more for
+    # a page of 10,000 works.
     until wait_until_still page "$pageX" "$pageY" "$CATALOGUE_BROWSER_WIDTH" "$CATALOGUE_BROWSER_HEIGHT" 20 &&
         point=$(python3 "$(dirname "${BASH_SOURCE[0]}")/page_point.py" "$E2E_SHOTS/page.png" \
             "$pageX" "$pageY" "$CATALOGUE_BROWSER_WIDTH" "$CATALOGUE_BROWSER_HEIGHT" \

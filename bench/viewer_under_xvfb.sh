@@ -30,7 +30,7 @@ press_and_time() {
     sleep 0.3
     xdotool mousedown 1
     sleep 0.1
-    "$probe" "$3" "$4" "${5:-}" 60000 || fail "nothing changed on screen at $3,$4"
+    "$probe" "$3" "$4" "${5:-}" 180000 || fail "nothing changed on screen at $3,$4"
 }
 median() { tr ' ' '\n' | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 # search_and_time QUERY: in the search window, whose edit has the focus, runs a query without
