@@ -18,8 +18,8 @@ WHITE = (255, 255, 255)
 
 
 class Image:
-    def __init__(self, spec):
-        path, _, offset = spec.partition("@")
+    def __init__(self, argument):
+        path, _, offset = argument.partition("@")
         self.dx, self.dy = (int(v) for v in offset.split(",")) if offset else (0, 0)
         self.width, self.height, self.data = pixels(path)
 
@@ -41,7 +41,7 @@ def main():
         return 2
     after = Image(sys.argv[1])
     left, top, width, height = (int(v) for v in sys.argv[2:6])
-    befores = [Image(spec) for spec in sys.argv[6:]]
+    befores = [Image(argument) for argument in sys.argv[6:]]
     for y in range(top + 1, top + height - 1):
         for x in range(left + 1, left + width - 1):
             colour = after.colour(x, y)
