@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QRegion>
 #include <QTimer>
 #include <QWebEngineView>
 #include <QWheelEvent>
@@ -254,11 +255,69 @@ bool TBrowserWindow::HookMessage(QObject* receiver, QEvent* event)
 {
     bool taken = false;
     Guarded([&] {
+        if (ChangesStacking(receiver, *event))
+            UpdateCovered();
         taken = PopUpTakesKey(receiver, *event);
         if (!taken)
             appMessage(receiver, event);
     });
     return taken; // every other message still reaches its target
+}
+
+// A browser window, this one or a sibling, shown, hidden, raised, moved or resized.
+bool TBrowserWindow::ChangesStacking(const QObject* receiver, const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ZOrderChange:
+    case QEvent::Move:
+    case QEvent::Resize:
+        return dynamic_cast<const TBrowserWindow*>(receiver) != nullptr;
+    default:
+        return false;
+    }
+}
+
+// Whether the browser windows shown above this one cover it whole; they are opaque rectangles.
+bool TBrowserWindow::CoveredBySiblings() const
+{
+    if (!isVisible())
+        return false;
+    QRegion uncovered(geometry());
+    // The last children stand on top.
+    const QObjectList& siblings = parentWidget()->children();
+    for (auto sibling = siblings.crbegin(); sibling != siblings.crend() && *sibling != this;
+         ++sibling) {
+        const auto* window = dynamic_cast<const TBrowserWindow*>(*sibling);
+        if (window && window->isVisible())
+            uncovered -= window->geometry();
+    }
+    return uncovered.isEmpty();
+}
+
+// Uncovered pages come back at once, before the focus is handed on to them. Covering waits until
+// the window on top has taken the focus: a page that is taken off the screen with the focus would
+// hand it on to another window on its way.
+void TBrowserWindow::UpdateCovered()
+{
+    if (!CoveredBySiblings()) {
+        SetBrowsersCovered(false);
+        return;
+    }
+    if (coverQueued_)
+        return;
+    coverQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        coverQueued_ = false;
+        Guarded([this] { SetBrowsersCovered(CoveredBySiblings()); });
+    });
+}
+
+void TBrowserWindow::SetBrowsersCovered(bool covered)
+{
+    for (TBrowserPane& pane : panes_)
+        pane.Browser().SetCovered(covered);
 }
 
 // The pop-up never has the focus: the keys pressed while it shows are its own.

@@ -86,6 +86,10 @@ private:
     void timerTimer();
     void RunClocksWhileNeeded();
     bool HookMessage(QObject* receiver, QEvent* event) override;
+    static bool ChangesStacking(const QObject* receiver, const QEvent& event);
+    bool CoveredBySiblings() const;
+    void UpdateCovered();
+    void SetBrowsersCovered(bool covered);
     void appMessage(QObject* receiver, QEvent* event);
     bool EscapeInside(QObject* receiver, const QEvent& event) const;
     bool PopUpTakesKey(QObject* receiver, const QEvent& event) const;
@@ -100,6 +104,7 @@ private:
     TMoveForm mover_;
     bool HintArmed = false;
     bool RootScrolls = true;
+    bool coverQueued_ = false;
     // Last, so the browsers go first: their pending answers refer to the window's parts.
     std::deque<TBrowserPane> panes_;
     TPageCommands pageCommands_;

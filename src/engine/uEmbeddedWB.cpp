@@ -25,6 +25,8 @@ struct TEmbeddedWB::TState {
     std::unique_ptr<TPage> page;
     QPointer<QWebEngineView> view;
     bool hasDocument = false;
+    bool shown = false;
+    bool covered = false;
     // The text of the last WritePage until the next page load ends.
     std::optional<QByteArray> writtenPage;
     // The engine answers pending scripts while its page is deleted: nobody may hear them then,
@@ -214,17 +216,30 @@ WholeFile::TWrite TEmbeddedWB::SaveSource(const QString& fileName) const
 
 void TEmbeddedWB::Show()
 {
-    state_->view->show();
+    state_->shown = true;
+    ShowIfUncovered();
 }
 
 void TEmbeddedWB::Hide()
 {
-    state_->view->hide();
+    state_->shown = false;
+    ShowIfUncovered();
 }
 
 bool TEmbeddedWB::IsVisible() const
 {
-    return !state_->view->isHidden();
+    return state_->shown;
+}
+
+void TEmbeddedWB::SetCovered(bool covered)
+{
+    state_->covered = covered;
+    ShowIfUncovered();
+}
+
+void TEmbeddedWB::ShowIfUncovered()
+{
+    state_->view->setVisible(state_->shown && !state_->covered);
 }
 
 void TEmbeddedWB::SetWidth(int width)

@@ -84,8 +84,11 @@ public:
 
     void Show();
     void Hide();
-    // The control's own visibility, whatever its window's.
+    // The control's own visibility, whatever its window's and whether it is covered.
     bool IsVisible() const;
+    // A browser that other windows cover whole is taken off the screen while they do, so the
+    // window it stands in is composed without its page; its page and its visibility stay.
+    void SetCovered(bool covered);
     void SetWidth(int width);
     QWebEngineView& View() const;
 
@@ -96,6 +99,7 @@ private:
 
     // The page and its view's wiring to it; the engine starts with the first page.
     void MakePage();
+    void ShowIfUncovered();
     // The page's navigation decision: a page shows local files alone, and asks BeforeNavigate.
     bool AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked);
     void LoadingChanged(const QWebEngineLoadingInfo& info);

@@ -79,6 +79,29 @@ TEST_F(WorkWindowsTest, AThumbnailOpensTheWorkPageWithItsPageAndPicture)
     EXPECT_EQ(catalogue_->Browser().Url().fileName(), "sortresult.htm");
 }
 
+// A page that a window covers whole is not composed with the screen; its window keeps it, and it
+// is back before the window over it has gone.
+TEST_F(WorkWindowsTest, ACataloguePageCoveredWholeLeavesTheScreenUntilUncovered)
+{
+    QTest::mouseClick(main_, Qt::LeftButton, {}, kSignPoints[0].Inside);
+    WaitForPage(*catalogue_, "sortresult.htm");
+    const QWidget& cataloguePage = catalogue_->Browser().View();
+    SelectWorks(1);
+    OpenWork(workPage_, 0);
+    WaitForPage(*workPage_, PageOf(0));
+    EXPECT_TRUE(WaitFor([&] { return !cataloguePage.isVisible(); }, 5000)) << "still composed";
+    EXPECT_TRUE(catalogue_->Browser().IsVisible());
+
+    workPage_->move(workPage_->pos() + QPoint(1, 0));
+    EXPECT_TRUE(cataloguePage.isVisible()) << "a strip of the page shows, but not the page";
+    workPage_->move(workPage_->pos() - QPoint(1, 0));
+    EXPECT_TRUE(WaitFor([&] { return !cataloguePage.isVisible(); }, 5000)) << "covered again";
+
+    Click(*workPage_, "close_2_1");
+    EXPECT_TRUE(cataloguePage.isVisible()) << "not back as the window over it went";
+    EXPECT_EQ(catalogue_->Browser().Url().fileName(), "sortresult.htm");
+}
+
 TEST_F(WorkWindowsTest, BackAfterSteppingShowsTheLastViewedWorkOnTheWorkPage)
 {
     SelectWorks(4);
