@@ -48,3 +48,22 @@ find_page_point() {
     done
     read -r PAGE_X PAGE_Y PAGE_COLOUR <<<"$point"
 }
+
+# thread_switches PID...: each thread of those processes with its voluntary context switches
+# (each a wake-up after a wait), a line "TID COUNT" each.
+thread_switches() {
+    local pid
+    for pid in "$@"; do
+        grep -H '^voluntary_ctxt_switches' /proc/"$pid"/task/*/status 2>/dev/null
+    done | awk -F'[/:[:space:]]+' '{print $5, $NF}'
+}
+
+# wakeups_since SNAPSHOT PID...: the wake-ups of those processes' threads since thread_switches
+# wrote SNAPSHOT. A thread that has ended since took its count with it: it is left out, never
+# subtracted; one that has started since counts from nothing.
+wakeups_since() {
+    local snapshot=$1
+    shift
+    thread_switches "$@" | awk 'NR == FNR {before[$1] = $2; next}
+        {n += $2 - ($1 in before ? before[$1] : 0)} END {print n + 0}' "$snapshot" -
+}

@@ -63,21 +63,14 @@ tree_pids() {
     echo "$1"
     for child in $(pgrep -P "$1"); do tree_pids "$child"; done
 }
-# tree_ticks: the processor time of the program's whole process tree, in clock ticks.
+# tree_ticks: the processor time of the program's whole process tree, in clock ticks, with that
+# of the processes it has ended and reaped.
 tree_ticks() {
     local pid total=0
     for pid in $(tree_pids "$VELMORA_PID"); do
-        total=$((total + $(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null || echo 0)))
+        total=$((total + $(awk '{print $14 + $15 + $16 + $17}' "/proc/$pid/stat" 2>/dev/null || echo 0)))
     done
     echo "$total"
-}
-# tree_wakeups: the voluntary context switches of every thread of the program's process tree:
-# each is a wake-up after a wait.
-tree_wakeups() {
-    local pid
-    for pid in $(tree_pids "$VELMORA_PID"); do
-        cat /proc/"$pid"/task/*/status 2>/dev/null
-    done | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n + 0}'
 }
 stop_program() {
     kill "$VELMORA_PID" 2>/dev/null || true
@@ -118,12 +111,14 @@ splash_and_main() {
 # its use of one core, in per cent, over rest_seconds, into NAME_wakeups and NAME_cpu. The engine
 # goes on working for half a minute after a page has loaded, so both wait that long first.
 at_rest() {
-    local ticks wakeups
+    local ticks
     xdotool mousemove "$editX" "$editY" click 1
     sleep "$settle_seconds"
-    ticks=$(tree_ticks) wakeups=$(tree_wakeups)
+    ticks=$(tree_ticks)
+    thread_switches $(tree_pids "$VELMORA_PID") >"$E2E_TMP/switches"
     sleep "$rest_seconds"
-    append "${1}_wakeups" "$(awk -v n=$(($(tree_wakeups) - wakeups)) -v s="$rest_seconds" 'BEGIN {printf "%.1f", n / s}')"
+    append "${1}_wakeups" "$(awk -v n="$(wakeups_since "$E2E_TMP/switches" $(tree_pids "$VELMORA_PID"))" \
+        -v s="$rest_seconds" 'BEGIN {printf "%.1f", n / s}')"
     append "${1}_cpu" "$(awk -v t=$(($(tree_ticks) - ticks)) -v s="$rest_seconds" -v hz="$(getconf CLK_TCK)" \
         'BEGIN {printf "%.2f", 100 * t / hz / s}')"
 }
