@@ -14,6 +14,7 @@
 #include "uFunctions.h"
 
 #include <QCloseEvent>
+#include <QImage>
 
 namespace {
 
@@ -78,6 +79,12 @@ void TfMain::FinishLoading()
         if (!loaded.Unread.empty())
             Dialogs().ShowError(this, DescribeUnreadTexts(loaded.Unread, ContentDir));
     });
+}
+
+void TfMain::PaintAhead()
+{
+    QImage canvas(size(), QImage::Format_RGB32);
+    render(&canvas);
 }
 
 void TfMain::LoadBackgrounds()

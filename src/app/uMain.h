@@ -28,6 +28,9 @@ public:
     // Waits for the catalogue the creation began to read, takes it into Works and tells what
     // could not be read; does nothing after the first call. Before anything reads Works.
     void FinishLoading();
+    // Paints itself once off the screen while the splash waits, so that its first paint on the
+    // screen, after the splash, finds its pictures decoded.
+    void PaintAhead();
 
 protected:
     // Its pictures and buttons come from skin, which outlives it.
