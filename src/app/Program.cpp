@@ -115,7 +115,6 @@ void TProgram::CreateBrowserWindows()
     }
     context_ = std::make_unique<TSealed<TfChContext>>(ticks_, skin_, PageCommandsFor);
     fChContext = context_.get();
-    warmUp_.reset();
 }
 
 TBrowserHost TProgram::HostOf(size_t registryIndex)
@@ -129,6 +128,8 @@ void TProgram::ShowMainWindow(const QString& problem)
 {
     main_->FinishLoading();
     main_->show();
+    // The warm-up page goes while the window server maps the window, not before.
+    warmUp_.reset();
     if (!problem.isEmpty())
         Dialogs().ShowError(main_.get(), problem);
 }

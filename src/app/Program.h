@@ -47,6 +47,6 @@ private:
     std::unique_ptr<TfMain> main_;
     std::unique_ptr<TfChMessage> message_;
     std::unique_ptr<TfChContext> context_;
-    // From the splash's showing until the browser windows are made.
+    // From the splash's showing until the main window is shown.
     std::unique_ptr<TEngineWarmUp> warmUp_;
 };
