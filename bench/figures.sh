@@ -72,11 +72,23 @@ tree_ticks() {
     done
     echo "$total"
 }
+# stop_program: ends the program and waits until the last process of its tree has gone, so that
+# the next program starts on a machine at rest.
 stop_program() {
+    local pid pids deadline=$((SECONDS + 10))
+    pids=$(tree_pids "$VELMORA_PID")
     kill "$VELMORA_PID" 2>/dev/null || true
     wait "$VELMORA_PID" 2>/dev/null || true
+    for pid in $pids; do
+        while running "$pid" && [ $SECONDS -le $deadline ]; do sleep 0.05; done
+    done
     VELMORA_PID=
     sleep 0.5
+}
+# running PID: whether that process runs still (an ended one its parent has not reaped does not).
+running() {
+    local state
+    state=$(awk -F') ' '{print substr($2, 1, 1)}' "/proc/$1/stat" 2>/dev/null) && [ "$state" != Z ]
 }
 # start_program COMMAND...: starts a program; STARTED is the moment, in ns.
 start_program() {
