@@ -96,11 +96,12 @@ void TProgram::ShowSplash(TSplashPace pace)
 }
 
 // Work the splash need not wait for, done once it is on screen, while the user waits anyway:
-// the folder tidied, the main window's pictures decoded, and the engine started, so that the
-// browser windows and the main window after it cost little.
+// the folder tidied, the catalogue read, the main window's pictures decoded, and the engine
+// started, so that the browser windows and the main window after it cost little.
 void TProgram::UseTheSplashWait()
 {
     TidyContentFolder();
+    main_->StartLoading();
     main_->PaintAhead();
     if (pages_ == TPageEngine::Running)
         warmUp_ = std::make_unique<TEngineWarmUp>();

@@ -59,17 +59,27 @@ void TfMain::FormCreate()
     Works.clear();
     Selection.clear();
     InstallTitleFonts(ContentDir);
-    // Every work's text is read off the user-interface thread while the splash shows: the
-    // browser windows, made after it, are the first to need the catalogue.
-    catalogueLoad_ = std::async(std::launch::async, [dir = ContentDir] {
-        TLoadedCatalogue loaded;
-        loaded.Unread = LoadCatalogue(dir, loaded.Works);
-        return loaded;
+}
+
+// Every work's text is read off the user-interface thread, once the splash is on the screen: the
+// browser windows, made after it, are the first to need the catalogue.
+void TfMain::StartLoading()
+{
+    if (loadStarted_)
+        return;
+    loadStarted_ = true;
+    Guarded([this] {
+        catalogueLoad_ = std::async(std::launch::async, [dir = ContentDir] {
+            TLoadedCatalogue loaded;
+            loaded.Unread = LoadCatalogue(dir, loaded.Works);
+            return loaded;
+        });
     });
 }
 
 void TfMain::FinishLoading()
 {
+    StartLoading();
     if (!catalogueLoad_.valid())
         return;
     Guarded([this] {

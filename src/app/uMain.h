@@ -25,8 +25,10 @@ public:
 
     // Hides the search, information and catalogue windows; the work windows stay.
     void HideBrowserWindows();
-    // Waits for the catalogue the creation began to read, takes it into Works and tells what
-    // could not be read; does nothing after the first call. Before anything reads Works.
+    // Begins reading the catalogue; does nothing after the first call.
+    void StartLoading();
+    // Waits for the catalogue to be read (beginning if it has not), takes it into Works and tells
+    // what could not be read; does nothing after the first call. Before anything reads Works.
     void FinishLoading();
     // Paints itself once off the screen while the splash waits, so that its first paint on the
     // screen, after the splash, finds its pictures decoded.
@@ -58,6 +60,7 @@ private:
     TMainMenuEx signStrip_;
     TMainMenuEx frameStrip_;
     std::vector<int> paintedStates_;
+    bool loadStarted_ = false;
     std::future<TLoadedCatalogue> catalogueLoad_;
     TClock& Timer1; // repaints while the buttons' pictures may still change
 };
