@@ -166,7 +166,7 @@ void TBrowserPane::ShowLoadedPage(const QUrl& url)
         // A browser placed beyond its window's edge shows no page, so its bar has nothing to
         // scroll.
         const QWidget& window = *wb.View().parentWidget();
-        if (!window.rect().intersects(wb.View().geometry()))
+        if (!window.rect().intersects(wb.Geometry()))
             Bar().SetMax(0);
         if (Bar().IsVisible())
             Bar().SetPosition(0);

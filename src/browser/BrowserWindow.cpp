@@ -297,8 +297,8 @@ bool TBrowserWindow::CoveredBySiblings() const
 }
 
 // Uncovered pages come back at once, before the focus is handed on to them. Covering waits until
-// the window on top has taken the focus: a page that is taken off the screen with the focus would
-// hand it on to another window on its way.
+// the events of the change are over (a window opening is shown, moved and raised in turn), and
+// is done once for them all.
 void TBrowserWindow::UpdateCovered()
 {
     if (!CoveredBySiblings()) {

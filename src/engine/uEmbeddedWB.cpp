@@ -20,10 +20,19 @@
 
 #include <optional>
 
+namespace {
+
+// Farther left than any window is wide: a view there shows in no part of its window.
+constexpr int kBeyondTheWindowX = -32768;
+
+} // namespace
+
 struct TEmbeddedWB::TState {
     // The view is the window's child; the page is ours and goes before the shared profile.
     std::unique_ptr<TPage> page;
     QPointer<QWebEngineView> view;
+    // The view's place in its window while nothing covers it.
+    QPoint place;
     bool hasDocument = false;
     bool shown = false;
     bool covered = false;
@@ -42,6 +51,7 @@ TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine)
     if (engine == TPageEngine::Running)
         MakePage();
     view->setGeometry(geometry);
+    state_->place = geometry.topLeft();
     view->hide();
     view->setAcceptDrops(false);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -217,13 +227,13 @@ WholeFile::TWrite TEmbeddedWB::SaveSource(const QString& fileName) const
 void TEmbeddedWB::Show()
 {
     state_->shown = true;
-    ShowIfUncovered();
+    state_->view->show();
 }
 
 void TEmbeddedWB::Hide()
 {
     state_->shown = false;
-    ShowIfUncovered();
+    state_->view->hide();
 }
 
 bool TEmbeddedWB::IsVisible() const
@@ -231,15 +241,21 @@ bool TEmbeddedWB::IsVisible() const
     return state_->shown;
 }
 
+// Beyond its window's edge the view is left out of the window's composition. Hidden instead, it
+// would strand a frame the engine was handing it, and the engine's compositor would go on
+// waking sixty times a second for it.
 void TEmbeddedWB::SetCovered(bool covered)
 {
+    if (covered == state_->covered)
+        return;
     state_->covered = covered;
-    ShowIfUncovered();
+    QWebEngineView& view = *state_->view;
+    view.move(covered ? QPoint(kBeyondTheWindowX, state_->place.y()) : state_->place);
 }
 
-void TEmbeddedWB::ShowIfUncovered()
+QRect TEmbeddedWB::Geometry() const
 {
-    state_->view->setVisible(state_->shown && !state_->covered);
+    return {state_->place, state_->view->size()};
 }
 
 void TEmbeddedWB::SetWidth(int width)

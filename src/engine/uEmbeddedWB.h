@@ -86,10 +86,12 @@ public:
     void Hide();
     // The control's own visibility, whatever its window's and whether it is covered.
     bool IsVisible() const;
-    // A browser that other windows cover whole is taken off the screen while they do, so the
-    // window it stands in is composed without its page; its page and its visibility stay.
+    // A browser that other windows cover whole stands beyond its window's edge while they do, so
+    // the window is composed without its page; its page, its visibility and its focus stay.
     void SetCovered(bool covered);
     void SetWidth(int width);
+    // Where the browser stands in its window when nothing covers it.
+    QRect Geometry() const;
     QWebEngineView& View() const;
 
 private:
@@ -99,7 +101,6 @@ private:
 
     // The page and its view's wiring to it; the engine starts with the first page.
     void MakePage();
-    void ShowIfUncovered();
     // The page's navigation decision: a page shows local files alone, and asks BeforeNavigate.
     bool AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked);
     void LoadingChanged(const QWebEngineLoadingInfo& info);
