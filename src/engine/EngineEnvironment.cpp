@@ -10,11 +10,13 @@ void PrepareEngineEnvironment(TDiagnostics diagnostics)
 {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // Mesa keeps its shader cache in a memory-mapped file under the user's cache folder; on a
-    // full disk a write into that mapping ends the program with SIGBUS. The engine's shaders
-    // are few, so they are compiled at each start instead.
-    if (!qEnvironmentVariableIsSet("MESA_SHADER_CACHE_DISABLE"))
-        qputenv("MESA_SHADER_CACHE_DISABLE", "true");
+    // Mesa's shader cache spares compiling the same shaders at each start; under software GL
+    // that compiling is most of the wait between the splash and the main window. Its default
+    // store writes through a memory-mapped index, and on a full disk such a write ends the
+    // program with SIGBUS; its database store writes files plainly, and a write that fails
+    // there only goes uncached.
+    if (!qEnvironmentVariableIsSet("MESA_DISK_CACHE_DATABASE"))
+        qputenv("MESA_DISK_CACHE_DATABASE", "1");
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     flags += " --disable-background-networking --process-per-site";
     // WebRTC talks to its peers and servers past every request the program sees. The viewer
