@@ -157,12 +157,17 @@ open_every_window() {
     sleep 1
 }
 
-# The point of the about page the probe waits on, found in a viewer run of its own.
+# The point of the about page the probe waits on, found in a viewer run of its own. That run,
+# and one of the engine window, fill Mesa's shader cache as a user's first start does: every
+# timed run starts as the user's later starts do.
 printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
 start_program "$APP/velmora"
 since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
 sleep 1
 find_page_point $(button_centre "$mainX" "$mainY" zoom) "$childX" "$childY" "$APP/design/windows/childs/fon_about.jpg"
+stop_program
+start_program "$engine_window" after-splash "$splash" "$main_picture"
+since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
 stop_program
 
 viewer_splash=() viewer_big_splash=() viewer_gone=() viewer_main=() viewer_page=()
