@@ -94,7 +94,10 @@ const QTemporaryDir& Content(int workCount = kWorkCount)
     static std::map<int, std::unique_ptr<QTemporaryDir>> folders;
     std::unique_ptr<QTemporaryDir>& folder = folders[workCount];
     if (!folder) {
-        folder = std::make_unique<QTemporaryDir>();
+        // Each folder inside the one the readers may open.
+        static const QTemporaryDir content;
+        ContentPath::UseContentDir(content.path());
+        folder = std::make_unique<QTemporaryDir>(content.filePath(QStringLiteral("works-XXXXXX")));
         const QTemporaryDir& dir = *folder;
         QDir(dir.path()).mkpath("html");
         std::string index = "[settings]\r\n";

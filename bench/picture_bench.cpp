@@ -14,7 +14,7 @@ namespace {
 constexpr int kSide = 8192;
 
 struct TPictures {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     QString ordinary = dir.filePath("ordinary.jpg");
     QString manyScans = dir.filePath("many-scans.jpg");
 

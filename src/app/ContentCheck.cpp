@@ -93,7 +93,7 @@ void CheckPage(const QString& path, const QString& contentDir)
     static const QRegularExpression kAddresses(
         QStringLiteral(R"re(\b(src|href)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re"),
         QRegularExpression::CaseInsensitiveOption);
-    const RegularFile::TRead read = RegularFile::Read(path, kMaxPageBytes);
+    const RegularFile::TRead read = RegularFile::Read(path, kMaxPageBytes, TFolderOwner::Content);
     if (!read.Ok()) {
         ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
         return;

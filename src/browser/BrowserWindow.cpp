@@ -111,7 +111,7 @@ bool TBrowserWindow::ShowGeneratedPage(TBrowserPane& pane, QStringView relativeP
                                        const std::string& page)
 {
     const QString path = ContentPath::Join(ContentDir(), relativePath);
-    const WholeFile::TWrite written = WholeFile::Replace(path, page);
+    const WholeFile::TWrite written = WholeFile::Replace(path, page, TFolderOwner::Content);
     if (written.Ok()) {
         pane.Browser().Navigate(path);
         return true;

@@ -111,7 +111,8 @@ TTextRead ReadText(const QString& contentDir, const TVelmoraData& work)
     TTextRead text;
     text.Path =
         ContentPath::Join(contentDir, Win1251::ToUnicode("\\html\\" + work.FileName + ".htm.txt"));
-    const RegularFile::TRead read = RegularFile::Read(text.Path, kMaxTextBytes);
+    const RegularFile::TRead read =
+        RegularFile::Read(text.Path, kMaxTextBytes, TFolderOwner::Content);
     if (!read.Ok()) {
         text.Failure = RegularFile::Reason(read.Failure);
         ContentProblems::Report(

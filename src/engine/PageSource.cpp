@@ -14,7 +14,8 @@ std::optional<QByteArray> LocalFileBytes(const QUrl& url)
 {
     if (!url.isLocalFile())
         return std::nullopt;
-    RegularFile::TRead read = RegularFile::Read(url.toLocalFile(), kMaxPageBytes);
+    RegularFile::TRead read =
+        RegularFile::Read(url.toLocalFile(), kMaxPageBytes, TFolderOwner::Content);
     if (!read.Ok())
         return std::nullopt;
     return std::move(read.Bytes);

@@ -221,7 +221,7 @@ WholeFile::TWrite TEmbeddedWB::SaveSource(const QString& fileName) const
     if (!source)
         return {WholeFile::TFailure::CannotWrite,
                 QStringLiteral("The page's source cannot be read any more.")};
-    return WholeFile::Replace(fileName, *source);
+    return WholeFile::Replace(fileName, *source, TFolderOwner::User);
 }
 
 void TEmbeddedWB::Show()

@@ -18,7 +18,7 @@ constexpr QStringView kTitleFontStandIn = u"EB Garamond";
 // Far beyond any font; the font is read whole to register it.
 constexpr qint64 kMaxFontBytes = 32LL * 1024 * 1024;
 
-void CopyForTheUser(const QString& fileName, const QByteArray& font)
+void CopyForTheUser(const QString& fileName, const RegularFile::TRead& font)
 {
     const QString fontsDir = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
     if (fontsDir.isEmpty() || !QDir().mkpath(fontsDir))
@@ -27,16 +27,17 @@ void CopyForTheUser(const QString& fileName, const QByteArray& font)
     if (QFile::exists(target))
         return;
     // The program goes on with the font registered, copied or not.
-    (void)WholeFile::Replace(target, font);
+    (void)WholeFile::Replace(target, font.Bytes, TFolderOwner::User, font.Permissions);
 }
 
 void InstallFont(const QString& contentDir, const QString& fileName)
 {
-    const RegularFile::TRead font = RegularFile::Read(
-        ContentPath::Join(contentDir, QStringLiteral("\\fonts\\") + fileName), kMaxFontBytes);
+    const RegularFile::TRead font =
+        RegularFile::Read(ContentPath::Join(contentDir, QStringLiteral("\\fonts\\") + fileName),
+                          kMaxFontBytes, TFolderOwner::Content);
     if (!font.Ok())
         return;
-    CopyForTheUser(fileName, font.Bytes);
+    CopyForTheUser(fileName, font);
     QFontDatabase::addApplicationFontFromData(font.Bytes);
 }
 

@@ -53,7 +53,7 @@ bool ProfileFile::TSameName::operator()(std::string_view a, std::string_view b) 
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path))
 {
-    const RegularFile::TRead read = RegularFile::Read(path_, kMaxBytes);
+    const RegularFile::TRead read = RegularFile::Read(path_, kMaxBytes, TFolderOwner::Content);
     exists_ = read.Failure != RegularFile::TFailure::Missing;
     unreadable_ = !read.Ok() && exists_;
     if (unreadable_)
@@ -186,7 +186,7 @@ bool ProfileFile::Replace(std::string bytes)
         lastError_ = QStringLiteral("Cannot read %1; it is left as it is").arg(path_);
         return false;
     }
-    const WholeFile::TWrite written = WholeFile::Replace(path_, bytes);
+    const WholeFile::TWrite written = WholeFile::Replace(path_, bytes, TFolderOwner::Content);
     if (!written.Ok()) {
         lastError_ = QStringLiteral("Cannot write %1: %2").arg(path_, written.Reason);
         return false;

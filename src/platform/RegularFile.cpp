@@ -1,5 +1,8 @@
 #include "RegularFile.h"
 
+#include "ContentFence.h"
+#include "FileMode.h"
+
 #include <QFile>
 #include <QScopeGuard>
 
@@ -21,7 +24,7 @@ TFailure Check(const struct stat& status, qint64 maxBytes)
 
 } // namespace
 
-TRead Read(const QString& path, qint64 maxBytes)
+TRead Read(const QString& path, qint64 maxBytes, TFolderOwner owner)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat before {};
@@ -36,6 +39,8 @@ TRead Read(const QString& path, qint64 maxBytes)
     if (descriptor < 0)
         return {{}, TFailure::Unreadable};
     const auto closeOnReturn = qScopeGuard([descriptor] { close(descriptor); });
+    if (owner == TFolderOwner::Content && !ContentFence::Holds(descriptor))
+        return {{}, TFailure::OutsideContent};
     struct stat opened {};
     if (fstat(descriptor, &opened) != 0)
         return {{}, TFailure::Unreadable};
@@ -62,7 +67,7 @@ TRead Read(const QString& path, qint64 maxBytes)
     if (filled > maxBytes)
         return {{}, TFailure::TooLarge};
     bytes.truncate(filled);
-    return {std::move(bytes), TFailure::None};
+    return {std::move(bytes), TFailure::None, FileMode::Permissions(opened.st_mode)};
 }
 
 QString Reason(TFailure failure)
@@ -78,6 +83,8 @@ QString Reason(TFailure failure)
         return QStringLiteral("The file is too large.");
     case TFailure::Unreadable:
         return QStringLiteral("The file cannot be read.");
+    case TFailure::OutsideContent:
+        return QStringLiteral("It is a link that leads out of the content folder.");
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "UserContentFolder.h"
 
+#include "FolderContains.h"
 #include "RegularFile.h"
 #include "WholeFile.h"
 
@@ -92,7 +93,9 @@ private:
             Update(relative);
             return;
         }
-        if (realFolder || source.isFile())
+        if (source.isSymLink() && !FolderContains(installedDir_, source.canonicalFilePath()))
+            LeaveOut(relative, RegularFile::Reason(RegularFile::TFailure::OutsideContent));
+        else if (realFolder || source.isFile())
             Link(relative);
         else
             LeaveOut(relative, RegularFile::Reason(RegularFile::TFailure::NotARegularFile));
@@ -134,7 +137,8 @@ private:
         if (kind == TEntry::File ||
             (kind == TEntry::Link && existing.symLinkTarget() != Installed(relative)))
             return;
-        const RegularFile::TRead read = RegularFile::Read(Installed(relative), kMostCopiedBytes);
+        const RegularFile::TRead read =
+            RegularFile::Read(Installed(relative), kMostCopiedBytes, TFolderOwner::Content);
         if (!read.Ok()) {
             LeaveOut(relative, RegularFile::Reason(read.Failure));
             if (kind == TEntry::Other)
@@ -153,14 +157,14 @@ private:
             CannotMake(relative);
             return;
         }
-        const WholeFile::TWrite written = WholeFile::Replace(target, read.Bytes);
+        // The user's to change, and readable by no more than the installed file is.
+        const WholeFile::TWrite written =
+            WholeFile::Replace(target, read.Bytes, TFolderOwner::User,
+                               (read.Permissions | QFileDevice::WriteOwner) & kUsersFile);
         if (!written.Ok()) {
             Problems << QStringLiteral("%1 could not be made: %2").arg(target, written.Reason);
             return;
         }
-        // Readable to all as installed files are; a copy left with the mode it was made with
-        // works all the same.
-        QFile::setPermissions(target, kUsersFile);
         if (kind == TEntry::Other)
             Problems << QStringLiteral("%1 was not a regular file; a fresh copy of %2 took its "
                                        "place.")

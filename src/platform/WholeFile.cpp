@@ -1,13 +1,18 @@
 #include "WholeFile.h"
 
+#include "ContentFence.h"
+#include "FileMode.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace WholeFile {
@@ -17,76 +22,103 @@ namespace {
 // behind by a kill can be told from the user's own files (say "settings.ini.backup").
 constexpr QLatin1String kUnfinishedMark(".velmora-unfinished-");
 constexpr int kNameAttempts = 16;
-constexpr int kTailBase = 36; // digits and small letters
+constexpr int kTailBase = 36;         // digits and small letters
+constexpr mode_t kNewFileMode = 0666; // less the user's umask
+constexpr mode_t kPermissionBits = 07777;
 
 QString RandomTail()
 {
     return QString::number(QRandomGenerator::global()->generate64(), kTailBase);
 }
 
-TWrite Failed(TFailure failure, const QFile& file)
-{
-    return {failure, file.error() == QFileDevice::NoError
-                         ? QStringLiteral("Nothing more could be written; the disk may be full.")
-                         : file.errorString()};
-}
-
 TWrite FailedWithErrno(TFailure failure)
 {
+    if (errno == 0 || errno == ENOSPC)
+        return {failure, QStringLiteral("Nothing more could be written; the disk may be full.")};
     return {failure, QString::fromLocal8Bit(std::strerror(errno))};
 }
 
-// Opens a file of a new name beside path; it takes path's permissions when path exists.
-bool CreateBeside(const QString& path, QFile& file)
+// A file of a new name in folder; its name is left in newName.
+int CreateIn(int folder, const QString& fileName, QByteArray& newName)
 {
-    // Unbuffered, so a full disk shows at the write that hits it instead of in a flush.
-    constexpr QIODevice::OpenMode kNewFile =
-        QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        file.setFileName(path + kUnfinishedMark + RandomTail());
-        if (file.open(kNewFile))
-            break;
-        if (QFileInfo::exists(file.fileName()))
-            continue;
-        return false;
+        newName = QFile::encodeName(fileName + kUnfinishedMark + RandomTail());
+        const int file = openat(folder, newName.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
+        if (file >= 0 || errno != EEXIST)
+            return file;
     }
-    if (!file.isOpen())
-        return false;
-    if (QFileInfo::exists(path))
-        file.setPermissions(QFile::permissions(path));
-    return true;
+    return -1;
 }
 
-TWrite WriteAll(QFile& file, QByteArrayView bytes)
+// The old file's permissions where a regular file stands (a link is not asked where it leads),
+// else those the file was made with; never beyond most.
+bool SetPermissions(int folder, const QByteArray& oldName, int file, mode_t most)
+{
+    struct stat status {};
+    if (fstatat(folder, oldName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(status.st_mode)) {
+        if (fstat(file, &status) != 0)
+            return false;
+    }
+    return fchmod(file, status.st_mode & kPermissionBits & most) == 0;
+}
+
+TWrite WriteAll(int file, QByteArrayView bytes)
 {
     for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 step = file.write(bytes.data() + written, bytes.size() - written);
+        errno = 0;
+        const ssize_t step = ::write(file, bytes.data() + written, size_t(bytes.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
         if (step <= 0)
-            return Failed(TFailure::CannotWrite, file);
+            return FailedWithErrno(TFailure::CannotWrite);
         written += qsizetype(step);
     }
     // On disk before it takes the old file's place, so a crash of the machine cannot leave an
     // empty file where the old one was.
-    if (::fsync(file.handle()) != 0)
+    if (::fsync(file) != 0)
         return FailedWithErrno(TFailure::CannotWrite);
     return {};
 }
 
-} // namespace
-
-TWrite Replace(const QString& path, QByteArrayView bytes)
+// Writes the new file in the folder open at folder and puts it in the old one's place; every
+// step names its file relative to that folder, so the folder it was checked to be stays the one
+// written.
+TWrite ReplaceIn(int folder, const QString& fileName, QByteArrayView bytes, mode_t most)
 {
-    QFile file;
-    if (!CreateBeside(path, file))
-        return Failed(TFailure::CannotCreate, file);
-    TWrite written = WriteAll(file, bytes);
-    file.close();
-    if (written.Ok() &&
-        std::rename(QFile::encodeName(file.fileName()), QFile::encodeName(path)) != 0)
+    QByteArray newName;
+    const int file = CreateIn(folder, fileName, newName);
+    if (file < 0)
+        return FailedWithErrno(TFailure::CannotCreate);
+    const QByteArray oldName = QFile::encodeName(fileName);
+    TWrite written = SetPermissions(folder, oldName, file, most)
+                         ? WriteAll(file, bytes)
+                         : FailedWithErrno(TFailure::CannotWrite);
+    ::close(file);
+    if (written.Ok() && renameat(folder, newName.constData(), folder, oldName.constData()) != 0)
         written = FailedWithErrno(TFailure::CannotWrite);
     if (!written.Ok())
-        file.remove();
+        unlinkat(folder, newName.constData(), 0);
     return written;
+}
+
+} // namespace
+
+TWrite Replace(const QString& path, QByteArrayView bytes, TFolderOwner owner,
+               QFileDevice::Permissions most)
+{
+    const QFileInfo info(path);
+    const int folder =
+        open(QFile::encodeName(info.absolutePath()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return FailedWithErrno(TFailure::CannotCreate);
+    const auto closeOnReturn = qScopeGuard([folder] { ::close(folder); });
+    if (owner == TFolderOwner::Content && !ContentFence::Holds(folder))
+        return {TFailure::CannotCreate,
+                QStringLiteral("The folder %1 leads out of the content folder.")
+                    .arg(info.absolutePath())};
+    return ReplaceIn(folder, info.fileName(), bytes, FileMode::Mode(most));
 }
 
 void RemoveUnfinished(const QString& path)

@@ -175,7 +175,7 @@ QString DecodeGuarded(const QByteArray& data, TRows rows, TPictureBudget& budget
 // The picture at path, or a null one, with the problem reported, when it cannot be shown.
 TJpegPicture LoadJpeg(const QString& path, TRows rows, TPictureBudget& budget)
 {
-    const RegularFile::TRead read = RegularFile::Read(path, kMaxFileBytes);
+    const RegularFile::TRead read = RegularFile::Read(path, kMaxFileBytes, TFolderOwner::Content);
     if (!read.Ok()) {
         ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
         return {};

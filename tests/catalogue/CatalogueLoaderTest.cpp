@@ -34,7 +34,7 @@ protected:
         return works;
     }
 
-    QTemporaryDir dir_;
+    TestFiles::TContentFolder dir_;
 };
 
 TEST_F(CatalogueLoading, ReadsEveryFieldOfAWork)
@@ -170,14 +170,16 @@ TEST_P(UnreadableText, LeavesItsWorkEmptyAndLoadsTheRest)
         << told.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, UnreadableText,
-    testing::Values(UnreadableTextCase{"Missing", std::nullopt},
-                    UnreadableTextCase{"Fifo", TestFiles::TTrap::Fifo},
-                    UnreadableTextCase{"Folder", TestFiles::TTrap::Directory},
-                    UnreadableTextCase{"LinkToDevZero", TestFiles::TTrap::LinkToDevZero},
-                    UnreadableTextCase{"HugeFile", TestFiles::TTrap::HugeFile}),
-    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, UnreadableText,
+                         testing::Values(UnreadableTextCase{"Missing", std::nullopt},
+                                         UnreadableTextCase{"Fifo", TestFiles::TTrap::Fifo},
+                                         UnreadableTextCase{"Folder", TestFiles::TTrap::Directory},
+                                         UnreadableTextCase{"LinkToDevZero",
+                                                            TestFiles::TTrap::LinkToDevZero},
+                                         UnreadableTextCase{"HugeFile", TestFiles::TTrap::HugeFile},
+                                         UnreadableTextCase{"LinkOutOfTheContent",
+                                                            TestFiles::TTrap::LinkOutThroughProc}),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // A folder that lost every text gets a box of a few lines, not one line per work.
 TEST_F(CatalogueLoading, TheBoxNamesTenUnreadTextsAndCountsTheRest)

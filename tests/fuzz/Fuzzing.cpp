@@ -1,5 +1,7 @@
 #include "Fuzzing.h"
 
+#include "ContentPath.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +32,11 @@ QString FolderTemplate()
 const QString& ContentFolder()
 {
     static const QTemporaryDir folder(FolderTemplate());
-    static const QString path = folder.path();
+    static const QString path = [] {
+        // The readers open only files of the content.
+        ContentPath::UseContentDir(folder.path());
+        return folder.path();
+    }();
     return path;
 }
 

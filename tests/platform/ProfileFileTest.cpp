@@ -21,7 +21,7 @@ protected:
         return path;
     }
 
-    QTemporaryDir dir_;
+    TestFiles::TContentFolder dir_;
 };
 
 struct ReadCase {
@@ -218,7 +218,8 @@ class ProfileFileTraps : public ProfileFileTest,
 TEST_P(ProfileFileTraps, ReadAsEmptyAndAreNeverReplaced)
 {
     const QString path = PathOf("settings.ini");
-    TestFiles::PlaceTrap(path, GetParam().trap);
+    // A link out leads to a file that would read as k=7.
+    TestFiles::PlaceTrap(path, GetParam().trap, "[a]\r\nk=7\r\n");
     const QFileInfo before(path);
     ProfileFile profile(path);
     EXPECT_EQ(profile.ReadInteger("a", "k", 3), 3);

@@ -2,9 +2,15 @@
 
 #include "TestFiles.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -18,14 +24,19 @@ struct ReadCase {
     TFailure expected;
 };
 
+template <TestFiles::TTrap trap> void LinkOut(const QString& path)
+{
+    TestFiles::PlaceTrap(path, trap, std::string(kLimit, 'x'));
+}
+
 class RegularFileReading : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(RegularFileReading, ReadsOnlyARegularFileWithinTheLimit)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     const QString path = dir.filePath("file");
     GetParam().place(path);
-    const RegularFile::TRead read = RegularFile::Read(path, kLimit);
+    const RegularFile::TRead read = RegularFile::Read(path, kLimit, TFolderOwner::Content);
     EXPECT_EQ(read.Failure, GetParam().expected);
     if (read.Ok())
         EXPECT_EQ(read.Bytes.size(), kLimit);
@@ -58,12 +69,65 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{
             "HugeSparseFile",
             [](const QString& path) { TestFiles::PlaceTrap(path, TestFiles::TTrap::HugeFile); },
-            TFailure::TooLarge}),
+            TFailure::TooLarge},
+        ReadCase{"LinkToAnotherFileOfTheContent",
+                 [](const QString& path) {
+                     TestFiles::Write(path + ".real", std::string(kLimit, 'x'));
+                     QFile::link(QFileInfo(path).fileName() + ".real", path);
+                 },
+                 TFailure::None},
+        // What the user's file holds would pass every other check.
+        ReadCase{"LinkOutByAbsolutePath", LinkOut<TestFiles::TTrap::LinkOutByAbsolutePath>,
+                 TFailure::OutsideContent},
+        ReadCase{"LinkOutByRelativePath", LinkOut<TestFiles::TTrap::LinkOutByRelativePath>,
+                 TFailure::OutsideContent},
+        ReadCase{"LinkOutThroughProc", LinkOut<TestFiles::TTrap::LinkOutThroughProc>,
+                 TFailure::OutsideContent},
+        ReadCase{"LinkThroughAFolderOut", LinkOut<TestFiles::TTrap::LinkThroughAFolderOut>,
+                 TFailure::OutsideContent}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(RegularFile, AnEmptyPathIsMissing)
 {
-    EXPECT_EQ(RegularFile::Read(QString(), kLimit).Failure, TFailure::Missing);
+    EXPECT_EQ(RegularFile::Read(QString(), kLimit, TFolderOwner::Content).Failure,
+              TFailure::Missing);
+}
+
+// The check and the open are one: a link swapped back and forth between a file of the content
+// and one of the user's while it is read never gives the user's bytes.
+TEST(RegularFile, ALinkSwappedWhileItIsReadNeverLeadsOut)
+{
+    TestFiles::TContentFolder dir;
+    QTemporaryDir outside;
+    const QString inside = dir.filePath("inside.txt");
+    const QString users = outside.filePath("private");
+    TestFiles::Write(inside, "inside");
+    TestFiles::Write(users, "private");
+    const QString path = dir.filePath("page.htm");
+    const QString swap = dir.filePath("swap");
+    QFile::link(inside, path);
+    std::atomic<bool> stop = false;
+    std::thread swapper([&] {
+        for (bool out = true; !stop; out = !out) {
+            QFile::link(out ? users : inside, swap);
+            std::rename(QFile::encodeName(swap), QFile::encodeName(path));
+        }
+    });
+    constexpr int kReads = 5000;
+    int insideReads = 0;
+    int refused = 0;
+    int leaked = 0;
+    for (int read = 0; read < kReads; ++read) {
+        const RegularFile::TRead got = RegularFile::Read(path, kLimit, TFolderOwner::Content);
+        leaked += got.Bytes == "private";
+        insideReads += got.Bytes == "inside";
+        refused += got.Failure == TFailure::OutsideContent;
+    }
+    stop = true;
+    swapper.join();
+    EXPECT_EQ(leaked, 0);
+    EXPECT_GT(insideReads, 0);
+    EXPECT_GT(refused, 0) << "the link was never seen leading out";
 }
 
 } // namespace

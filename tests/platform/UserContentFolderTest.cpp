@@ -1,5 +1,6 @@
 #include "UserContentFolder.h"
 
+#include "ContentPath.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
 
@@ -35,6 +36,10 @@ std::map<QString, std::string> Snapshot(const QString& dir)
 
 class UserContentFolderTest : public testing::Test {
 protected:
+    // Installed, the viewer's content folder is the installed one until the user's is chosen.
+    UserContentFolderTest() { ContentPath::UseContentDir(installed_.path()); }
+    ~UserContentFolderTest() override { ContentPath::UseContentDir(QString()); }
+
     void SetUp() override
     {
         Install("velmora.ini", "[WORKS]\r\n");
@@ -69,6 +74,8 @@ protected:
 
 TEST_F(UserContentFolderTest, LinksEveryFileAndCopiesTheFilesTheViewerWrites)
 {
+    const QString ownerOnly = Installed(QStringLiteral("settings.ini"));
+    ASSERT_TRUE(QFile::setPermissions(ownerOnly, QFile::ReadOwner | QFile::WriteOwner));
     const auto before = Snapshot(installed_.path());
     ASSERT_TRUE(MakeMirror());
 
@@ -85,6 +92,10 @@ TEST_F(UserContentFolderTest, LinksEveryFileAndCopiesTheFilesTheViewerWrites)
         EXPECT_TRUE(entry.isWritable()) << own.toStdString();
         EXPECT_EQ(TestFiles::Read(entry.filePath()), TestFiles::Read(Installed(own)));
     }
+    EXPECT_EQ(QFile::permissions(Mirrored(QStringLiteral("settings.ini"))) &
+                  (QFile::ReadGroup | QFile::ReadOther),
+              QFile::Permissions())
+        << "a copy is readable by no more than the installed file";
     EXPECT_EQ(Snapshot(installed_.path()), before);
 }
 
@@ -98,6 +109,7 @@ TEST_F(UserContentFolderTest, ASettingsWriteStaysInTheUsersFolder)
     const auto installedBefore = Snapshot(installed_.path());
     const auto otherBefore = Snapshot(otherMirror);
 
+    ContentPath::UseContentDir(Mirror()); // the viewer works from it now
     ProfileFile settings(Mirrored(QStringLiteral("settings.ini")));
     ASSERT_TRUE(settings.WriteString("MESSAGES", "showclosemessage", "0"));
 
@@ -270,8 +282,15 @@ INSTANTIATE_TEST_SUITE_P(
         InstalledTrapCase{"AFolderForTheSettings", "settings.ini", TestFiles::TTrap::Directory},
         InstalledTrapCase{"ADeviceForTheSettings", "settings.ini", TestFiles::TTrap::LinkToDevZero},
         InstalledTrapCase{"AFifoAmongThePages", "html/pipe.htm", TestFiles::TTrap::Fifo},
-        InstalledTrapCase{"ADeviceAmongThePages", "html/zero.htm",
-                          TestFiles::TTrap::LinkToDevZero}),
+        InstalledTrapCase{"ADeviceAmongThePages", "html/zero.htm", TestFiles::TTrap::LinkToDevZero},
+        InstalledTrapCase{"ALinkOutForTheSettings", "settings.ini",
+                          TestFiles::TTrap::LinkOutByAbsolutePath},
+        InstalledTrapCase{"ARelativeLinkOutForAResultPage", "html/sortresult.htm",
+                          TestFiles::TTrap::LinkOutByRelativePath},
+        InstalledTrapCase{"ALinkOutThroughProcForAResultPage", "html/sortresult.htm",
+                          TestFiles::TTrap::LinkOutThroughProc},
+        InstalledTrapCase{"ALinkOutAmongThePages", "html/keys.htm",
+                          TestFiles::TTrap::LinkOutByAbsolutePath}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct UserCopyCase {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,7 +19,8 @@ protected:
         return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
 
-    QTemporaryDir dir_;
+    TestFiles::TContentFolder dir_;
+    QTemporaryDir outside_; // the user's
 };
 
 TEST_F(WholeFileTest, ReplacedFileKeepsItsPermissions)
@@ -28,10 +30,41 @@ TEST_F(WholeFileTest, ReplacedFileKeepsItsPermissions)
     const QFile::Permissions ownerOnly =
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
     ASSERT_TRUE(QFile::setPermissions(path, ownerOnly));
-    ASSERT_TRUE(WholeFile::Replace(path, "new").Ok());
+    ASSERT_TRUE(WholeFile::Replace(path, "new", TFolderOwner::Content).Ok());
     EXPECT_EQ(TestFiles::Read(path), "new");
     EXPECT_EQ(QFile::permissions(path), ownerOnly);
     EXPECT_EQ(Files(), QStringList{"page.htm"});
+}
+
+// The viewer's copies of the content are readable by no more than the content's own file.
+TEST_F(WholeFileTest, ANewFileHasNoPermissionBeyondTheCap)
+{
+    const QString path = PathOf("font.otf");
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    ASSERT_TRUE(WholeFile::Replace(path, "font", TFolderOwner::User, ownerOnly).Ok());
+    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), ownerOnly);
+}
+
+TEST_F(WholeFileTest, ALinkInTheFilesPlaceIsReplacedNeverFollowed)
+{
+    const QString path = PathOf("settings.ini");
+    const QString users = outside_.filePath("private");
+    TestFiles::Write(users, "private");
+    ASSERT_TRUE(QFile::link(users, path));
+    ASSERT_TRUE(WholeFile::Replace(path, "[a]", TFolderOwner::Content).Ok());
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(TestFiles::Read(path), "[a]");
+    EXPECT_EQ(TestFiles::Read(users), "private");
+}
+
+TEST_F(WholeFileTest, NothingIsWrittenIntoAFolderThatLeadsOutOfTheContent)
+{
+    ASSERT_TRUE(QFile::link(outside_.path(), PathOf("html")));
+    const WholeFile::TWrite written =
+        WholeFile::Replace(PathOf("html/sortresult.htm"), "page", TFolderOwner::Content);
+    EXPECT_EQ(written.Failure, WholeFile::TFailure::CannotCreate);
+    EXPECT_TRUE(
+        QDir(outside_.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
 TEST_F(WholeFileTest, OnlyLeftoversOfKilledWritesOfThatFileAreRemoved)

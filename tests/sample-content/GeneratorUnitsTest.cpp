@@ -11,6 +11,7 @@
 #include "SampleCatalogue.h"
 #include "SeededRandom.h"
 #include "SkinLayout.h"
+#include "TestFiles.h"
 #include "Win1251.h"
 #include "uFunctions.h"
 
@@ -93,7 +94,7 @@ TEST(IniTextTest, WritesSectionsAndKeysAProfileFileReadsBack)
     ini.Key("name", "Роза");
     EXPECT_EQ(ini.Utf8(), "[settings]\r\nmiracount=13\r\n\r\n[mira-1]\r\nname=Роза\r\n");
 
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     ContentFolder folder(dir.path());
     folder.WriteText(u"test.ini", ini.Utf8());
     const ProfileFile profile(folder.PathOf(u"test.ini"));
@@ -115,7 +116,7 @@ TEST(HtmlTextTest, PageHasTheCodePageTheStyleSheetAndCrLfLines)
 
 TEST(ContentFolderTest, FailedWritesAreReported)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     ContentFolder blocked(dir.filePath("file"));
     QFile file(dir.filePath("file"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -136,7 +137,7 @@ QImage Stripes()
 
 TEST(JpegWriterTest, WritesAPictureOurLoaderReadsBackTheSameEveryTime)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     const QString first = dir.filePath("a.jpg");
     const QString second = dir.filePath("b.jpg");
     ASSERT_TRUE(JpegWriter::Write(Stripes(), first));
@@ -159,7 +160,7 @@ TEST(JpegWriterTest, WritesAPictureOurLoaderReadsBackTheSameEveryTime)
 
 TEST(JpegWriterTest, RefusesAnEmptyPicture)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     EXPECT_FALSE(JpegWriter::Write(QImage(), dir.filePath("empty.jpg")));
     EXPECT_FALSE(QFile::exists(dir.filePath("empty.jpg")));
 }

@@ -3,6 +3,7 @@
 #include "ContentPath.h"
 #include "Filters.h"
 #include "ProfileFile.h"
+#include "TestFiles.h"
 #include "Win1251.h"
 #include "WindowLayout.h"
 #include "uFunctions.h"
@@ -112,7 +113,7 @@ class SampleContent : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        folder_ = std::make_unique<QTemporaryDir>();
+        folder_ = std::make_unique<TestFiles::TContentFolder>();
         failures_ = ContentGenerator::Generate(folder_->path());
     }
     static void TearDownTestSuite() { folder_.reset(); }
@@ -142,7 +143,7 @@ protected:
         return works;
     }
 
-    static inline std::unique_ptr<QTemporaryDir> folder_;
+    static inline std::unique_ptr<TestFiles::TContentFolder> folder_;
     static inline QString failures_;
 };
 

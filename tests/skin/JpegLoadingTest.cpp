@@ -55,7 +55,7 @@ protected:
         return path;
     }
 
-    QTemporaryDir dir_;
+    TestFiles::TContentFolder dir_;
 };
 
 TEST_F(JpegLoading, DecodesAtFullSize)
@@ -172,7 +172,8 @@ class PictureTraps : public JpegLoading,
 TEST_P(PictureTraps, LeaveTheBitmapUnchanged)
 {
     const QString path = dir_.filePath("picture.jpg");
-    TestFiles::PlaceTrap(path, GetParam().trap);
+    // A link out leads to a picture the viewer would show.
+    TestFiles::PlaceTrap(path, GetParam().trap, JpegFiles::OrdinaryProgressive(8, 8));
     const QImage before = Filled(5, 5, Qt::green);
     QImage bitmap = before;
     LoadJpegBitmap(path, bitmap);
@@ -243,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PictureBudgetTest, APicturePastTheBudgetIsNotDecodedUntilAnotherGoes)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     const QString path = dir.filePath("picture.jpg");
     TestFiles::Write(path, EncodeJpeg(Filled(100, 100, Qt::red)));
     const qint64 pictureBytes = 100 * 100 * 4;
@@ -270,7 +271,7 @@ TEST(PictureBudgetTest, APicturePastTheBudgetIsNotDecodedUntilAnotherGoes)
 
 TEST(PictureBudgetTest, ACheckedPictureHoldsItsShareWhetherDecodedOrNot)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     const QString path = dir.filePath("picture.jpg");
     TestFiles::Write(path, EncodeJpeg(Filled(100, 100, Qt::red)));
     const qint64 pictureBytes = 100 * 100 * 4;

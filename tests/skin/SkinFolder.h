@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SkinSection.h"
+#include "TestFiles.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -25,7 +26,7 @@ public:
 private:
     QString Path(const QString& relative) const;
 
-    QTemporaryDir dir_;
+    TestFiles::TContentFolder dir_;
     QString dirPath_;
 };
 

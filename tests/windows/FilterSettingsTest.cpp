@@ -26,7 +26,7 @@ class FilterStatesReading : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(FilterStatesReading, TakeWhatTheWindowHasAndLeaveTheRestOff)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     if (GetParam().file)
         TestFiles::Write(dir.filePath("settings.ini"), GetParam().file);
     EXPECT_EQ(ReadFilterStates(dir.path(), kSizes), GetParam().expected);
@@ -65,7 +65,7 @@ const TFilterStates kAllOff = {{}, {false, false, false}, {false, false}};
 
 TEST(FilterStatesWriting, StoreTheChangedSwitchesAndKeepWhatElseTheFileHolds)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     const QString path = dir.filePath("settings.ini");
     TestFiles::Write(path, "[MESSAGES]\r\nShowCloseMessage_yn=0\r\n[param2]\r\nparam7=1\r\n");
     const TFilterStates states = {{}, {false, true, false}, {true, true}};
@@ -80,7 +80,7 @@ TEST(FilterStatesWriting, StoreTheChangedSwitchesAndKeepWhatElseTheFileHolds)
 
 TEST(FilterStatesWriting, AReleaseThatChangedNothingWritesNothing)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     const QString path = dir.filePath("settings.ini");
     const std::string before = "[param2]\r\nparam2=1\r\n";
     TestFiles::Write(path, before);
@@ -92,7 +92,7 @@ TEST(FilterStatesWriting, AReleaseThatChangedNothingWritesNothing)
 // Two viewers of one user read the same switches at start, then each changes its own.
 TEST(FilterStatesWriting, TwoViewersKeepEachOthersSwitches)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     const TFilterStates first = {{}, {true, false, false}, {false, false}};
     const TFilterStates second = {{}, {false, false, false}, {false, true}};
     WriteFilterChanges(dir.path(), kAllOff, first);
@@ -105,7 +105,7 @@ TEST(FilterStatesWriting, TwoViewersKeepEachOthersSwitches)
 // before it left it, so no value is lost.
 TEST(SettingsWriting, WritersAtOnceLoseNothing)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     constexpr int kWriters = 4;
     constexpr int kWritesEach = 20;
     std::vector<std::thread> writers;
@@ -129,7 +129,7 @@ TEST(SettingsWriting, WritersAtOnceLoseNothing)
 
 TEST(FilterStatesWriting, AFailedWriteSaysWhichFileAndWhyAndKeepsTheOldOne)
 {
-    QTemporaryDir dir;
+    TestFiles::TContentFolder dir;
     const QString path = dir.filePath("settings.ini");
     const std::string before = "[SETTINGS]\r\nallparamcount=0\r\n";
     TestFiles::Write(path, before);

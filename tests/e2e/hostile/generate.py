@@ -34,6 +34,7 @@ PICTURES = [
 TRUNCATIONS = [1, 2, 20, 100, 160, 300, 700, 1500, 0.5, -2]
 BIT_FLIP_SEEDS = [1, 2, 3, 4, 5, 6]
 MEGABYTE = 1024 * 1024
+LEADS_OUT = "It is a link that leads out of the content folder."
 
 
 class Case:
@@ -297,7 +298,13 @@ def file_cases():
         Case("zero-device-for-picture", link_in_place("design/windows/main/fon.jpg", "/dev/zero"),
              "reports", "design/windows/main/fon.jpg: It is not a regular file."),
         Case("link-out-of-the-folder", link_in_place("images/big/mira-2.jpg", "/etc/hostname"),
-             "reports", "images/big/mira-2.jpg: Not a JPEG picture"),
+             "reports", "images/big/mira-2.jpg: " + LEADS_OUT),
+        Case("link-out-for-settings-ini", link_in_place("settings.ini", "/etc/hostname"),
+             "reports", "settings.ini: " + LEADS_OUT),
+        Case("relative-link-out-for-text", link_in_place("html/mira-3.htm.txt", "../" * 16 + "etc/hostname"),
+             "reports", text_problem("mira-3", LEADS_OUT)),
+        Case("link-out-through-proc", link_in_place("images/small/mira-2.jpg", "/proc/self/root/etc/hostname"),
+             "reports", "images/small/mira-2.jpg: " + LEADS_OUT),
         Case("text-of-100-mb", big_text, "reports", text_problem("ilna-1", "The file is too large.")),
         # Nobody but root can read these; CI runs as root, which reads them all the same.
         Case("unreadable-buttons-ini", unreadable("buttons.ini"), "any"),
