@@ -19,8 +19,13 @@ void PrepareEngineEnvironment(TDiagnostics diagnostics)
         qputenv("MESA_DISK_CACHE_DATABASE", "1");
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     flags += " --disable-background-networking --process-per-site";
-    // WebRTC talks to its peers and servers past every request the program sees. The viewer
-    // has no use for it: without a proxy, this policy leaves it no way to send anything.
+    // The viewer needs no network: web links go to the system's opener. The request blocker
+    // sees only what the engine routes through it, and WebRTC, WebTransport and QUIC pass it
+    // by. So the engine itself is left unable to reach anything: every name it would look up
+    // is not found, addresses included, and the channels the blocker cannot see are off.
+    flags += " \"--host-resolver-rules=MAP * ~NOTFOUND\"";
+    flags += " --disable-quic --disable-blink-features=WebTransport";
+    // Without a proxy, this policy leaves WebRTC no way to send anything.
     flags += " --force-webrtc-ip-handling-policy=disable_non_proxied_udp";
     if (diagnostics == TDiagnostics::Quiet)
         flags += " --log-level=3";

@@ -16,10 +16,10 @@ namespace {
 // What the page below tries; each try ends in "refused" or in what it got. A try that reaches
 // the server ends the wait too, as the server never answers.
 constexpr std::string_view kTries[] = {
-    "fetchFile",   "xhrFile",       "scriptOutside", "styleOutside", "frameOutside",
-    "frameByLink", "pixelsOutside", "fetchRemote",   "imageRemote",  "fontRemote",
-    "mediaRemote", "workerRemote",  "webSocket",     "eventSource",  "prefetch",
-    "ping",        "beacon",        "peerConnection"};
+    "fetchFile",   "xhrFile",       "scriptOutside",  "styleOutside",       "frameOutside",
+    "frameByLink", "pixelsOutside", "fetchRemote",    "imageRemote",        "fontRemote",
+    "mediaRemote", "workerRemote",  "webSocket",      "eventSource",        "prefetch",
+    "ping",        "beacon",        "peerConnection", "transportByAddress", "transportByName"};
 
 // A page that shows a picture by a relative and by an absolute address, takes its background
 // from a style sheet, and tries every way it has to read a file that is not its own (beside
@@ -148,6 +148,17 @@ async function connect() {
     });
     return candidates == 0 ? 'refused' : candidates + ' local candidates';
 }
+// QUIC datagrams, which the request blocker never sees; by name, a name lookup first.
+function transport(name, address) {
+    if (typeof WebTransport == 'undefined')
+        return end(name, 'refused');
+    try {
+        var session = new WebTransport(address);
+        session.ready.then(() => end(name, 'sent'), () => end(name, 'refused'));
+    } catch (e) { end(name, 'refused'); }
+}
+transport('transportByAddress', 'https://127.0.0.1:UDP/secret');
+transport('transportByName', 'https://secret.localhost:UDP/secret');
 if (typeof RTCPeerConnection == 'undefined')
     end('peerConnection', 'refused');
 else
