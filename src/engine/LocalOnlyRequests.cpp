@@ -1,7 +1,6 @@
 #include "LocalOnlyRequests.h"
 
-#include "ContentPath.h"
-#include "FolderContains.h"
+#include "ContentFence.h"
 
 #include <QFileInfo>
 #include <QStringView>
@@ -33,9 +32,7 @@ bool IsContentFile(const QUrl& url)
 {
     if (!url.isLocalFile())
         return false;
-    const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
-    return !path.isEmpty() && (FolderContains(ContentPath::ContentDir(), path) ||
-                               FolderContains(ContentPath::ExecutableDir(), path));
+    return ContentFence::Contains(QFileInfo(url.toLocalFile()).canonicalFilePath());
 }
 
 bool IsScriptRequest(QWebEngineUrlRequestInfo::ResourceType type)

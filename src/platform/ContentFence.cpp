@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 namespace ContentFence {
+namespace {
 
+// Where the file or folder open at descriptor really is; empty when the system cannot tell.
 QString RealPath(int descriptor)
 {
     // The kernel keeps, for each open file, the path it was reached by with every link
@@ -22,11 +24,17 @@ QString RealPath(int descriptor)
     return QFile::decodeName(QByteArray(target, qsizetype(length)));
 }
 
+} // namespace
+
+bool Contains(const QString& realPath)
+{
+    return !realPath.isEmpty() && (FolderContains(ContentPath::ContentDir(), realPath) ||
+                                   FolderContains(ContentPath::ExecutableDir(), realPath));
+}
+
 bool Holds(int descriptor)
 {
-    const QString path = RealPath(descriptor);
-    return !path.isEmpty() && (FolderContains(ContentPath::ContentDir(), path) ||
-                               FolderContains(ContentPath::ExecutableDir(), path));
+    return Contains(RealPath(descriptor));
 }
 
 } // namespace ContentFence
