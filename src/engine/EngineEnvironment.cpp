@@ -1,5 +1,7 @@
 #include "EngineEnvironment.h"
 
+#include "ContentScheme.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -30,6 +32,7 @@ void PrepareEngineEnvironment(TDiagnostics diagnostics)
     if (diagnostics == TDiagnostics::Quiet)
         flags += " --log-level=3";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    ContentScheme::Register();
     // The engine's views share the application's graphics context.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }

@@ -1,5 +1,7 @@
 #include "EngineProfile.h"
 
+#include "ContentScheme.h"
+#include "ContentSchemeHandler.h"
 #include "LocalOnlyRequests.h"
 
 #include <QApplication>
@@ -13,14 +15,13 @@
 
 namespace {
 
-// The browser shows no scroll bars, error pages or drops of its own. Local pages stay local
-// (TLocalOnlyRequests keeps them inside the content folder and their scripts from reading
-// files); the engine needs their access to file URLs to show pictures from the content folder.
+// The browser shows no scroll bars, error pages or drops of its own. Pages come through the
+// content's scheme and reach no file address and nothing remote.
 constexpr std::pair<QWebEngineSettings::WebAttribute, bool> kSettings[] = {
     {QWebEngineSettings::ShowScrollBars, false},
     {QWebEngineSettings::AutoLoadImages, true},
     {QWebEngineSettings::LocalContentCanAccessRemoteUrls, false},
-    {QWebEngineSettings::LocalContentCanAccessFileUrls, true},
+    {QWebEngineSettings::LocalContentCanAccessFileUrls, false},
     {QWebEngineSettings::ErrorPageEnabled, false},
     {QWebEngineSettings::NavigateOnDropEnabled, false},
     {QWebEngineSettings::PluginsEnabled, false},
@@ -38,6 +39,7 @@ QWebEngineProfile* MakeProfile()
     for (const auto& [attribute, on] : kSettings)
         profile->settings()->setAttribute(attribute, on);
     profile->setUrlRequestInterceptor(new TLocalOnlyRequests(profile));
+    profile->installUrlSchemeHandler(ContentScheme::Name(), new TContentSchemeHandler(profile));
     // A page loaded again would come back where it was scrolled to, while the window's bar
     // starts at the top: every page starts at its top.
     QWebEngineScript startAtTop;

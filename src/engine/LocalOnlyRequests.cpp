@@ -1,8 +1,7 @@
 #include "LocalOnlyRequests.h"
 
-#include "ContentFence.h"
+#include "ContentScheme.h"
 
-#include <QFileInfo>
 #include <QStringView>
 #include <QUrl>
 
@@ -26,15 +25,6 @@ bool IsInPage(const QUrl& url)
                        [&scheme](QStringView inPage) { return scheme == inPage; });
 }
 
-// Where the file really is, links followed, so that a link in the content cannot lead out of
-// it; a file that is not there is nothing a page needs.
-bool IsContentFile(const QUrl& url)
-{
-    if (!url.isLocalFile())
-        return false;
-    return ContentFence::Contains(QFileInfo(url.toLocalFile()).canonicalFilePath());
-}
-
 bool IsScriptRequest(QWebEngineUrlRequestInfo::ResourceType type)
 {
     return std::find(kScriptRequests.begin(), kScriptRequests.end(), type) != kScriptRequests.end();
@@ -44,11 +34,13 @@ bool IsScriptRequest(QWebEngineUrlRequestInfo::ResourceType type)
 
 bool IsPageAddress(const QUrl& url)
 {
-    return url.isLocalFile() || url.scheme() == u"about" || IsInPage(url);
+    return url.isLocalFile() || ContentScheme::IsContent(url) || url.scheme() == u"about" ||
+           IsInPage(url);
 }
 
 void TLocalOnlyRequests::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
     const QUrl& url = info.requestUrl();
-    info.block(!(IsInPage(url) || IsContentFile(url)) || IsScriptRequest(info.resourceType()));
+    info.block(!(IsInPage(url) || ContentScheme::IsContent(url)) ||
+               IsScriptRequest(info.resourceType()));
 }

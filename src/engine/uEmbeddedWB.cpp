@@ -1,5 +1,6 @@
 #include "uEmbeddedWB.h"
 
+#include "ContentScheme.h"
 #include "EngineProfile.h"
 #include "LocalOnlyRequests.h"
 #include "OwnScrollingBlocker.h"
@@ -73,7 +74,7 @@ void TEmbeddedWB::MakePage()
     connect(page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& request) {
                 if (NewWindow)
-                    NewWindow(request.requestedUrl());
+                    NewWindow(ContentScheme::FileAddress(request.requestedUrl()));
             });
     connect(page, &QWebEnginePage::loadingChanged, this, &TEmbeddedWB::LoadingChanged);
 }
@@ -104,7 +105,7 @@ bool TEmbeddedWB::AllowNavigation(const QUrl& url, bool isMainFrame, bool clicke
         return false;
     }
     // Frames inside a page load what the page itself asks for; only the page is the browser's.
-    return !isMainFrame || !(BeforeNavigate && BeforeNavigate(url));
+    return !isMainFrame || !(BeforeNavigate && BeforeNavigate(ContentScheme::FileAddress(url)));
 }
 
 void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)
@@ -116,7 +117,7 @@ void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)
     state_->hasDocument = true;
     state_->writtenPage.reset();
     if (DocumentComplete)
-        DocumentComplete(info.url());
+        DocumentComplete(ContentScheme::FileAddress(info.url()));
 }
 
 void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVariant&)> answer)
@@ -136,7 +137,7 @@ void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVar
 void TEmbeddedWB::Navigate(const QString& filePath)
 {
     if (state_->page)
-        state_->page->load(QUrl::fromLocalFile(filePath));
+        state_->page->load(ContentScheme::Address(filePath));
 }
 
 bool TEmbeddedWB::HasDocument() const
@@ -146,13 +147,16 @@ bool TEmbeddedWB::HasDocument() const
 
 QUrl TEmbeddedWB::Url() const
 {
-    return state_->page ? state_->page->url() : QUrl();
+    return state_->page ? ContentScheme::FileAddress(state_->page->url()) : QUrl();
 }
 
 void TEmbeddedWB::WritePage(const std::string& pageText, std::function<void(bool ok)> done)
 {
     state_->writtenPage = QByteArray::fromStdString(pageText);
-    RunScript(PageScripts::WritePage(Win1251::ToUnicode(pageText)),
+    // Its pictures load through the content's scheme, as those of the page saved from it will.
+    const QByteArray served = ContentScheme::Served(QByteArray::fromStdString(pageText));
+    RunScript(PageScripts::WritePage(
+                  Win1251::ToUnicode(std::string_view(served.constData(), size_t(served.size())))),
               [done = std::move(done)](const QVariant& result) {
                   if (done)
                       done(result.toBool());

@@ -5,9 +5,7 @@
 
 #include <string>
 
-// Absolute addresses of content files as a page writes them: percent-encoded file URLs, so a
-// picture loads from any content folder, with blanks, "#", "%", parentheses or non-ASCII letters
-// in its path.
+// Absolute addresses of content files as a page writes them (ContentPath::FileUrl).
 class TPageAddresses {
 public:
     explicit TPageAddresses(QString contentDir);

@@ -24,13 +24,14 @@ QString RealPath(int descriptor)
     return QFile::decodeName(QByteArray(target, qsizetype(length)));
 }
 
-} // namespace
-
+// Whether realPath, a path with its links already followed, lies inside the content.
 bool Contains(const QString& realPath)
 {
     return !realPath.isEmpty() && (FolderContains(ContentPath::ContentDir(), realPath) ||
                                    FolderContains(ContentPath::ExecutableDir(), realPath));
 }
+
+} // namespace
 
 bool Holds(int descriptor)
 {

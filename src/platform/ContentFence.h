@@ -7,9 +7,6 @@
 // folder it works from or the installed folder that a user's folder links to.
 namespace ContentFence {
 
-// Whether realPath, a path with its links already followed, lies inside the content.
-bool Contains(const QString& realPath);
-
 // Whether the file or folder open at descriptor really lies inside the content. The descriptor
 // is asked where it is, not the name it was opened by, so a link swapped in between changes
 // nothing.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QUrl>
 
 namespace ContentPath {
 namespace {
@@ -40,6 +41,16 @@ std::optional<QString> Relative(QStringView relative)
     if (tail == u".." || tail.startsWith(u"../"))
         return std::nullopt;
     return tail;
+}
+
+QByteArray FileUrl(const QString& contentDir, QStringView relative)
+{
+    const QString path = Join(contentDir, relative);
+    if (path.isEmpty())
+        return {};
+    QByteArray url = QUrl::fromLocalFile(path).toEncoded();
+    url.replace('(', "%28").replace(')', "%29").replace('\'', "%27");
+    return url;
 }
 
 QString Join(const QString& contentDir, QStringView relative)

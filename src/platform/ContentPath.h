@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -24,6 +25,12 @@ void UseContentDir(const QString& dir);
 // that knows the platform's separator. A path that climbs out of the content folder ("..\..\x")
 // gives an empty path, which names no file: the content folder's readers treat it as missing.
 QString Join(const QString& contentDir, QStringView relative);
+
+// The file at a relative path as pages write its address: a percent-encoded file URL, so a
+// picture loads from any content folder, with blanks, "#", "%", parentheses or non-ASCII letters
+// in its path; parentheses and apostrophes too, so it also stands unquoted in a style's url().
+// Empty for a path that climbs out.
+QByteArray FileUrl(const QString& contentDir, QStringView relative);
 
 // The same path as Join's tail, with forward slashes and nothing before it ("html/about.htm");
 // none for one that climbs out.

@@ -16,10 +16,11 @@ namespace {
 // What the page below tries; each try ends in "refused" or in what it got. A try that reaches
 // the server ends the wait too, as the server never answers.
 constexpr std::string_view kTries[] = {
-    "fetchFile",   "xhrFile",       "scriptOutside",  "styleOutside",       "frameOutside",
-    "frameByLink", "pixelsOutside", "fetchRemote",    "imageRemote",        "fontRemote",
-    "mediaRemote", "workerRemote",  "webSocket",      "eventSource",        "prefetch",
-    "ping",        "beacon",        "peerConnection", "transportByAddress", "transportByName"};
+    "fetchFile",     "xhrFile",       "scriptOutside",  "styleOutside",       "frameOutside",
+    "frameByLink",   "pixelsOutside", "fetchRemote",    "imageRemote",        "fontRemote",
+    "mediaRemote",   "workerRemote",  "webSocket",      "eventSource",        "prefetch",
+    "ping",          "beacon",        "peerConnection", "transportByAddress", "transportByName",
+    "otherCatalogue"};
 
 // A page that shows a picture by a relative and by an absolute address, takes its background
 // from a style sheet, and tries every way it has to read a file that is not its own (beside
@@ -89,6 +90,11 @@ outside.onload = () => {
 };
 outside.onerror = () => end('pixelsOutside', 'refused');
 outside.src = 'OUTSIDE/picture.jpg';
+// Every catalogue is an origin of its own: another's pictures are not this page's.
+var other = new Image();
+other.onload = () => end('otherCatalogue', 'loaded');
+other.onerror = () => end('otherCatalogue', 'refused');
+other.src = location.protocol + '//c0000000000000000/picture.jpg';
 fetch('REMOTE/fetch', {mode: 'no-cors'}).then(() => end('fetchRemote', 'sent'), () => end('fetchRemote', 'refused'));
 var image = new Image();
 image.onload = () => end('imageRemote', 'sent');
@@ -237,7 +243,7 @@ TEST_F(EngineFenceTest, APageReadsNothingOutsideAndReachesNoServerWhileItsPictur
                            QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()))));
     EXPECT_EQ(connections_, 0) << "the page reached the server";
     EXPECT_EQ(datagrams_, 0) << "the page sent datagrams";
-    EXPECT_EQ(page.url(), UrlOf("fence.html")) << "the page left for the server";
+    EXPECT_EQ(wb_.Url(), UrlOf("fence.html")) << "the page left for the server";
     for (const std::string_view name : kTries)
         EXPECT_EQ(
             Evaluate(QStringLiteral("tried.%1").arg(QLatin1String(name))).toString().toStdString(),

@@ -285,11 +285,17 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
     int requests = 0;
     QObject::connect(info_->Browser().View().page(), &QWebEnginePage::newWindowRequested, info_,
                      [&](QWebEngineNewWindowRequest&) { ++requests; });
-    info_->Browser().View().page()->runJavaScript("document.getElementById('out').click()");
-    ASSERT_TRUE(WaitFor([&] { return requests == 1; }, 10000));
+    bool clicked = false;
+    info_->Browser().View().page()->runJavaScript("document.getElementById('out').click()",
+                                                  [&](const QVariant&) { clicked = true; });
+    // A page of the content's scheme may not even ask for a file address: the engine refuses it
+    // as the link is clicked, before the click's script answers.
+    const bool refusedByTheEngine = QUrl(test.address).isLocalFile();
+    ASSERT_TRUE(WaitFor([&] { return refusedByTheEngine ? clicked : requests == 1; }, 10000));
     // The request is handled, question and all, just after it arrives: that is over now.
     HandleEventsPostedSoFar();
     Settle(info_->Browser());
+    EXPECT_EQ(requests, refusedByTheEngine ? 0 : 1);
     EXPECT_EQ(asked, *test.answer != '\0');
     if (asked) {
         EXPECT_EQ(site, "example.org") << "the question names the site";
