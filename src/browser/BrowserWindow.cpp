@@ -8,6 +8,7 @@
 #include "uChContext.h"
 
 #include <QApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QRegion>
 #include <QTimer>
@@ -134,6 +135,15 @@ void TBrowserWindow::FormHide()
 {
     NavigatePlaceholder();
     Browser().Hide();
+}
+
+void TBrowserWindow::hideEvent(QHideEvent* event)
+{
+    TSkinnedWindow::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    for (TBrowserPane& pane : panes_)
+        pane.Browser().Suspend();
 }
 
 void TBrowserWindow::FormPaint(QPainter& canvas)

@@ -61,6 +61,8 @@ protected:
 
     void FormShow() override;
     void FormHide() override;
+    // Whatever the window does on hiding, its pages stop with it.
+    void hideEvent(QHideEvent* event) override;
     void FormPaint(QPainter& canvas) override;
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;
     void FormMouseMove(QPoint point) override;

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "PopUps.h"
+#include "ShownHost.h"
 #include "uChMessage.h"
 
 #include <QUrl>
@@ -21,7 +22,7 @@ void TNewWindowQuestion::Ask(const QUrl& url, bool windowShown)
         return;
     int remembered = 1;
     const int ask = fChMessage->Prepare(TfChMessage::WebMessage, remembered);
-    fChMessage->NameSite(url.host());
+    fChMessage->NameSite(ShownHost(url));
     bool allowed = remembered != 1;
     if (ask != 0) {
         allowed = fChMessage->exec() == TfChMessage::Yes;

@@ -27,8 +27,9 @@ constexpr std::pair<QWebEngineSettings::WebAttribute, bool> kSettings[] = {
     {QWebEngineSettings::PluginsEnabled, false},
     {QWebEngineSettings::FullScreenSupportEnabled, false},
     {QWebEngineSettings::JavascriptCanAccessClipboard, false},
-    // Pages may ask for a window; the request reaches the browser's handler, which decides.
-    {QWebEngineSettings::JavascriptCanOpenWindows, true},
+    // A window only for the user's click; the request reaches the browser's handler, which
+    // decides.
+    {QWebEngineSettings::JavascriptCanOpenWindows, false},
 };
 
 QWebEngineProfile* MakeProfile()

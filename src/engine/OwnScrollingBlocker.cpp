@@ -1,7 +1,6 @@
 #include "OwnScrollingBlocker.h"
 
 #include <QKeyEvent>
-#include <QWidget>
 
 namespace {
 
@@ -27,29 +26,7 @@ bool ScrollsThePage(const QEvent& event)
 
 } // namespace
 
-TOwnScrollingBlocker::TOwnScrollingBlocker(QWidget& view) : QObject(&view), view_(&view)
+bool TOwnScrollingBlocker::InputEvent(const QEvent& event)
 {
-    view.installEventFilter(this);
-    WatchInputWidgets();
-}
-
-// The engine's input widget inside the view comes and goes with its renderer. Watched again
-// whenever the view shows, the blocker stands first among the widget's filters, before any
-// that came later.
-void TOwnScrollingBlocker::WatchInputWidgets()
-{
-    for (QWidget* child : view_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->installEventFilter(this);
-}
-
-bool TOwnScrollingBlocker::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!view_)
-        return false;
-    if (watched == view_) {
-        if (event->type() == QEvent::ChildAdded || event->type() == QEvent::Show)
-            WatchInputWidgets();
-        return false;
-    }
-    return ScrollsThePage(*event);
+    return ScrollsThePage(event);
 }

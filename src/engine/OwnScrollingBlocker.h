@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-
-class QWidget;
+#include "ViewInputWatcher.h"
 
 // Keeps the engine from scrolling its page by itself: the wheel and the scrolling keys never
 // reach the engine's input widget inside the view, so the page moves only by the window's own
-// steps, which see those events first where they enter the window. It filters the view and its
-// input widgets alone, never the whole application.
-class TOwnScrollingBlocker : public QObject {
+// steps, which see those events first where they enter the window.
+class TOwnScrollingBlocker : public TViewInputWatcher {
 public:
-    explicit TOwnScrollingBlocker(QWidget& view);
+    explicit TOwnScrollingBlocker(QWidget& view) : TViewInputWatcher(view) {}
 
 private:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void WatchInputWidgets();
-
-    QPointer<QWidget> view_;
+    bool InputEvent(const QEvent& event) override;
 };

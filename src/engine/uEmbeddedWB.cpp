@@ -7,6 +7,7 @@
 #include "PagePrinter.h"
 #include "PageScripts.h"
 #include "PageSource.h"
+#include "UserActivation.h"
 #include "Win1251.h"
 #include "uEmbeddedWBPage.h"
 
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPrinter>
+#include <QTimer>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineScript>
@@ -32,6 +34,8 @@ struct TEmbeddedWB::TState {
     // The view is the window's child; the page is ours and goes before the shared profile.
     std::unique_ptr<TPage> page;
     QPointer<QWebEngineView> view;
+    // The user's presses in the view: what lets a page open an address outside.
+    TUserActivation* activation = nullptr;
     // The view's place in its window while nothing covers it.
     QPoint place;
     bool hasDocument = false;
@@ -49,6 +53,7 @@ TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine)
 {
     auto* view = new QWebEngineView(&parent);
     state_->view = view;
+    state_->activation = new TUserActivation(*view);
     if (engine == TPageEngine::Running)
         MakePage();
     view->setGeometry(geometry);
@@ -66,14 +71,15 @@ TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine)
 
 void TEmbeddedWB::MakePage()
 {
-    state_->page = std::make_unique<TPage>(*this, EngineProfile());
+    state_->page =
+        std::make_unique<TPage>(*this, EngineProfile(), *state_->view, *state_->activation);
     TPage* page = state_->page.get();
     state_->view->setPage(page);
-    // Left unanswered, the request is refused; a window the page may have is opened outside
-    // the program by the handler's owner.
+    // Left unanswered, the request is refused; a window the user asked for by their own press
+    // is opened outside the program by the handler's owner.
     connect(page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& request) {
-                if (NewWindow)
+                if (NewWindow && request.isUserInitiated() && state_->activation->Consume())
                     NewWindow(ContentScheme::FileAddress(request.requestedUrl()));
             });
     connect(page, &QWebEnginePage::loadingChanged, this, &TEmbeddedWB::LoadingChanged);
@@ -98,9 +104,10 @@ void TEmbeddedWB::Disconnect()
 bool TEmbeddedWB::AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked)
 {
     // Any other address would reach the system's handler of its scheme (mail, ssh, ...) with
-    // no question asked; a link the user clicked is the window's to offer outside.
+    // no question asked; a link the user clicked is the window's to offer outside. A script
+    // that sets the address or clicks a link itself makes no press of the user's.
     if (!IsPageAddress(url)) {
-        if (isMainFrame && clicked && NewWindow)
+        if (isMainFrame && clicked && NewWindow && state_->activation->Consume())
             NewWindow(url);
         return false;
     }
@@ -238,6 +245,19 @@ void TEmbeddedWB::Hide()
 {
     state_->shown = false;
     state_->view->hide();
+}
+
+void TEmbeddedWB::Suspend()
+{
+    if (!state_->page)
+        return;
+    state_->page->Dialogs().Dismiss();
+    // The view hides with its window once the window's own hiding is over; a shown page cannot
+    // be stopped.
+    QTimer::singleShot(0, this, [this] {
+        if (state_->page && !state_->page->isVisible())
+            state_->page->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+    });
 }
 
 bool TEmbeddedWB::IsVisible() const

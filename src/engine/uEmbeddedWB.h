@@ -35,9 +35,10 @@ public:
     // Before every navigation, our own loads and link clicks alike, with the requested address;
     // answering true cancels it and the page stays.
     std::function<bool(const QUrl& url)> BeforeNavigate;
-    // A page asks for a new browser window, or the user clicked a link to an address no page
-    // may show (a web site, mail); answering true refuses it. Otherwise the address is handed on
-    // (the window opens it outside the program). The page stays either way.
+    // The user's own press in the page asks for a new browser window, or clicked a link to an
+    // address no page may show (a web site, mail); answering true refuses it. Otherwise the
+    // address is handed on (the window opens it outside the program). The page stays either
+    // way. What a page's script asks for by itself is refused unheard.
     std::function<bool(const QUrl& url)> NewWindow;
     // Once per completed page load, failed loads included; not for a cancelled navigation or a
     // written page text.
@@ -84,6 +85,9 @@ public:
 
     void Show();
     void Hide();
+    // Its window is closed: an open box of the page ends, and the page runs nothing, no timer,
+    // script or box, until it loads again or shows.
+    void Suspend();
     // The control's own visibility, whatever its window's and whether it is covered.
     bool IsVisible() const;
     // A browser that other windows cover whole stands beyond its window's edge while they do, so

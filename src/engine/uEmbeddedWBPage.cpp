@@ -1,7 +1,8 @@
 #include "uEmbeddedWBPage.h"
 
-TEmbeddedWB::TPage::TPage(TEmbeddedWB& owner, QWebEngineProfile& profile)
-    : QWebEnginePage(&profile), owner_(owner)
+TEmbeddedWB::TPage::TPage(TEmbeddedWB& owner, QWebEngineProfile& profile, QWidget& view,
+                          const TUserActivation& input)
+    : QWebEnginePage(&profile), owner_(owner), dialogs_(view, input)
 {
 }
 
@@ -9,4 +10,23 @@ bool TEmbeddedWB::TPage::acceptNavigationRequest(const QUrl& url, NavigationType
                                                  bool isMainFrame)
 {
     return owner_.AllowNavigation(url, isMainFrame, type == NavigationTypeLinkClicked);
+}
+
+void TEmbeddedWB::TPage::javaScriptAlert(const QUrl&, const QString& text)
+{
+    dialogs_.Alert(text);
+}
+
+bool TEmbeddedWB::TPage::javaScriptConfirm(const QUrl&, const QString& text)
+{
+    return dialogs_.Confirm(text);
+}
+
+bool TEmbeddedWB::TPage::javaScriptPrompt(const QUrl&, const QString& text,
+                                          const QString& defaultValue, QString* result)
+{
+    const std::optional<QString> given = dialogs_.Prompt(text, defaultValue);
+    if (given && result)
+        *result = *given;
+    return given.has_value();
 }

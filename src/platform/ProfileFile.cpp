@@ -51,9 +51,9 @@ bool ProfileFile::TSameName::operator()(std::string_view a, std::string_view b) 
     return Win1251::SameAsciiNoCase(a, b);
 }
 
-ProfileFile::ProfileFile(QString path) : path_(std::move(path))
+ProfileFile::ProfileFile(QString path, TFolderOwner owner) : path_(std::move(path)), owner_(owner)
 {
-    const RegularFile::TRead read = RegularFile::Read(path_, kMaxBytes, TFolderOwner::Content);
+    const RegularFile::TRead read = RegularFile::Read(path_, kMaxBytes, owner_);
     exists_ = read.Failure != RegularFile::TFailure::Missing;
     unreadable_ = !read.Ok() && exists_;
     if (unreadable_)
@@ -186,7 +186,7 @@ bool ProfileFile::Replace(std::string bytes)
         lastError_ = QStringLiteral("Cannot read %1; it is left as it is").arg(path_);
         return false;
     }
-    const WholeFile::TWrite written = WholeFile::Replace(path_, bytes, TFolderOwner::Content);
+    const WholeFile::TWrite written = WholeFile::Replace(path_, bytes, owner_);
     if (!written.Ok()) {
         lastError_ = QStringLiteral("Cannot write %1: %2").arg(path_, written.Reason);
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FolderOwner.h"
 #include "IntegerText.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ struct TProfileInteger {
 // of sensible size reads as empty and is never replaced.
 class ProfileFile {
 public:
-    explicit ProfileFile(QString path);
+    explicit ProfileFile(QString path, TFolderOwner owner = TFolderOwner::Content);
     // Its names are views of its own bytes, which a copy or a move would leave behind.
     ProfileFile(const ProfileFile&) = delete;
     ProfileFile& operator=(const ProfileFile&) = delete;
@@ -75,6 +76,7 @@ private:
     bool Replace(std::string bytes);
 
     QString path_;
+    TFolderOwner owner_;
     bool exists_ = false;
     bool unreadable_ = false; // exists but could not be read: never overwrite it
     std::string bytes_;

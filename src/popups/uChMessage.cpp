@@ -18,16 +18,26 @@ constexpr int kSitePixelSize = 16;
 constexpr QRgb kSiteColour = qRgb(0x6B, 0x1A, 0x2E);
 constexpr std::string_view kSection = "MESSAGES";
 
-// What each question reads and writes, by kind.
+// What each question reads and writes, by kind, and whose settings keep its switches. Whether a
+// page may open a web site unasked is the user's consent: a switch a catalogue shipped never
+// gives it.
 struct TQuestion {
     const char16_t* Picture;
     std::string_view AskKey;
     std::string_view AnswerKey;
+    TFolderOwner Keeper;
 };
 constexpr TQuestion kQuestions[] = {
-    {u"\\design\\windows\\Exit_Link\\fon_exit.jpg", "showclosemessage", "ShowCloseMessage_yn"},
-    {u"\\design\\windows\\Exit_Link\\fon_link.jpg", "showwebmessage", "ShowWebMessage_yn"},
+    {u"\\design\\windows\\Exit_Link\\fon_exit.jpg", "showclosemessage", "ShowCloseMessage_yn",
+     TFolderOwner::Content},
+    {u"\\design\\windows\\Exit_Link\\fon_link.jpg", "showwebmessage", "ShowWebMessage_yn",
+     TFolderOwner::User},
 };
+
+QString SettingsFolder(const TQuestion& question, const QString& contentDir)
+{
+    return question.Keeper == TFolderOwner::User ? UserSettingsDir() : contentDir;
+}
 
 enum TButtonIndex { NoButton = 0, YesButton = 1 };
 
@@ -58,7 +68,8 @@ int TfChMessage::Prepare(TMessageKind kind, int& remembered)
     Site.clear();
     setAccessibleDescription(QString());
     const TQuestion& question = kQuestions[MessageKind];
-    const ProfileFile settings = OpenSettings(skin_.ContentDir());
+    const ProfileFile settings =
+        OpenSettings(SettingsFolder(question, skin_.ContentDir()), question.Keeper);
     AskFlag = settings.ReadInteger(kSection, question.AskKey, 1);
     remembered = settings.ReadInteger(kSection, question.AnswerKey, 1);
     LoadBackground(QString::fromUtf16(question.Picture));
@@ -160,9 +171,10 @@ void TfChMessage::Answer(TAnswer answer)
 {
     done(answer);
     if (answer == Yes) {
-        const TProfileInteger remembered{std::string(kSection),
-                                         std::string(kQuestions[MessageKind].AnswerKey), 0};
-        WriteSettings(skin_.ContentDir(), {&remembered, 1});
+        const TQuestion& question = kQuestions[MessageKind];
+        const TProfileInteger remembered{std::string(kSection), std::string(question.AnswerKey), 0};
+        WriteSettings(SettingsFolder(question, skin_.ContentDir()), {&remembered, 1},
+                      question.Keeper);
     }
 }
 

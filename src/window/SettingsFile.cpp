@@ -2,7 +2,9 @@
 
 #include "ContentPath.h"
 
+#include <QDir>
 #include <QLockFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -13,9 +15,17 @@ constexpr int kLockWaitMs = 5000;
 
 } // namespace
 
-ProfileFile OpenSettings(const QString& contentDir)
+ProfileFile OpenSettings(const QString& folder, TFolderOwner owner)
 {
-    return ProfileFile(ContentPath::Join(contentDir, kSettingsFile));
+    return ProfileFile(ContentPath::Join(folder, kSettingsFile), owner);
+}
+
+QString UserSettingsDir()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                        QStringLiteral("/velmora");
+    QDir().mkpath(dir);
+    return dir;
 }
 
 void ClearAbandonedSettingsLock(const QString& contentDir)
@@ -26,13 +36,14 @@ void ClearAbandonedSettingsLock(const QString& contentDir)
         lock.unlock();
 }
 
-void WriteSettings(const QString& contentDir, std::span<const TProfileInteger> values)
+void WriteSettings(const QString& folder, std::span<const TProfileInteger> values,
+                   TFolderOwner owner)
 {
     // Without the lock (a folder the lock cannot be made in, a viewer that hangs) the write
     // still goes ahead: the replacement is atomic either way, and the user's change is kept.
-    QLockFile lock(ContentPath::Join(contentDir, kSettingsLock));
+    QLockFile lock(ContentPath::Join(folder, kSettingsLock));
     (void)lock.tryLock(kLockWaitMs);
-    ProfileFile settings = OpenSettings(contentDir);
+    ProfileFile settings = OpenSettings(folder, owner);
     if (!settings.WriteIntegers(values))
         throw ESettingsWriteError(settings.LastError().toStdString());
 }

@@ -1,12 +1,17 @@
 #include "BrowserFixture.h"
 #include "EventWait.h"
 #include "JpegFiles.h"
+#include "PageClick.h"
 #include "TestFiles.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QNetworkDatagram>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTimer>
 #include <QUdpSocket>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -258,6 +263,31 @@ TEST_F(EngineFenceTest, APageReadsNothingOutsideAndReachesNoServerWhileItsPictur
     EXPECT_EQ(
         Evaluate(QStringLiteral("getComputedStyle(document.body).backgroundColor")).toString(),
         "rgb(1, 2, 3)");
+}
+
+// A page that shows box after box gets two in a row, then none until the user presses in it.
+TEST_F(EngineFenceTest, APageGetsNoThirdBoxInARowUntilTheUserPresses)
+{
+    ASSERT_TRUE(Load("boxes.html", "<!DOCTYPE html><p id=p>boxes</p><script>"
+                                   "function storm(round) { for (var i = 0; i < 5; ++i) alert(i);"
+                                   " document.title = round; }</script>"));
+    int boxes = 0;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                ++boxes;
+                box->button(QMessageBox::Ok)->click();
+            }
+    });
+    answerer.start(10);
+    QWebEnginePage& page = *wb_.View().page();
+    for (const auto& [round, seen] : {std::pair{"first", 2}, std::pair{"second", 4}}) {
+        page.runJavaScript(QStringLiteral("storm('%1')").arg(QLatin1String(round)));
+        ASSERT_TRUE(WaitFor([&] { return page.title() == QLatin1String(round); }, 8000));
+        EXPECT_EQ(boxes, seen) << round;
+        ASSERT_TRUE(ClickPageElement(wb_, QStringLiteral("p")));
+    }
 }
 
 } // namespace

@@ -51,12 +51,17 @@ TEST_F(MessageWindowTest, PrepareReadsTheSwitchesWithTheirDefaults)
     EXPECT_EQ(message_->Prepare(TfChMessage::WebMessage, remembered), 1);
     EXPECT_EQ(remembered, 1);
 
-    content_.WriteSettings(
-        "[messages]\r\nSHOWWEBMESSAGE=0\r\nShowWebMessage_yn=0\r\nshowclosemessage=7\r\n");
-    EXPECT_EQ(message_->Prepare(TfChMessage::WebMessage, remembered), 0);
-    EXPECT_EQ(remembered, 0);
+    constexpr std::string_view switches =
+        "[messages]\r\nSHOWWEBMESSAGE=0\r\nShowWebMessage_yn=0\r\nshowclosemessage=7\r\n";
+    content_.WriteSettings(switches);
+    EXPECT_EQ(message_->Prepare(TfChMessage::WebMessage, remembered), 1)
+        << "a catalogue's switch gives no consent";
+    EXPECT_EQ(remembered, 1);
     EXPECT_EQ(message_->Prepare(TfChMessage::CloseMessage, remembered), 7);
     EXPECT_EQ(remembered, 1);
+    content_.WriteUserSettings(switches);
+    EXPECT_EQ(message_->Prepare(TfChMessage::WebMessage, remembered), 0);
+    EXPECT_EQ(remembered, 0);
 }
 
 TEST_F(MessageWindowTest, ShowsThePictureOfTheQuestionPrepared)
@@ -77,15 +82,16 @@ TEST_F(MessageWindowTest, YesOnTheWebQuestionIsRememberedAndNoWritesNothing)
     const QRect no = content_.ButtonBounds("no");
     QTest::mouseClick(message_.get(), Qt::LeftButton, {}, no.center());
     EXPECT_EQ(message_->result(), TfChMessage::No);
-    EXPECT_FALSE(QFile::exists(content_.Path("settings.ini")));
+    EXPECT_FALSE(QFile::exists(content_.UserSettingsPath()));
 
     message_->show();
     const QRect yes = content_.ButtonBounds("yes");
     QTest::mouseClick(message_.get(), Qt::LeftButton, {}, yes.center());
     EXPECT_EQ(message_->result(), TfChMessage::Yes);
-    EXPECT_EQ(
-        ProfileFile(content_.Path("settings.ini")).ReadString("MESSAGES", "ShowWebMessage_yn", ""),
-        "0");
+    EXPECT_EQ(ProfileFile(content_.UserSettingsPath(), TFolderOwner::User)
+                  .ReadString("MESSAGES", "ShowWebMessage_yn", ""),
+              "0");
+    EXPECT_FALSE(QFile::exists(content_.Path("settings.ini"))) << "the catalogue's stays as it was";
 }
 
 TEST_F(MessageWindowTest, PressingYesAndReleasingElsewhereAnswersNothing)
@@ -121,8 +127,8 @@ TEST_P(AnswerKeys, AnswerAsTheirButtons)
     const auto answer = GetParam().answer;
     EXPECT_EQ(message_->isVisible(), !answer.has_value());
     EXPECT_EQ(message_->result(), answer.value_or(TfChMessage::TAnswer(0)));
-    const std::string stored =
-        ProfileFile(content_.Path("settings.ini")).ReadString("MESSAGES", "ShowWebMessage_yn", "");
+    const std::string stored = ProfileFile(content_.UserSettingsPath(), TFolderOwner::User)
+                                   .ReadString("MESSAGES", "ShowWebMessage_yn", "");
     EXPECT_EQ(stored, answer == TfChMessage::Yes ? "0" : "");
 }
 

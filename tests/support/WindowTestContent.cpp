@@ -44,12 +44,25 @@ TWindowTestContent::TWindowTestContent()
     QFile::remove(Path("settings.ini"));
     ContentPath::UseContentDir(dir_.path());
     SetDialogs(&Dialogs);
+    // The user's own settings start empty for each test, away from the real user's.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(userConfig_.path()));
 }
 
 TWindowTestContent::~TWindowTestContent()
 {
+    qunsetenv("XDG_CONFIG_HOME");
     SetDialogs(nullptr);
     ContentPath::UseContentDir(QString());
+}
+
+QString TWindowTestContent::UserSettingsPath() const
+{
+    return userConfig_.filePath(QStringLiteral("velmora/settings.ini"));
+}
+
+void TWindowTestContent::WriteUserSettings(std::string_view bytes) const
+{
+    TestFiles::Write(UserSettingsPath(), bytes);
 }
 
 QString TWindowTestContent::Path(const QString& relative) const

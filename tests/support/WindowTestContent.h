@@ -43,6 +43,9 @@ public:
     QString Path(const QString& relative) const;
     bool Remove(const QString& relative) const;
     void WriteSettings(std::string_view bytes) const;
+    // The user's own settings.ini, outside the content.
+    QString UserSettingsPath() const;
+    void WriteUserSettings(std::string_view bytes) const;
 
     // A skin button's hit rectangle and its picture of one state key ("state_up"...).
     QRect ButtonBounds(std::string_view section) const;
@@ -52,4 +55,5 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QTemporaryDir userConfig_;
 };

@@ -1,14 +1,18 @@
 #include "EventWait.h"
 #include "FileSizeLimit.h"
+#include "PageClick.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
 #include "WindowLayout.h"
 #include "Windows.h"
 #include "WindowsFixture.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineNewWindowRequest>
@@ -247,11 +251,12 @@ TEST_F(InformationWindowTest, LinksWithANumberAreCancelledAndOthersFollowed)
 
 struct NewWindowCase {
     const char* name;
-    const char* settings;
-    const char* answer; // empty: no question expected
+    const char* settings; // the user's own
+    const char* answer;   // empty: no question expected
     bool opened;
     const char* address = "https://example.org/";
-    bool hidden = false; // the window is hidden when the page asks
+    bool hidden = false;                // the window is closed as the request arrives
+    const char* catalogueSettings = ""; // what the catalogue shipped in its settings.ini
 };
 
 class NewWindows : public InformationWindowTest,
@@ -261,12 +266,12 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
 {
     const NewWindowCase& test = GetParam();
     if (*test.settings)
-        content_.WriteSettings(test.settings);
+        content_.WriteUserSettings(test.settings);
+    if (*test.catalogueSettings)
+        content_.WriteSettings(test.catalogueSettings);
     GivenPage("external.htm", QByteArray("<!DOCTYPE html><html><body><a id=out href=\"") +
                                   test.address + "\" target=\"_blank\">out</a></body></html>");
     Open(*info_, "external.htm");
-    if (test.hidden)
-        info_->hide();
     // Answers the question when it shows; a question not expected is answered "no".
     bool asked = false;
     QString site;
@@ -284,17 +289,35 @@ TEST_P(NewWindows, OpenOutsideOnlyAsTheQuestionAllows)
     answerer.start();
     int requests = 0;
     QObject::connect(info_->Browser().View().page(), &QWebEnginePage::newWindowRequested, info_,
-                     [&](QWebEngineNewWindowRequest&) { ++requests; });
-    bool clicked = false;
-    info_->Browser().View().page()->runJavaScript("document.getElementById('out').click()",
-                                                  [&](const QVariant&) { clicked = true; });
+                     [&](QWebEngineNewWindowRequest&) {
+                         ++requests;
+                         // Closed after the click, before the question could show.
+                         if (test.hidden)
+                             info_->hide();
+                     });
     // A page of the content's scheme may not even ask for a file address: the engine refuses it
-    // as the link is clicked, before the click's script answers.
+    // as the link is clicked; a click on the page's own anchor after it tells that is over.
     const bool refusedByTheEngine = QUrl(test.address).isLocalFile();
-    ASSERT_TRUE(WaitFor([&] { return refusedByTheEngine ? clicked : requests == 1; }, 10000));
+    if (refusedByTheEngine)
+        info_->Browser().View().page()->runJavaScript(
+            "var a = document.createElement('a'); a.id = 'after'; a.href = '#';"
+            " a.textContent = 'after'; a.onclick = () => { document.title = 'clicked'; };"
+            " document.body.appendChild(a);");
+    ASSERT_TRUE(ClickPageElement(info_->Browser(), "out"));
+    if (refusedByTheEngine) {
+        ASSERT_TRUE(ClickPageElement(info_->Browser(), "after"));
+    }
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return refusedByTheEngine ? info_->Browser().View().page()->title() == "clicked"
+                                      : requests == 1;
+        },
+        10000));
     // The request is handled, question and all, just after it arrives: that is over now.
     HandleEventsPostedSoFar();
-    Settle(info_->Browser());
+    // A closed window's page answers no script until it shows again.
+    if (!test.hidden)
+        Settle(info_->Browser());
     EXPECT_EQ(requests, refusedByTheEngine ? 0 : 1);
     EXPECT_EQ(asked, *test.answer != '\0');
     if (asked) {
@@ -327,7 +350,9 @@ INSTANTIATE_TEST_SUITE_P(
         NewWindowCase{"ADesktopEntryGoesNowhereUnasked", "", "", false,
                       "file:///usr/share/applications/velmora.desktop"},
         NewWindowCase{"AnSshAddressGoesNowhereUnasked", "", "", false, "ssh://example.org/"},
-        NewWindowCase{"AHiddenWindowAsksNothing", "", "", false, "https://example.org/", true}),
+        NewWindowCase{"AHiddenWindowAsksNothing", "", "", false, "https://example.org/", true},
+        NewWindowCase{"ACatalogueSwitchGivesNoConsent", "", "no", false, "https://example.org/",
+                      false, "[MESSAGES]\r\nshowwebmessage=0\r\nShowWebMessage_yn=0\r\n"}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 QStringList warnings;
@@ -338,13 +363,15 @@ void RecordWarnings(QtMsgType type, const QMessageLogContext&, const QString& me
         warnings << message;
 }
 
-// A page that keeps asking for windows: asked once, refused without a question while it is
-// open, and refused quietly once the user said no.
+// A page that asks for windows at each of the user's clicks: asked once, refused without a
+// question while it is open, and refused quietly once the user said no. One click asks once,
+// however many windows its script opens.
 TEST_F(InformationWindowTest, APageThatKeepsAskingForWindowsIsAskedOnce)
 {
-    GivenPage("nagging.htm", "<!DOCTYPE html><html><body><script>function nag(n) {"
-                             " for (var i = 0; i < n; ++i) window.open('https://example.org/'); }"
-                             "</script></body></html>");
+    GivenPage("nagging.htm",
+              "<!DOCTYPE html><html><body><a id=nag href=# style=\"display:block\" onclick=\""
+              "for (var i = 0; i < 5; ++i) window.open('https://example.org/'); return false\">"
+              "nag</a></body></html>");
     warnings.clear();
     const QtMessageHandler previousHandler = qInstallMessageHandler(RecordWarnings);
     QWebEnginePage& page = *info_->Browser().View().page();
@@ -358,24 +385,52 @@ TEST_F(InformationWindowTest, APageThatKeepsAskingForWindowsIsAskedOnce)
             return;
         if (questions == 0) {
             ++questions;
-            page.runJavaScript("nag(5)");
-        } else if (requests >= 6) {
+            ClickPageElement(info_->Browser(), "nag");
+        } else if (requests >= 2) {
             QTest::mouseClick(message_, Qt::LeftButton, {}, content_.ButtonBounds("no").center());
         }
     });
     answerer.start(20);
     Open(*info_, "nagging.htm");
-    page.runJavaScript("nag(1)");
-    ASSERT_TRUE(WaitFor([&] { return requests >= 6 && !message_->isVisible(); }, 15000));
-    page.runJavaScript("nag(10)");
-    ASSERT_TRUE(WaitFor([&] { return requests >= 16; }, 15000));
+    ASSERT_TRUE(ClickPageElement(info_->Browser(), "nag"));
+    ASSERT_TRUE(WaitFor([&] { return requests >= 2 && !message_->isVisible(); }, 15000));
+    ASSERT_TRUE(ClickPageElement(info_->Browser(), "nag"));
+    ASSERT_TRUE(WaitFor([&] { return requests >= 3; }, 15000));
     // Each request is handled just after it arrives: that is over now.
     HandleEventsPostedSoFar();
     qInstallMessageHandler(previousHandler);
+    EXPECT_EQ(requests, 3);
     EXPECT_EQ(questions, 1);
     EXPECT_FALSE(message_->isVisible());
     EXPECT_TRUE(content_.Dialogs.Opened.isEmpty());
     EXPECT_TRUE(warnings.filter("Recursive").isEmpty()) << warnings.join("\n").toStdString();
+}
+
+// A page's box holds no window: the window's close button closes the window and the box, and
+// the closed window's page is stopped until it shows again.
+TEST_F(InformationWindowTest, APagesBoxEndsWithItsWindowWhosePageStops)
+{
+    GivenPage("box.htm", "<!DOCTYPE html><html><body><script>function later() {"
+                         " setTimeout(() => alert('boo'), 0); }</script></body></html>");
+    Open(*info_, "box.htm");
+    QWebEnginePage& page = *info_->Browser().View().page();
+    QPointer<QMessageBox> box;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, info_, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* shown = qobject_cast<QMessageBox*>(widget); shown && shown->isVisible()) {
+                box = shown;
+                closer.stop();
+                QTest::mouseClick(info_, Qt::LeftButton, {},
+                                  content_.ButtonBounds("close_2_1").center());
+            }
+    });
+    closer.start(10);
+    page.runJavaScript("later()");
+    ASSERT_TRUE(WaitFor(
+        [&] { return page.lifecycleState() == QWebEnginePage::LifecycleState::Frozen; }, 8000));
+    EXPECT_FALSE(info_->isVisible());
+    EXPECT_TRUE(!box || !box->isVisible()) << "the box went with its window";
 }
 
 TEST_F(InformationWindowTest, ThePopUpCopiesFromTheInformationPage)
