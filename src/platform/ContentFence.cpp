@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <climits>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace ContentFence {
@@ -36,6 +37,17 @@ bool Contains(const QString& realPath)
 bool Holds(int descriptor)
 {
     return Contains(RealPath(descriptor));
+}
+
+bool Holds(const QString& path)
+{
+    // A descriptor that only names the file: opening it neither reads nor waits for a writer.
+    const int descriptor = open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    const bool holds = Holds(descriptor);
+    close(descriptor);
+    return holds;
 }
 
 } // namespace ContentFence

@@ -12,4 +12,8 @@ namespace ContentFence {
 // nothing.
 bool Holds(int descriptor);
 
+// Whether the file or folder at path, its links followed, really lies inside the content; not
+// when nothing can be opened there. Nothing is read, so a FIFO or a device is asked safely.
+bool Holds(const QString& path);
+
 } // namespace ContentFence
