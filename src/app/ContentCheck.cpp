@@ -6,6 +6,7 @@
 #include "ContentProblems.h"
 #include "Dialogs.h"
 #include "FolderContains.h"
+#include "PageAddressScan.h"
 #include "Program.h"
 #include "RegularFile.h"
 #include "Win1251.h"
@@ -14,7 +15,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QUrl>
@@ -74,25 +74,26 @@ bool IsInside(const QString& file, const QString& contentDir)
     return FolderContains(contentDir, path);
 }
 
-// What the page loads by itself (a frame, picture or script by its src, a style sheet by its
-// link), as against a link the user may follow.
-bool LoadsByItself(const QString& tag, const QString& attribute)
+// Tells an address of the page at path that names a missing file or reaches outside the
+// content: a file elsewhere, or the web where the engine would fetch it by itself.
+void CheckAddress(const QString& path, const QString& contentDir,
+                  const PageAddressScan::TAddress& link)
 {
-    return attribute.compare(u"src", Qt::CaseInsensitive) == 0 ||
-           tag.compare(u"link", Qt::CaseInsensitive) == 0;
+    const QString file = LinkedFile(QFileInfo(path).path(), link.Address);
+    if (!file.isEmpty() && !IsInside(file, contentDir))
+        ContentProblems::Report(path, link.Address,
+                                QStringLiteral("Reaches outside the content folder."));
+    else if (!file.isEmpty() && !QFileInfo::exists(file))
+        ContentProblems::Report(path, link.Address, QStringLiteral("Links a missing file."));
+    else if (IsWebAddress(link.Address) && link.Use == PageAddressScan::TUse::Loads)
+        ContentProblems::Report(path, link.Address,
+                                QStringLiteral("Loads from the web, which the viewer refuses."));
 }
 
-// Tells every address of the page that names a missing file or reaches outside the content:
-// a file elsewhere, or the web where the page would load it itself. A page that cannot be read
-// is told.
-void CheckPage(const QString& path, const QString& contentDir)
+// Tells every address of the page, picture or style sheet that leads out of the content. A
+// file that cannot be read is told.
+void CheckPage(const QString& path, const QString& contentDir, PageAddressScan::TText kind)
 {
-    // A tag ends at the first ">" outside quotes: an address may hold one (">>0").
-    static const QRegularExpression kTags(
-        QStringLiteral(R"re(<\s*(\w+)((?:[^>"']|"[^"]*"|'[^']*')*)>)re"));
-    static const QRegularExpression kAddresses(
-        QStringLiteral(R"re(\b(src|href)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re"),
-        QRegularExpression::CaseInsensitiveOption);
     const RegularFile::TRead read = RegularFile::Read(path, kMaxPageBytes, TFolderOwner::Content);
     if (!read.Ok()) {
         ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
@@ -100,22 +101,8 @@ void CheckPage(const QString& path, const QString& contentDir)
     }
     const QString page =
         Win1251::ToUnicode(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size())));
-    const QString folder = QFileInfo(path).path();
-    for (const QRegularExpressionMatch& tag : kTags.globalMatch(page)) {
-        for (const QRegularExpressionMatch& link : kAddresses.globalMatch(tag.captured(2))) {
-            const QString address = link.captured(2) + link.captured(3) + link.captured(4);
-            const QString file = LinkedFile(folder, address);
-            if (!file.isEmpty() && !IsInside(file, contentDir))
-                ContentProblems::Report(path, address,
-                                        QStringLiteral("Reaches outside the content folder."));
-            else if (!file.isEmpty() && !QFileInfo::exists(file))
-                ContentProblems::Report(path, address, QStringLiteral("Links a missing file."));
-            else if (IsWebAddress(address) && LoadsByItself(tag.captured(1), link.captured(1)))
-                ContentProblems::Report(path, address,
-                                        QStringLiteral("Loads from the web, which the viewer "
-                                                       "refuses."));
-        }
-    }
+    for (const PageAddressScan::TAddress& link : PageAddressScan::Addresses(page, kind))
+        CheckAddress(path, contentDir, link);
 }
 
 // Each work's text, pictures and page, which the windows read only when a work is shown.
@@ -135,7 +122,7 @@ void CheckWorks(const QString& dir, std::set<QString>& checkedPages)
         }
         const QString page =
             ContentPath::Join(dir, QStringLiteral("\\html\\") + stem + QStringLiteral(".htm"));
-        CheckPage(page, dir);
+        CheckPage(page, dir, PageAddressScan::TText::Markup);
         checkedPages.insert(page);
     }
 }
@@ -146,7 +133,7 @@ void CheckPages(const QString& dir, std::set<QString>& checkedPages)
 {
     for (const std::u16string_view page : ContentPages::kShipped) {
         const QString path = ContentPath::Join(dir, page);
-        CheckPage(path, dir);
+        CheckPage(path, dir, PageAddressScan::TText::Markup);
         checkedPages.insert(path);
     }
     for (const std::u16string_view page : ContentPages::kGenerated)
@@ -156,7 +143,7 @@ void CheckPages(const QString& dir, std::set<QString>& checkedPages)
          html.entryInfoList({QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files)) {
         const QString path = ContentPath::Join(dir, QStringLiteral("\\html\\") + page.fileName());
         if (checkedPages.insert(path).second)
-            CheckPage(path, dir);
+            CheckPage(path, dir, PageAddressScan::TText::Markup);
     }
 }
 

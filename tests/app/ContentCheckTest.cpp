@@ -5,7 +5,9 @@
 #include "WindowTestContent.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -171,7 +173,72 @@ INSTANTIATE_TEST_SUITE_P(
                    "html/search1.htm: The file does not exist."},
         BrokenCase{"AFolderInPlaceOfTheSettings",
                    [](const TWindowTestContent& c) { QDir().mkpath(c.Path("settings.ini")); },
-                   "settings.ini: It is not a regular file."}),
+                   "settings.ini: It is not a regular file."},
+        BrokenCase{"AStyleAttributeLoadingFromTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm",
+                               "<p style=\"background: url( 'https://example.org/b.png' )\">");
+                   },
+                   "html/about.htm: https://example.org/b.png: Loads from the web, which the "
+                   "viewer refuses."},
+        BrokenCase{"AStyleElementClimbingOut",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm",
+                               "<style>body { background: url(../../../a.png) }</style>");
+                   },
+                   "html/about.htm: ../../../a.png: Reaches outside the content folder."},
+        BrokenCase{"AnObjectWithDataFromTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm", "<object data=http://example.org/m.swf>");
+                   },
+                   "html/about.htm: http://example.org/m.swf: Loads from the web, which the "
+                   "viewer refuses."},
+        BrokenCase{"AVideoPosterFromTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm", "<video poster='https://example.org/p.jpg'>");
+                   },
+                   "html/about.htm: https://example.org/p.jpg: Loads from the web, which the "
+                   "viewer refuses."},
+        BrokenCase{"APictureCandidateFromTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm",
+                               "<img src=../images/small/mira-2.jpg srcset=\"../images/small/"
+                               "mira-2.jpg 1x, https://example.org/big.jpg 2x\">");
+                   },
+                   "html/about.htm: https://example.org/big.jpg: Loads from the web, which the "
+                   "viewer refuses."},
+        BrokenCase{"AnAddressWrittenAsCharacterReferences",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm", "<img src='&#104;ttps:&#x2F;/example.org/'>");
+                   },
+                   "html/about.htm: https://example.org/: Loads from the web, which the viewer "
+                   "refuses."},
+        BrokenCase{"AFramedPageLoadingFromTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(
+                           c, "html/about.htm",
+                           "<iframe srcdoc=\"<img src=&quot;https://example.org/f.png&quot;>\">");
+                   },
+                   "html/about.htm: https://example.org/f.png: Loads from the web, which the "
+                   "viewer refuses."},
+        BrokenCase{"ABackgroundOutside",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm", "<body background=\"/etc/hosts\">");
+                   },
+                   "html/about.htm: /etc/hosts: Reaches outside the content folder."},
+        BrokenCase{"AFormSendingOutside",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/about.htm", "<form action='../../../cgi-bin/send'>");
+                   },
+                   "html/about.htm: ../../../cgi-bin/send: Reaches outside the content folder."},
+        BrokenCase{"ARefreshToTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(
+                           c, "html/about.htm",
+                           "<meta http-equiv=Refresh content=\"0; URL='https://example.org/'\">");
+                   },
+                   "html/about.htm: https://example.org/: Loads from the web, which the viewer "
+                   "refuses."}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace
