@@ -1,6 +1,7 @@
 #include "ContentCheck.h"
 
 #include "CatalogueLoader.h"
+#include "ContentFence.h"
 #include "ContentPages.h"
 #include "ContentPath.h"
 #include "ContentProblems.h"
@@ -14,6 +15,7 @@
 #include "uFunctions.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -21,7 +23,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -72,6 +76,23 @@ bool IsInside(const QString& file, const QString& contentDir)
     if (path.isEmpty())
         path = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
     return FolderContains(contentDir, path);
+}
+
+// What the engine reads a file of the content as, by its name.
+constexpr std::array<std::pair<std::u16string_view, PageAddressScan::TText>, 4> kTextKinds = {{
+    {u"htm", PageAddressScan::TText::Markup},
+    {u"html", PageAddressScan::TText::Markup},
+    {u"svg", PageAddressScan::TText::Markup},
+    {u"css", PageAddressScan::TText::StyleSheet},
+}};
+
+std::optional<PageAddressScan::TText> TextKind(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (const auto& [name, kind] : kTextKinds)
+        if (suffix.compare(QStringView(name), Qt::CaseInsensitive) == 0)
+            return kind;
+    return std::nullopt;
 }
 
 // Tells an address of the page at path that names a missing file or reaches outside the
@@ -127,9 +148,8 @@ void CheckWorks(const QString& dir, std::set<QString>& checkedPages)
     }
 }
 
-// The pages that come with the content, then every other page beside them; the pages the
-// windows write are their own.
-void CheckPages(const QString& dir, std::set<QString>& checkedPages)
+// The pages that come with the content; the pages the windows write are their own.
+void CheckShippedPages(const QString& dir, std::set<QString>& checkedPages)
 {
     for (const std::u16string_view page : ContentPages::kShipped) {
         const QString path = ContentPath::Join(dir, page);
@@ -138,12 +158,24 @@ void CheckPages(const QString& dir, std::set<QString>& checkedPages)
     }
     for (const std::u16string_view page : ContentPages::kGenerated)
         checkedPages.insert(ContentPath::Join(dir, page));
-    const QDir html(ContentPath::Join(dir, u"\\html"));
-    for (const QFileInfo& page :
-         html.entryInfoList({QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files)) {
-        const QString path = ContentPath::Join(dir, QStringLiteral("\\html\\") + page.fileName());
-        if (checkedPages.insert(path).second)
-            CheckPage(path, dir, PageAddressScan::TText::Markup);
+}
+
+// Every other page, style sheet and SVG picture in every folder of the content, and every link
+// in it that leads out of it, by the rule the viewer opens its files by. A linked folder is not
+// entered: what it holds is checked where it really is, or lies outside.
+void CheckEveryFile(const QString& dir, std::set<QString>& checkedPages)
+{
+    QDirIterator entries(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        const std::optional<PageAddressScan::TText> kind = TextKind(path);
+        if (entry.isSymLink() && entry.exists() && !ContentFence::Holds(path))
+            ContentProblems::Report(path, {},
+                                    RegularFile::Reason(RegularFile::TFailure::OutsideContent));
+        else if (kind && entry.isFile() && checkedPages.insert(path).second)
+            CheckPage(path, dir, *kind);
     }
 }
 
@@ -202,7 +234,8 @@ int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
         program.Skin().DecodeEveryPicture();
         std::set<QString> checkedPages;
         CheckWorks(dir, checkedPages);
-        CheckPages(dir, checkedPages);
+        CheckShippedPages(dir, checkedPages);
+        CheckEveryFile(dir, checkedPages);
     }
     std::vector<TContentProblem> problems = ContentProblems::StopRecording();
     SetDialogs(&previousDialogs);

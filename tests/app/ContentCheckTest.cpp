@@ -69,6 +69,20 @@ void PrependToSection(const TWindowTestContent& content, const char* file, const
     TestFiles::Write(path, text);
 }
 
+// Puts a link to a file of the user's, outside the content, in place of a file of the content.
+void LinkOut(const TWindowTestContent& content, const char* relative, TestFiles::TTrap trap)
+{
+    content.Remove(QString::fromLatin1(relative));
+    TestFiles::PlaceTrap(content.Path(QString::fromLatin1(relative)), trap);
+}
+
+// Puts a link at relative that leads to target.
+void Link(const TWindowTestContent& content, const char* relative, const QString& target)
+{
+    if (!QFile::link(target, content.Path(QString::fromLatin1(relative))))
+        ADD_FAILURE() << "cannot link " << relative;
+}
+
 struct BrokenCase {
     const char* name;
     void (*breakIt)(const TWindowTestContent& content);
@@ -187,6 +201,12 @@ INSTANTIATE_TEST_SUITE_P(
                                "<style>body { background: url(../../../a.png) }</style>");
                    },
                    "html/about.htm: ../../../a.png: Reaches outside the content folder."},
+        BrokenCase{"AStyleSheetImportingFromTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "html/styletext.css", "@import \"https://example.org/a.css\";");
+                   },
+                   "html/styletext.css: https://example.org/a.css: Loads from the web, which the "
+                   "viewer refuses."},
         BrokenCase{"AnObjectWithDataFromTheWeb",
                    [](const TWindowTestContent& c) {
                        Replace(c, "html/about.htm", "<object data=http://example.org/m.swf>");
@@ -238,7 +258,65 @@ INSTANTIATE_TEST_SUITE_P(
                            "<meta http-equiv=Refresh content=\"0; URL='https://example.org/'\">");
                    },
                    "html/about.htm: https://example.org/: Loads from the web, which the viewer "
-                   "refuses."}),
+                   "refuses."},
+        BrokenCase{"APageInASubFolder",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "extra/deep/page.html", "<img src='gone.jpg'>");
+                   },
+                   "extra/deep/page.html: gone.jpg: Links a missing file."},
+        BrokenCase{"AnSvgPictureFromTheWeb",
+                   [](const TWindowTestContent& c) {
+                       Replace(c, "design/logo.svg",
+                               "<svg xmlns:xlink='http://www.w3.org/1999/xlink'>"
+                               "<image xlink:href='https://example.org/i.png'/></svg>");
+                   },
+                   "design/logo.svg: https://example.org/i.png: Loads from the web, which the "
+                   "viewer refuses."},
+        BrokenCase{"SettingsLinkedOut",
+                   [](const TWindowTestContent& c) {
+                       LinkOut(c, "settings.ini", TestFiles::TTrap::LinkOutByAbsolutePath);
+                   },
+                   "settings.ini: It is a link that leads out of the content folder."},
+        BrokenCase{"AResultPageLinkedOut",
+                   [](const TWindowTestContent& c) {
+                       LinkOut(c, "html/sortresult.htm", TestFiles::TTrap::LinkOutByRelativePath);
+                   },
+                   "html/sortresult.htm: It is a link that leads out of the content folder."},
+        BrokenCase{"AFontLinkedOut",
+                   [](const TWindowTestContent& c) {
+                       LinkOut(c, "fonts/Serif.ttf", TestFiles::TTrap::LinkOutThroughProc);
+                   },
+                   "fonts/Serif.ttf: It is a link that leads out of the content folder."},
+        BrokenCase{"AFolderLinkedOut",
+                   [](const TWindowTestContent& c) { Link(c, "extra", QDir::tempPath()); },
+                   "extra: It is a link that leads out of the content folder."}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+// Content the check finds nothing wrong with, though it may look like a way out.
+struct AcceptedCase {
+    const char* name;
+    void (*change)(const TWindowTestContent& content);
+};
+
+class AcceptedContent : public ContentCheckTest,
+                        public testing::WithParamInterface<AcceptedCase> {};
+
+TEST_P(AcceptedContent, PassesTheCheck)
+{
+    GetParam().change(content_);
+    EXPECT_EQ(Check(), 0) << output_.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AcceptedContent,
+                         testing::Values(AcceptedCase{"ALinkToAnotherPageOfTheCatalogue",
+                                                      [](const TWindowTestContent& c) {
+                                                          Link(c, "html/copy.htm",
+                                                               c.Path("html/about.htm"));
+                                                      }},
+                                         AcceptedCase{"ALinkToAFolderOfTheCatalogue",
+                                                      [](const TWindowTestContent& c) {
+                                                          Link(c, "pictures", c.Path("images"));
+                                                      }}),
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace
