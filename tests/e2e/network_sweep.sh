@@ -35,16 +35,21 @@ LISTENERS_PID=
 NETWORK_LOG="$E2E_TMP/network.log"
 
 # private_network: lo up, multicast routed through it so mDNS and SSDP are seen, and the
-# resolver pointed at our name server. The mounts stay in this namespace.
+# resolver pointed at our name server. The mounts stay in this namespace; a file that is
+# missing is left so (creating it would change the machine's own /etc): without resolv.conf
+# the resolver asks 127.0.0.1 anyway, and without hosts nothing is named.
 private_network() {
     ip link set lo up
     ip link set lo multicast on
     ip route add 224.0.0.0/4 dev lo
-    [ -e /etc/resolv.conf ] || touch /etc/resolv.conf
     printf 'nameserver 127.0.0.1\n' >"$E2E_TMP/resolv.conf"
-    mount --bind "$E2E_TMP/resolv.conf" /etc/resolv.conf
     printf '127.0.0.1 localhost\n::1 localhost\n' >"$E2E_TMP/hosts"
-    mount --bind "$E2E_TMP/hosts" /etc/hosts
+    local file
+    for file in resolv.conf hosts; do
+        if [ -e "/etc/$file" ]; then
+            mount --bind "$E2E_TMP/$file" "/etc/$file" || fail "cannot mount over /etc/$file"
+        fi
+    done
 }
 
 # start_listeners: the logging name server and listeners; waits for their ready file.
