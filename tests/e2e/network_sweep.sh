@@ -105,7 +105,8 @@ prepare_content() {
 # read_strip SHOT X Y: the text the page spelled in squares from X, Y of the screenshot, 150
 # squares a row as the page paints them.
 read_strip() {
-    python3 - "$HERE" "$E2E_SHOTS/$1.png" "$2" "$3" <<'EOF'
+    # -B: the import writes no cache into the source tree.
+    python3 -B - "$HERE" "$E2E_SHOTS/$1.png" "$2" "$3" <<'EOF'
 import sys
 sys.path.insert(0, sys.argv[1])
 from screen_pixels import pixels
