@@ -93,6 +93,9 @@ void TPageDialogs::Run(QDialog* box)
     // Not modal: the page waits for its answer, the user's other windows do not.
     box->setWindowModality(Qt::NonModal);
     box->show();
+    // The keys answer it at once, as the box of a browser's page.
+    box->raise();
+    box->activateWindow();
     answered.exec();
     --openBoxes;
     // It goes once its answer has been read.
