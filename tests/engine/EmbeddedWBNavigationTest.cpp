@@ -9,6 +9,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kLinkPage =
@@ -175,7 +177,7 @@ class OutsideLinks : public NavigationTest, public testing::WithParamInterface<O
 
 // A link to an address no page shows: the page stays, what the user clicked is the window's to
 // offer (it opens web sites alone), and nothing reaches the system; the page's own click on it
-// offers nothing. A web link clicked after it proves the first click decided.
+// offers nothing.
 TEST_P(OutsideLinks, StayOnThePageAndReachTheSystemOnlyThroughTheWindow)
 {
     const SystemOpener opener{"mailto", "ssh", "http", "https"};
@@ -193,10 +195,15 @@ TEST_P(OutsideLinks, StayOnThePageAndReachTheSystemOnlyThroughTheWindow)
                  .arg(QLatin1String(GetParam().address), sentinel.toString()));
     ASSERT_TRUE(ClickPageElement(wb_, QStringLiteral("row")));
     ASSERT_TRUE(ClickPageElement(wb_, QStringLiteral("last")));
-    ASSERT_TRUE(WaitFor([&] { return !offered.empty() && offered.back() == sentinel; }, 8000));
-    // Each click is handed to the window, which may ask the user; the page's own click is not.
-    const std::vector<QUrl> expected{QUrl(QString::fromLatin1(GetParam().address)), sentinel};
-    EXPECT_EQ(offered, expected);
+    const QUrl address(QString::fromLatin1(GetParam().address));
+    const auto count = [&](const QUrl& url) {
+        return std::count(offered.begin(), offered.end(), url);
+    };
+    // The two clicks may be settled in either order; the page's own click came before both and
+    // would have been settled before the user's click on the same link.
+    ASSERT_TRUE(WaitFor([&] { return count(address) > 0 && count(sentinel) > 0; }, 8000));
+    EXPECT_EQ(count(address), 1);
+    EXPECT_EQ(offered.size(), 2u);
     EXPECT_TRUE(opener.Opened.empty()) << opener.Opened.front().toString().toStdString();
     EXPECT_EQ(wb_.Url(), UrlOf("links.html"));
 }
