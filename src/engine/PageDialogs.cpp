@@ -38,7 +38,7 @@ TPageDialogs::~TPageDialogs()
 void TPageDialogs::Alert(const QString& text)
 {
     if (MayShow())
-        Run(MessageBox(*view_.window(), text, QMessageBox::Ok));
+        Run(MessageBox(window_, text, QMessageBox::Ok));
 }
 
 bool TPageDialogs::Confirm(const QString& text)
@@ -46,7 +46,7 @@ bool TPageDialogs::Confirm(const QString& text)
     if (!MayShow())
         return false;
     const QPointer<QMessageBox> box =
-        MessageBox(*view_.window(), text, QMessageBox::Ok | QMessageBox::Cancel);
+        MessageBox(window_, text, QMessageBox::Ok | QMessageBox::Cancel);
     Run(box);
     return box && box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole;
 }
@@ -55,7 +55,7 @@ std::optional<QString> TPageDialogs::Prompt(const QString& text, const QString& 
 {
     if (!MayShow())
         return std::nullopt;
-    auto* box = new QInputDialog(view_.window());
+    auto* box = new QInputDialog(&window_);
     box->setWindowTitle(Title());
     box->setLabelText(text);
     box->setTextValue(defaultValue);
@@ -76,7 +76,7 @@ bool TPageDialogs::MayShow()
 {
     if (input_.Presses() != pressesAtLastBox_)
         shownInARow_ = 0;
-    if (openBoxes > 0 || shownInARow_ >= kBoxesInARow || !view_.window()->isVisible())
+    if (openBoxes > 0 || shownInARow_ >= kBoxesInARow || !window_.isVisible())
         return false;
     ++shownInARow_;
     pressesAtLastBox_ = input_.Presses();

@@ -15,7 +15,8 @@ class TUserActivation;
 // no other window: the windows' close buttons and the program's close work while it is open.
 class TPageDialogs {
 public:
-    TPageDialogs(QWidget& view, const TUserActivation& input) : view_(view), input_(input) {}
+    // The boxes of the page shown in window, which they stand over.
+    TPageDialogs(QWidget& window, const TUserActivation& input) : window_(window), input_(input) {}
     ~TPageDialogs();
     TPageDialogs(const TPageDialogs&) = delete;
     TPageDialogs& operator=(const TPageDialogs&) = delete;
@@ -34,7 +35,7 @@ private:
     // Shows the box until it is answered or dismissed.
     void Run(QDialog* box);
 
-    QWidget& view_;
+    QWidget& window_;
     const TUserActivation& input_;
     unsigned shownInARow_ = 0;
     unsigned pressesAtLastBox_ = 0;

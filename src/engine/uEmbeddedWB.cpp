@@ -34,6 +34,8 @@ struct TEmbeddedWB::TState {
     // The view is the window's child; the page is ours and goes before the shared profile.
     std::unique_ptr<TPage> page;
     QPointer<QWebEngineView> view;
+    // The window the browser stands in: the page runs while it is shown.
+    QWidget* window = nullptr;
     // The user's presses in the view: what lets a page open an address outside.
     TUserActivation* activation = nullptr;
     // The view's place in its window while nothing covers it.
@@ -53,6 +55,7 @@ TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine)
 {
     auto* view = new QWebEngineView(&parent);
     state_->view = view;
+    state_->window = &parent;
     state_->activation = new TUserActivation(*view);
     if (engine == TPageEngine::Running)
         MakePage();
@@ -72,7 +75,7 @@ TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine)
 void TEmbeddedWB::MakePage()
 {
     state_->page =
-        std::make_unique<TPage>(*this, EngineProfile(), *state_->view, *state_->activation);
+        std::make_unique<TPage>(*this, EngineProfile(), *state_->window, *state_->activation);
     TPage* page = state_->page.get();
     state_->view->setPage(page);
     // Left unanswered, the request is refused; a window the user asked for by their own press
@@ -123,6 +126,10 @@ void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)
         return;
     state_->hasDocument = true;
     state_->writtenPage.reset();
+    // A page that loaded in a window nobody sees (at start, or after its window closed) waits
+    // there until the window shows.
+    if (!state_->window->isVisible())
+        FreezeOnceHidden();
     if (DocumentComplete)
         DocumentComplete(ContentScheme::FileAddress(info.url()));
 }
@@ -252,10 +259,15 @@ void TEmbeddedWB::Suspend()
     if (!state_->page)
         return;
     state_->page->Dialogs().Dismiss();
-    // The view hides with its window once the window's own hiding is over; a shown page cannot
-    // be stopped.
+    FreezeOnceHidden();
+}
+
+// The view hides with its window once the window's own hiding is over; a shown page cannot be
+// stopped, nor one that has loaded again meanwhile.
+void TEmbeddedWB::FreezeOnceHidden()
+{
     QTimer::singleShot(0, this, [this] {
-        if (state_->page && !state_->page->isVisible())
+        if (state_->page && !state_->page->isVisible() && !state_->window->isVisible())
             state_->page->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
     });
 }

@@ -86,7 +86,8 @@ public:
     void Show();
     void Hide();
     // Its window is closed: an open box of the page ends, and the page runs nothing, no timer,
-    // script or box, until it loads again or shows.
+    // script or box, until it loads again or shows. A page that loads while its window is
+    // hidden stops the same way once loaded.
     void Suspend();
     // The control's own visibility, whatever its window's and whether it is covered.
     bool IsVisible() const;
@@ -108,6 +109,8 @@ private:
     // The page's navigation decision: a page shows local files alone, and asks BeforeNavigate.
     bool AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked);
     void LoadingChanged(const QWebEngineLoadingInfo& info);
+    // Stops the page, no timer, script or box, while its window stays hidden.
+    void FreezeOnceHidden();
     // Runs script in the page; answer gets its result unless the adapter went away first.
     void RunScript(const QString& script, std::function<void(const QVariant&)> answer);
 };

@@ -1,8 +1,8 @@
 #include "uEmbeddedWBPage.h"
 
-TEmbeddedWB::TPage::TPage(TEmbeddedWB& owner, QWebEngineProfile& profile, QWidget& view,
+TEmbeddedWB::TPage::TPage(TEmbeddedWB& owner, QWebEngineProfile& profile, QWidget& window,
                           const TUserActivation& input)
-    : QWebEnginePage(&profile), owner_(owner), dialogs_(view, input)
+    : QWebEnginePage(&profile), owner_(owner), dialogs_(window, input)
 {
 }
 

@@ -9,7 +9,7 @@
 // script boxes to the boxes that keep a page from trapping the user.
 class TEmbeddedWB::TPage : public QWebEnginePage {
 public:
-    TPage(TEmbeddedWB& owner, QWebEngineProfile& profile, QWidget& view,
+    TPage(TEmbeddedWB& owner, QWebEngineProfile& profile, QWidget& window,
           const TUserActivation& input);
 
     TPageDialogs& Dialogs() { return dialogs_; }

@@ -3,11 +3,12 @@
 # of its own (only lo), with a name server and listeners on loopback that log every query,
 # datagram, connection and packet, a sweep page tries every network interface the engine exposes
 # towards names and the listeners' ports. The placeholder pages the viewer loads at start, in its
-# hidden windows, and the search window's placeholder on screen are all the sweep; the one on
-# screen waits for the others and turns green (every network-looking global is tried or known to
-# need no socket) or red. That colour is what proves the tries are over; then the viewer closes,
-# the listeners stop, and their log must be empty. Root only; skipped where no namespace can be
-# made or there is no X server.
+# hidden windows, and the search window's placeholder on screen are all the sweep; a hidden
+# window's page stops once loaded, and whatever it still tried must reach nothing too. The one on
+# screen turns green (every network-looking global is tried or known to need no socket) or red.
+# That colour is what proves the tries are over; then the viewer closes, the listeners stop, and
+# their log must be empty. Root only; skipped where no namespace can be made or there is no X
+# server.
 # Usage: network_sweep.sh BUILT_DIR
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)

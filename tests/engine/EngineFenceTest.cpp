@@ -290,4 +290,18 @@ TEST_F(EngineFenceTest, APageGetsNoThirdBoxInARowUntilTheUserPresses)
     }
 }
 
+// A page that loads while its window is hidden runs nothing there, and wakes when it shows.
+TEST_F(EngineFenceTest, APageLoadedInAHiddenWindowStopsUntilItShows)
+{
+    window_.hide();
+    ASSERT_TRUE(Load("hidden.html", "<!DOCTYPE html><title>hidden</title>"));
+    QWebEnginePage& page = *wb_.View().page();
+    ASSERT_TRUE(WaitFor(
+        [&] { return page.lifecycleState() == QWebEnginePage::LifecycleState::Frozen; }, 8000));
+    window_.show();
+    wb_.Show();
+    EXPECT_EQ(Evaluate(QStringLiteral("document.title")).toString(), "hidden");
+    EXPECT_EQ(page.lifecycleState(), QWebEnginePage::LifecycleState::Active);
+}
+
 } // namespace
