@@ -31,12 +31,13 @@ public:
     void PageCommand(TPageCommand command) override;
     bool OffersPageCommands() const { return setup_.PageCommands; }
 
-    // Shown, or brought in front of its siblings when it already was, with the keyboard's focus.
+    // Shown, or brought in front of its siblings when it already was, with the keyboard's focus
+    // where the window takes its typing.
     void ShowOnTop()
     {
         show();
         raise();
-        setFocus(Qt::OtherFocusReason);
+        TypingFocus().setFocus(Qt::OtherFocusReason);
     }
 
     TEmbeddedWB& Browser() { return Pane().Browser(); }
@@ -53,6 +54,9 @@ protected:
     TBrowserPane& Pane(size_t index = 0) { return panes_[index]; }
     const QString& ContentDir() const { return host_.Skin.ContentDir(); }
     void CentreInMainWindow();
+    // Where the keyboard's focus goes as the window is shown: the window itself, whose keys
+    // step its page and mark its buttons.
+    virtual QWidget& TypingFocus() { return *this; }
     void NavigatePlaceholder() { Pane().NavigatePlaceholder(ContentDir()); }
     // Writes a generated page into the content folder and loads it in a pane. Where the file
     // cannot be written the page goes into the document, and the user is told why. True when

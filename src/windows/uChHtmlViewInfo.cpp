@@ -146,6 +146,11 @@ std::vector<QWidget*> TfChHtmlViewInfo::FocusWidgets()
     return widgets;
 }
 
+QWidget& TfChHtmlViewInfo::TypingFocus()
+{
+    return *edSearch;
+}
+
 void TfChHtmlViewInfo::FormHide()
 {
     if (Results().Bar().IsVisible())

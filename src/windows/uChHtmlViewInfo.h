@@ -37,6 +37,8 @@ protected:
     void FormHide() override;
     // The edit after the pages.
     std::vector<QWidget*> FocusWidgets() override;
+    // What the user types as the window shows is the query.
+    QWidget& TypingFocus() override;
     void wbDocumentComplete(TBrowserPane& pane, const QUrl& url) override;
 
 private:

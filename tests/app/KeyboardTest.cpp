@@ -128,12 +128,17 @@ TEST_F(KeyboardTest, EscapeClosesTheWindowAndTheFocusGoesBackToTheMarkThatOpened
     EXPECT_EQ(Marked(*main_), TitleOf(kSignPoints[kColours].Section));
 }
 
-// The search window: its controls, then its two pages, then its edit, and round again; the
-// keys never leave the window.
-TEST_F(KeyboardTest, TabGoesThroughTheControlsThePagesAndTheEditAndRound)
+// The search window opens with the typing in its edit; then its controls, its two pages, its
+// edit, and round again; the keys never leave the window.
+TEST_F(KeyboardTest, TheSearchOpensOnItsEditAndTabGoesThroughTheControlsThePagesAndTheEdit)
 {
     TabTo(*main_, "quest");
     SendKey(Qt::Key_Return);
+    ASSERT_TRUE(search_->SearchEdit().hasFocus());
+    SendKey(Qt::Key_V);
+    EXPECT_EQ(search_->SearchEdit().text(), "v");
+    search_->SearchEdit().clear();
+    SendKey(Qt::Key_Tab);
     ASSERT_TRUE(search_->hasFocus());
     ASSERT_TRUE(WaitFor(
         [&] { return search_->Browser().IsVisible() && search_->HistoryBrowser().IsVisible(); },
