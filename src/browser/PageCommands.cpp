@@ -38,8 +38,17 @@ void TPageCommands::Save()
 void TPageCommands::Print()
 {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    if (Dialogs().AskPrint(&window_, *printer))
-        browser_.Print(std::move(printer), browser_.View().title());
+    if (!Dialogs().AskPrint(&window_, *printer))
+        return;
+    const QString printerName = printer->outputFileName().isEmpty()
+                                    ? printer->printerName()
+                                    : QDir::toNativeSeparators(printer->outputFileName());
+    browser_.Print(std::move(printer), browser_.View().title(), [this, printerName](bool printed) {
+        if (!printed)
+            Dialogs().ShowError(&window_, QStringLiteral("Cannot print the page on \"%1\": the "
+                                                         "printer did not take it.")
+                                              .arg(printerName));
+    });
 }
 
 void TPageCommands::SaveHtmlSource(const QString& fileName)

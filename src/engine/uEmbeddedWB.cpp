@@ -207,7 +207,8 @@ void TEmbeddedWB::ScrollStep(TPageStep step, bool rootScrolls,
               });
 }
 
-void TEmbeddedWB::Print(std::shared_ptr<QPrinter> printer, const QString& title)
+void TEmbeddedWB::Print(std::shared_ptr<QPrinter> printer, const QString& title,
+                        std::function<void(bool printed)> done)
 {
     if (!state_->page)
         return;
@@ -215,10 +216,14 @@ void TEmbeddedWB::Print(std::shared_ptr<QPrinter> printer, const QString& title)
         title, Url().toString(),
         QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
     const QPageLayout layout = PagePrinter::PageLayout(*printer);
-    // The printer lives with the request; the page needs nothing of the adapter by then.
+    // The printer lives with the request; the page needs nothing of the adapter by then, and
+    // the answer is heard only while the adapter lives.
+    QPointer<TEmbeddedWB> self(this);
     state_->page->printToPdf(
-        [printer = std::move(printer), texts](const QByteArray& pdf) {
-            PagePrinter::Print(pdf, *printer, texts);
+        [self, printer = std::move(printer), texts, done = std::move(done)](const QByteArray& pdf) {
+            const bool printed = PagePrinter::Print(pdf, *printer, texts);
+            if (self && !self->state_->closing && done)
+                done(printed);
         },
         layout);
 }

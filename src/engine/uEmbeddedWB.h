@@ -76,7 +76,9 @@ public:
     // The page printed on a printer the print dialog has set up: portrait with margins of
     // 19.05 mm, the window title left and "Page p of P" right at the top of every page, the
     // address left and the date right at the bottom.
-    void Print(std::shared_ptr<QPrinter> printer, const QString& title);
+    // done hears whether every page reached the printer, while the adapter lives.
+    void Print(std::shared_ptr<QPrinter> printer, const QString& title,
+               std::function<void(bool printed)> done);
     // Copies the page's selection to the clipboard.
     void Copy();
     // Writes the page source: the bytes of the file behind the page as loaded, or the written

@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 class PrintTest : public BrowserFixture {
@@ -23,13 +25,10 @@ protected:
         auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(PathOf(name));
-        wb_.Print(printer, title);
-        return WaitFor(
-            [&] {
-                return QFileInfo::exists(PathOf(name)) &&
-                       printed_.load(PathOf(name)) == QPdfDocument::Error::None;
-            },
-            8000);
+        std::optional<bool> printed;
+        wb_.Print(printer, title, [&printed](bool ok) { printed = ok; });
+        return WaitFor([&] { return printed.has_value(); }, 8000) && *printed &&
+               printed_.load(PathOf(name)) == QPdfDocument::Error::None;
     }
 
     QPdfDocument printed_;

@@ -520,6 +520,16 @@ TEST_F(InformationWindowTest, PrintingPrintsOnlyWhatThePrintDialogLets)
     EXPECT_EQ(QDir(content_.Path("")).entryList({"*.pdf"}, QDir::Files), QStringList{"after.pdf"});
 }
 
+TEST_F(InformationWindowTest, APrinterThatFailsIsTold)
+{
+    Open(*info_, "about.htm");
+    content_.Dialogs.PrintFile = content_.Path("no such folder/page.pdf");
+    info_->PageCommand(TPageCommand::Print);
+    ASSERT_TRUE(WaitFor([&] { return !content_.Dialogs.Errors.isEmpty(); }, 10000));
+    EXPECT_TRUE(content_.Dialogs.Errors.front().contains("no such folder/page.pdf"))
+        << content_.Dialogs.Errors.front().toStdString();
+}
+
 TEST_F(InformationWindowTest, HidingAndShowingAgainStartsFromTheTop)
 {
     GivenPage("page.htm", LongPage(true));
