@@ -283,8 +283,9 @@ TEST_F(EngineFenceTest, APageGetsNoThirdBoxInARowUntilTheUserPresses)
     answerer.start(10);
     QWebEnginePage& page = *wb_.View().page();
     for (const auto& [round, seen] : {std::pair{"first", 2}, std::pair{"second", 4}}) {
-        page.runJavaScript(QStringLiteral("storm('%1')").arg(QLatin1String(round)));
-        ASSERT_TRUE(WaitFor([&] { return page.title() == QLatin1String(round); }, 8000));
+        const QString title = QLatin1String(round);
+        page.runJavaScript(QStringLiteral("storm('%1')").arg(title));
+        ASSERT_TRUE(WaitFor([&] { return page.title() == title; }, 8000));
         EXPECT_EQ(boxes, seen) << round;
         ASSERT_TRUE(ClickPageElement(wb_, QStringLiteral("p")));
     }
