@@ -3,6 +3,7 @@
 #include "ContentPath.h"
 #include "ContentScheme.h"
 #include "RegularFile.h"
+#include "UnreadablePage.h"
 
 #include <QBuffer>
 #include <QMimeDatabase>
@@ -13,10 +14,17 @@ namespace {
 // Far beyond any page or picture of the catalogue.
 constexpr qint64 kMaxServedBytes = 64LL * 1024 * 1024;
 
-// What a file that cannot be served gives: an empty page, as the engine's own failed load of a
-// file showed, which completes like any other load so that its window goes on.
-constexpr char kEmptyPageType[] = "text/html";
+constexpr char kPageType[] = "text/html";
+// What any other file that cannot be served gives: an empty page, which completes like any other
+// load so that a window shown on it goes on.
 constexpr char kEmptyPage[] = "<!DOCTYPE html>";
+
+bool IsPageByName(const QString& path)
+{
+    return QMimeDatabase()
+        .mimeTypeForFile(path, QMimeDatabase::MatchExtension)
+        .inherits(QStringLiteral("text/html"));
+}
 
 void Reply(QWebEngineUrlRequestJob* job, const QByteArray& type, const QByteArray& bytes)
 {
@@ -34,11 +42,12 @@ void TContentSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job)
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
-    const QString path =
-        ContentPath::Join(ContentPath::ContentDir(), address.path(QUrl::FullyDecoded));
+    const QString contentFile = address.path(QUrl::FullyDecoded).mid(1);
+    const QString path = ContentPath::Join(ContentPath::ContentDir(), contentFile);
     RegularFile::TRead read = RegularFile::Read(path, kMaxServedBytes, TFolderOwner::Content);
     if (!read.Ok()) {
-        Reply(job, kEmptyPageType, kEmptyPage);
+        Reply(job, kPageType,
+              IsPageByName(path) ? UnreadablePage::Text(contentFile, read.Failure) : kEmptyPage);
         return;
     }
     // By its name, else by its bytes, as the engine would tell a file's type.

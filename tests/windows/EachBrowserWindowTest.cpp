@@ -3,10 +3,13 @@
 
 #include <QAccessible>
 #include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QWheelEvent>
 #include <QWindow>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -54,7 +57,7 @@ private:
     bool calling_ = false;
 };
 
-struct TeardownCase {
+struct WindowCase {
     const char* name;
     size_t registryIndex; // whose frame the window is made with
     std::unique_ptr<TBrowserWindow> (*make)(const TBrowserHost& host);
@@ -65,13 +68,13 @@ template <typename TWindow> std::unique_ptr<TBrowserWindow> Make(const TBrowserH
     return std::make_unique<TSealed<TWindow>>(host);
 }
 
-class BrowserWindowTeardown : public BrowserWindowFixture,
-                              public testing::WithParamInterface<TeardownCase> {};
+class EachBrowserWindow : public BrowserWindowFixture,
+                          public testing::WithParamInterface<WindowCase> {};
 
 // A window destroyed while its page loads, a wheel turn waits in the queue, its hint waits to
 // show and a screen reader holds its controls: nothing reaches it once it goes, and everything
 // that waited finds it gone.
-TEST_P(BrowserWindowTeardown, NothingReachesAWindowOnItsWayOut)
+TEST_P(EachBrowserWindow, NothingReachesAWindowOnItsWayOut)
 {
     GivenPage("long.htm", LongPage(true, 20000));
     Open(*info_, "long.htm"); // a window that stays, whose page the wheel turns scroll
@@ -113,12 +116,39 @@ TEST_P(BrowserWindowTeardown, NothingReachesAWindowOnItsWayOut)
         << content_.Dialogs.Errors.join("\n").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, BrowserWindowTeardown,
-                         testing::Values(TeardownCase{"Catalogue", 0, Make<TfChHtmlView>},
-                                         TeardownCase{"Search", 1, Make<TfChHtmlViewInfo>},
-                                         TeardownCase{"Information", 2, Make<TfChHtmlViewInfo1>},
-                                         TeardownCase{"WorkPage", 3, Make<TfChHtmlView21>},
-                                         TeardownCase{"LargePicture", 4, Make<TfChHtmlView12>}),
+// Script answers of the window's page, as the engine gives them.
+QString PageAnswer(TBrowserWindow& window, const QString& script)
+{
+    std::optional<QString> answer;
+    window.Browser().View().page()->runJavaScript(
+        script, [&answer](const QVariant& value) { answer = value.toString(); });
+    EXPECT_TRUE(WaitFor([&answer] { return answer.has_value(); }));
+    return answer.value_or(QString());
+}
+
+// Never a blank window: a page that cannot be read says which and why, in the catalogue's look.
+TEST_P(EachBrowserWindow, APageThatCannotBeReadIsNamedWithTheReason)
+{
+    std::unique_ptr<TBrowserWindow> window =
+        GetParam().make(program_->HostOf(GetParam().registryIndex));
+    window->ShowOnTop();
+    window->Browser().Navigate(content_.Path("html/gone.htm"));
+    WaitForPage(*window, "gone.htm");
+
+    EXPECT_EQ(PageAnswer(*window, "document.getElementById('file').textContent"), "html/gone.htm");
+    EXPECT_EQ(PageAnswer(*window, "document.getElementById('reason').textContent"),
+              "The file does not exist.");
+    EXPECT_EQ(PageAnswer(*window, "getComputedStyle(document.body).backgroundColor"),
+              "rgb(251, 244, 239)")
+        << "the catalogue's style sheet";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EachBrowserWindow,
+                         testing::Values(WindowCase{"Catalogue", 0, Make<TfChHtmlView>},
+                                         WindowCase{"Search", 1, Make<TfChHtmlViewInfo>},
+                                         WindowCase{"Information", 2, Make<TfChHtmlViewInfo1>},
+                                         WindowCase{"WorkPage", 3, Make<TfChHtmlView21>},
+                                         WindowCase{"LargePicture", 4, Make<TfChHtmlView12>}),
                          [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace
