@@ -31,19 +31,22 @@ void TfChHtmlView12::ButtonsReleased(QPoint point)
     switch (OwnButtons.FindButtonAt(point)) {
     case BackButton:
         if (fChHtmlView21)
-            fChHtmlView21->ShowWork(CurrentIndex);
+            fChHtmlView21->ShowWorkOf(*this);
         hide();
         break;
     case PreviousButton:
-        if (const auto previous = PreviousIndex())
-            ShowWork(*previous);
+        Step(TWorkStep::Previous);
         break;
     case NextButton:
-        if (const auto next = NextIndex())
-            ShowWork(*next);
+        Step(TWorkStep::Next);
         break;
     default:
         break;
     }
     TWorkWindow::ButtonsReleased(point);
+}
+
+TWorkWindow* TfChHtmlView12::Partner() const
+{
+    return fChHtmlView21;
 }

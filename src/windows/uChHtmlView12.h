@@ -9,4 +9,5 @@ protected:
     explicit TfChHtmlView12(const TBrowserHost& host);
 
     void ButtonsReleased(QPoint point) override;
+    TWorkWindow* Partner() const override;
 };

@@ -27,6 +27,11 @@ TfChHtmlView21::TfChHtmlView21(const TBrowserHost& host) : TWorkWindow(host, kSe
 void TfChHtmlView21::ButtonsReleased(QPoint point)
 {
     if (OwnButtons.FindButtonAt(point) == LargePictureButton)
-        OpenWork(fChHtmlView12, CurrentIndex);
+        OpenWorkOf(fChHtmlView12, *this);
     TWorkWindow::ButtonsReleased(point);
+}
+
+TWorkWindow* TfChHtmlView21::Partner() const
+{
+    return fChHtmlView12;
 }

@@ -9,4 +9,5 @@ protected:
     explicit TfChHtmlView21(const TBrowserHost& host);
 
     void ButtonsReleased(QPoint point) override;
+    TWorkWindow* Partner() const override;
 };

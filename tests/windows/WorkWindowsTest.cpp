@@ -17,12 +17,17 @@ constexpr QRect kLargePictureRect(135, 73, 579, 434);
 
 class WorkWindowsTest : public BrowserWindowFixture {
 protected:
-    // The first count works of the catalogue by name become the Selection.
-    void SelectWorks(size_t count)
+    // Count works of the catalogue by name, from the first one on, become the Selection.
+    void SelectWorks(size_t count, size_t first = 0)
     {
         const TVelmoraDataArray all = SelectAllWorks(main_->Works);
-        main_->Selection.assign(all.begin(), all.begin() + std::ptrdiff_t(count));
+        main_->Selection.assign(all.begin() + std::ptrdiff_t(first),
+                                all.begin() + std::ptrdiff_t(first + count));
     }
+
+    // The file of a work of the catalogue by name.
+    std::string FileOf(size_t work) const { return SelectAllWorks(main_->Works)[work].FileName; }
+    QString WorkPageOf(size_t work) const { return Win1251::ToUnicode(FileOf(work)) + ".htm"; }
 
     QString PageOf(int index) const
     {
@@ -41,7 +46,10 @@ struct StepCase {
     size_t works;
     int from;
     const char* button;
-    int to;
+    size_t to; // the work stepped to, in the catalogue by name
+    // A result that replaces the Selection before the step: its first work and its size.
+    size_t newFirst = 0;
+    size_t newCount = 0;
 };
 
 class Steps : public WorkWindowsTest, public testing::WithParamInterface<StepCase> {};
@@ -51,19 +59,26 @@ TEST_P(Steps, WalkTheSelectionWithWrapAround)
     SelectWorks(GetParam().works);
     OpenWork(largePicture_, GetParam().from);
     ASSERT_EQ(largePicture_->CurrentIndex, GetParam().from);
+    if (GetParam().newCount > 0)
+        SelectWorks(GetParam().newCount, GetParam().newFirst);
     Click(*largePicture_, GetParam().button);
-    EXPECT_EQ(largePicture_->CurrentIndex, GetParam().to);
+    EXPECT_EQ(largePicture_->ShownWork()->FileName, FileOf(GetParam().to));
     EXPECT_TRUE(largePicture_->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Steps,
-    testing::Values(StepCase{"NextSteps", 3, 0, "L1param_3", 1},
-                    StepCase{"PreviousSteps", 3, 2, "L1param_2", 1},
-                    StepCase{"NextFromTheLastWrapsToTheFirst", 3, 2, "L1param_3", 0},
-                    StepCase{"PreviousFromTheFirstWrapsToTheLast", 3, 0, "L1param_2", 2},
-                    StepCase{"NextWithOneWorkStays", 1, 0, "L1param_3", 0},
-                    StepCase{"PreviousWithOneWorkStays", 1, 0, "L1param_2", 0}),
+    testing::Values(
+        StepCase{"NextSteps", 3, 0, "L1param_3", 1},
+        StepCase{"PreviousSteps", 3, 2, "L1param_2", 1},
+        StepCase{"NextFromTheLastWrapsToTheFirst", 3, 2, "L1param_3", 0},
+        StepCase{"PreviousFromTheFirstWrapsToTheLast", 3, 0, "L1param_2", 2},
+        StepCase{"NextWithOneWorkStays", 1, 0, "L1param_3", 0},
+        StepCase{"PreviousWithOneWorkStays", 1, 0, "L1param_2", 0},
+        StepCase{"NextInAResultHoldingTheWorkGoesOnFromItsPlaceThere", 5, 3, "L1param_3", 1, 1, 3},
+        StepCase{"PreviousInAResultWithoutTheWorkWalksTheSetItCameFrom", 5, 4, "L1param_2", 3, 0,
+                 2},
+        StepCase{"NextInAnEmptyResultWalksTheSetItCameFrom", 2, 1, "L1param_3", 0, 0, 0}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(WorkWindowsTest, AThumbnailOpensTheWorkPageWithItsPageAndPicture)
@@ -123,7 +138,7 @@ TEST_F(WorkWindowsTest, BackAfterSteppingShowsTheLastViewedWorkOnTheWorkPage)
     WaitForPage(*workPage_, PageOf(3));
 }
 
-TEST_F(WorkWindowsTest, ClosingTheLargePictureLeavesTheWorkPageOnItsWork)
+TEST_F(WorkWindowsTest, ClosingTheLargePictureAfterAStepLeavesTheWorkPageOnTheSteppedWork)
 {
     SelectWorks(3);
     OpenWork(workPage_, 0);
@@ -133,8 +148,8 @@ TEST_F(WorkWindowsTest, ClosingTheLargePictureLeavesTheWorkPageOnItsWork)
     Click(*largePicture_, "close_2_1");
     EXPECT_FALSE(largePicture_->isVisible());
     EXPECT_TRUE(workPage_->isVisible());
-    EXPECT_EQ(workPage_->CurrentIndex, 0);
-    EXPECT_EQ(workPage_->Browser().Url().fileName(), PageOf(0));
+    EXPECT_EQ(workPage_->CurrentIndex, 1);
+    WaitForPage(*workPage_, PageOf(1));
 }
 
 TEST_F(WorkWindowsTest, AMissingPictureLeavesTheFrameShowing)
@@ -150,24 +165,36 @@ TEST_F(WorkWindowsTest, AMissingPictureLeavesTheFrameShowing)
     EXPECT_EQ(PixelOf(*largePicture_, kLargePictureRect.center()), frameOnly);
 }
 
-TEST_F(WorkWindowsTest, ASelectionReplacedUnderAnOpenWindowIsNeverReadOutsideIt)
+// A result replaced under the work windows, without the shown work and then with it elsewhere:
+// every button acts on the work the windows show, never on the one at its place in the result.
+TEST_F(WorkWindowsTest, AResultReplacedUnderTheWorkWindowsLeavesEveryButtonOnTheShownWork)
 {
     SelectWorks(5);
-    OpenWork(workPage_, 4);
+    OpenWork(workPage_, 3);
+    WaitForPage(*workPage_, WorkPageOf(3));
+    SelectWorks(5, 5);
     Click(*workPage_, "L2param_1");
-    ASSERT_EQ(largePicture_->CurrentIndex, 4);
-    // A new result with fewer works, as a filter or a search makes it.
-    SelectWorks(2);
-    (void)largePicture_->grab(); // paints from the work it shows
-    Click(*largePicture_, "L1param_2");
-    EXPECT_EQ(largePicture_->CurrentIndex, 1) << "previous from beyond the end is the last";
-    OpenWork(largePicture_, 1);
+    ASSERT_TRUE(largePicture_->isVisible());
+    EXPECT_EQ(largePicture_->ShownWork()->FileName, FileOf(3));
     Click(*largePicture_, "L1param_3");
-    EXPECT_EQ(largePicture_->CurrentIndex, 0);
+    EXPECT_EQ(largePicture_->ShownWork()->FileName, FileOf(4));
+    WaitForPage(*workPage_, WorkPageOf(4)) /* the work page beneath follows the step */;
+
+    SelectWorks(5, 2);
+    Click(*largePicture_, "L1param_2");
+    EXPECT_EQ(largePicture_->ShownWork()->FileName, FileOf(3));
+    EXPECT_EQ(largePicture_->CurrentIndex, 1);
+    largePicture_->setFocus();
+    SendKey(Qt::Key_Escape);
+    EXPECT_FALSE(largePicture_->isVisible());
+    EXPECT_EQ(workPage_->ShownWork()->FileName, FileOf(3));
+    WaitForPage(*workPage_, WorkPageOf(3));
+
     main_->Selection.clear();
+    Click(*workPage_, "L2param_1");
     Click(*largePicture_, "L1param_3");
     Click(*largePicture_, "L1param_1");
-    EXPECT_EQ(workPage_->CurrentIndex, 4) << "the work page keeps the work it showed";
+    EXPECT_EQ(workPage_->ShownWork()->FileName, FileOf(4));
 }
 
 // Each window's pop-up acts on the page under it, whatever another window has selected.
