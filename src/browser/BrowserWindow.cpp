@@ -100,6 +100,9 @@ void TBrowserWindow::WireBrowser(TBrowserPane& pane)
     browser.ShowContextMenu = [this, &pane](QPoint point) {
         Guarded([&] { wbShowContextMenu(pane, point); });
     };
+    browser.Scrolled = [this, &pane](int position) {
+        Guarded([&] { pane.Scrolling().FollowPage(position); });
+    };
 }
 
 void TBrowserWindow::CentreInMainWindow()

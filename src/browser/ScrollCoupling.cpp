@@ -65,3 +65,12 @@ void TScrollCoupling::FollowDrag()
 {
     SetPageScroll(bar_.GetPosition());
 }
+
+void TScrollCoupling::FollowPage(int position)
+{
+    // A drag leads the page, not the other way round.
+    if (!bar_.IsVisible() || bar_.IsDragging() || bar_.GetPosition() == position)
+        return;
+    bar_.SetPosition(position);
+    repaint_();
+}

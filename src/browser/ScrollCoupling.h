@@ -27,6 +27,8 @@ public:
     void JumpTo(int position);
     // While the bar's thumb is dragged, the page follows it.
     void FollowDrag();
+    // However else the page scrolled, the thumb follows it.
+    void FollowPage(int position);
 
     TEmbeddedWB& Browser() const { return browser_; }
     TScrollExBase& Bar() const { return bar_; }

@@ -86,6 +86,10 @@ void TEmbeddedWB::MakePage()
                     NewWindow(ContentScheme::FileAddress(request.requestedUrl()));
             });
     connect(page, &QWebEnginePage::loadingChanged, this, &TEmbeddedWB::LoadingChanged);
+    connect(page, &QWebEnginePage::scrollPositionChanged, this, [this](QPointF position) {
+        if (Scrolled)
+            Scrolled(qRound(position.y()));
+    });
 }
 
 TEmbeddedWB::~TEmbeddedWB()
@@ -102,6 +106,7 @@ void TEmbeddedWB::Disconnect()
     NewWindow = nullptr;
     DocumentComplete = nullptr;
     ShowContextMenu = nullptr;
+    Scrolled = nullptr;
 }
 
 bool TEmbeddedWB::AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked)
@@ -114,8 +119,8 @@ bool TEmbeddedWB::AllowNavigation(const QUrl& url, bool isMainFrame, bool clicke
             NewWindow(url);
         return false;
     }
-    // Frames inside a page load what the page itself asks for; only the page is the browser's.
-    return !isMainFrame || !(BeforeNavigate && BeforeNavigate(ContentScheme::FileAddress(url)));
+    // A frame's links to the program are the page's own.
+    return !(BeforeNavigate && BeforeNavigate(ContentScheme::FileAddress(url)));
 }
 
 void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)

@@ -32,8 +32,8 @@ public:
     TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine);
     ~TEmbeddedWB() override;
 
-    // Before every navigation, our own loads and link clicks alike, with the requested address;
-    // answering true cancels it and the page stays.
+    // Before every navigation, our own loads and link clicks alike, in the page and in its
+    // frames, with the requested address; answering true cancels it and the page stays.
     std::function<bool(const QUrl& url)> BeforeNavigate;
     // The user's own press in the page asks for a new browser window, or clicked a link to an
     // address no page may show (a web site, mail); answering true refuses it. Otherwise the
@@ -45,9 +45,12 @@ public:
     std::function<void(const QUrl& url)> DocumentComplete;
     // Instead of the engine's own context menu, at this screen point.
     std::function<void(QPoint screenPoint)> ShowContextMenu;
+    // Whenever the page has scrolled, however: keys, the focus, a find, a script or our own
+    // scroll operations; with its new position from the top.
+    std::function<void(int position)> Scrolled;
 
-    // From now on nobody hears the browser: the four callbacks are dropped, and script answers
-    // still to come go unheard. For a window on its way out.
+    // From now on nobody hears the browser: the callbacks are dropped, and script answers still
+    // to come go unheard. For a window on its way out.
     void Disconnect();
 
     // Loads a local HTML file.
