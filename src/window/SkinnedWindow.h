@@ -148,6 +148,7 @@ protected:
         // The mouse takes over from the keyboard.
         keyboard_.Clear();
         Guarded([&] { FormMouseDown(event->button(), event->position().toPoint()); });
+        hint_.Stop();
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -156,6 +157,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         Guarded([&] { FormMouseUp(event->button(), event->position().toPoint()); });
+        hint_.Stop();
     }
     // A double click is a press to the handlers, as a second click is.
     void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }

@@ -104,6 +104,31 @@ TEST_F(HintDisplayTest, AHintWaitsInVainWhileThePointerIsOverAChildWindow)
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
+// Dialogs, boxes and skinned windows shown over a window take its hint away; a page showing
+// inside a window does not.
+TEST_F(HintDisplayTest, AWindowShownOverItTakesItsHintAwayShownOrWaiting)
+{
+    hint_.SetText("Open the large picture");
+    hint_.SetOn(true);
+    hint_.Apply();
+    Rest();
+    ASSERT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
+    QWidget over;
+    over.show();
+    EXPECT_TRUE(WaitFor([] { return !QToolTip::isVisible(); }, 3000));
+
+    over.hide();
+    hint_.SetOn(true);
+    hint_.Apply();
+    QWidget page(&window_);
+    page.show();
+    EXPECT_TRUE(hint_.IsWaiting());
+    QWidget skinned(&window_);
+    const THintDisplay skinnedHint(skinned, ticks_);
+    skinned.show();
+    EXPECT_FALSE(hint_.IsWaiting());
+}
+
 struct TitleCase {
     const char* name;
     QString title;

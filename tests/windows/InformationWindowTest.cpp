@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -63,6 +64,25 @@ TEST_F(InformationWindowTest, TheZoomButtonOpensTheAboutPageAndHideBrowserWindow
     EXPECT_TRUE(WaitFor([&] { return info_->Browser().Url().fileName() == "about.htm"; }, 10000));
     main_->HideBrowserWindows();
     EXPECT_FALSE(info_->isVisible());
+}
+
+// A click on a button leaves no hint behind: neither its hint shown over the window it opened,
+// nor one the pointer brought with the click (a tap) that had no time to show yet.
+TEST_F(InformationWindowTest, AClickLeavesNoHintBehind)
+{
+    const QPoint zoom = content_.ButtonBounds("zoom").center();
+    QTest::mouseMove(main_, zoom);
+    ticks_.Advance(std::chrono::milliseconds(500));
+    ASSERT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
+    QTest::mouseClick(main_, Qt::LeftButton, {}, zoom);
+    ASSERT_TRUE(info_->isVisible());
+    EXPECT_TRUE(WaitFor([] { return !QToolTip::isVisible(); }, 3000));
+
+    QTest::mouseMove(main_, QPoint(2, 2));
+    QTest::mouseMove(main_, zoom);
+    ASSERT_TRUE(main_->Hint().IsWaiting());
+    QTest::mouseClick(main_, Qt::LeftButton, {}, zoom);
+    EXPECT_FALSE(main_->Hint().IsWaiting());
 }
 
 struct PageCase {
@@ -114,12 +134,32 @@ TEST_F(InformationWindowTest, HomeAndEndJumpAndTheThumbGoesWithThem)
     Settle(info_->Browser());
     const TPageScroll end = ScrollOf(info_->Browser());
     EXPECT_EQ(end.Position, end.Range) << "the page stops at its end";
-    EXPECT_EQ(info_->ScrollBar().GetPosition(), 100000);
+    EXPECT_TRUE(WaitFor([&] { return info_->ScrollBar().GetPosition() == end.Range; }, 5000))
+        << "the thumb stops with it";
 
     SendKey(Qt::Key_Home);
     Settle(info_->Browser());
     EXPECT_EQ(ScrollOf(info_->Browser()).Position, 0);
     EXPECT_EQ(info_->ScrollBar().GetPosition(), 0);
+}
+
+// The page scrolls by itself as the focus moves through its links, or as its script says.
+TEST_F(InformationWindowTest, TheThumbFollowsThePageHoweverItScrolls)
+{
+    GivenPage("page.htm", "<!DOCTYPE html><div style=\"height:2000px\"></div>"
+                          "<a id=\"far\" href=\"#\">far</a><div style=\"height:2000px\"></div>");
+    Open(*info_, "page.htm");
+    const auto thumbWithPage = [&] {
+        return info_->ScrollBar().GetPosition() == ScrollOf(info_->Browser()).Position;
+    };
+    info_->Browser().View().setFocus();
+    SendKey(Qt::Key_Tab);
+    EXPECT_TRUE(WaitFor([&] { return ScrollOf(info_->Browser()).Position > 0; }, 5000));
+    EXPECT_TRUE(WaitFor(thumbWithPage, 5000)) << "after the focus";
+
+    info_->Browser().View().page()->runJavaScript("window.scrollTo(0, 700)");
+    EXPECT_TRUE(WaitFor([&] { return info_->ScrollBar().GetPosition() == 700; }, 5000))
+        << "after the script";
 }
 
 TEST_F(InformationWindowTest, TwoVisibleWindowsBothScrollOnOneWheelTurn)
@@ -220,7 +260,8 @@ TEST_F(InformationWindowTest, LinksWithANumberAreCancelledAndOthersFollowed)
               "<!DOCTYPE html><html><body>"
               "<a id=work href=\"<<3\">work</a><a id=entry href=\">>1\">entry</a>"
               "<a id=twice href=\"<<1<<2\">twice</a><a id=plain href=\"about.htm\">about</a>"
-              "</body></html>");
+              "<iframe id=frame src=\"frame.htm\"></iframe></body></html>");
+    GivenPage("frame.htm", "<!DOCTYPE html><a id=work href=\"<<3\">work</a>");
     GivenPage("<<1<<2", ShortPage());
     Open(*info_, "links.htm");
     // What the window decided for each navigation it was asked about.
@@ -230,10 +271,10 @@ TEST_F(InformationWindowTest, LinksWithANumberAreCancelledAndOthersFollowed)
         cancelled.push_back(decide(url));
         return cancelled.back();
     };
-    const auto click = [&](const char* id) {
+    const auto click = [&](const char* id, const char* document = "document") {
         const size_t asked = cancelled.size();
         info_->Browser().View().page()->runJavaScript(
-            QStringLiteral("document.getElementById('%1').click()").arg(id));
+            QStringLiteral("%1.getElementById('%2').click()").arg(document, id));
         EXPECT_TRUE(WaitFor([&] { return cancelled.size() > asked; }, 5000)) << "not asked";
         if (cancelled.size() > asked && !cancelled[asked]) {
             EXPECT_TRUE(
@@ -244,6 +285,7 @@ TEST_F(InformationWindowTest, LinksWithANumberAreCancelledAndOthersFollowed)
     };
     EXPECT_EQ(click("work"), "links.htm");
     EXPECT_EQ(click("entry"), "links.htm");
+    EXPECT_EQ(click("work", "frame.contentDocument"), "links.htm") << "in a frame, as in the page";
     EXPECT_NE(click("twice"), "links.htm") << "the marker twice is no number: followed";
     Open(*info_, "links.htm");
     EXPECT_EQ(click("plain"), "about.htm");
