@@ -362,8 +362,12 @@ void TBrowserWindow::appMessage(QObject* receiver, QEvent* event)
     }
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        // Where a focus mark is shown, the arrows move it instead.
-        if (!(FocusMarkShown() && (key == Qt::Key_Up || key == Qt::Key_Down)))
+        // Where a focus mark is shown, the arrows move it instead; a field being typed into
+        // takes them itself.
+        const bool typing = std::any_of(panes_.begin(), panes_.end(), [](const TBrowserPane& pane) {
+            return pane.Browser().TakesTyping();
+        });
+        if (!typing && !(FocusMarkShown() && (key == Qt::Key_Up || key == Qt::Key_Down)))
             Pane().Key(key);
         break;
     }

@@ -1,6 +1,7 @@
 #include "OwnScrollingBlocker.h"
 
 #include <QKeyEvent>
+#include <QWidget>
 
 namespace {
 
@@ -26,7 +27,16 @@ bool ScrollsThePage(const QEvent& event)
 
 } // namespace
 
-bool TOwnScrollingBlocker::InputEvent(const QEvent& event)
+bool TOwnScrollingBlocker::TakesTyping(const QWidget& input)
 {
+    // The engine switches input methods on for its input widget exactly while such an element
+    // has the focus.
+    return input.testAttribute(Qt::WA_InputMethodEnabled);
+}
+
+bool TOwnScrollingBlocker::InputEvent(const QWidget& input, const QEvent& event)
+{
+    if (event.type() != QEvent::Wheel && TakesTyping(input))
+        return false;
     return ScrollsThePage(event);
 }

@@ -36,7 +36,7 @@ bool TUserActivation::Consume()
     return true;
 }
 
-bool TUserActivation::InputEvent(const QEvent& event)
+bool TUserActivation::InputEvent(const QWidget&, const QEvent& event)
 {
     if (IsPress(event)) {
         ++presses_;

@@ -17,7 +17,7 @@ public:
     unsigned Presses() const { return presses_; }
 
 private:
-    bool InputEvent(const QEvent& event) override;
+    bool InputEvent(const QWidget& input, const QEvent& event) override;
 
     QDeadlineTimer expires_{0};
     unsigned unused_ = 0; // presses no request has used yet

@@ -26,5 +26,5 @@ bool TViewInputWatcher::eventFilter(QObject* watched, QEvent* event)
             WatchInputWidgets();
         return false;
     }
-    return InputEvent(*event);
+    return InputEvent(*static_cast<QWidget*>(watched), *event);
 }

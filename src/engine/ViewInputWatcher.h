@@ -13,7 +13,7 @@ protected:
     explicit TViewInputWatcher(QWidget& view);
 
     // An event for one of the view's input widgets; true keeps it from the engine.
-    virtual bool InputEvent(const QEvent& event) = 0;
+    virtual bool InputEvent(const QWidget& input, const QEvent& event) = 0;
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -282,6 +282,12 @@ void TEmbeddedWB::FreezeOnceHidden()
     });
 }
 
+bool TEmbeddedWB::TakesTyping() const
+{
+    const QWidget* input = state_->view->focusProxy();
+    return input && input->hasFocus() && TOwnScrollingBlocker::TakesTyping(*input);
+}
+
 bool TEmbeddedWB::IsVisible() const
 {
     return state_->shown;

@@ -94,6 +94,8 @@ public:
     // script or box, until it loads again or shows. A page that loads while its window is
     // hidden stops the same way once loaded.
     void Suspend();
+    // Whether the keys are the page's own: its focus is in a field the user types into.
+    bool TakesTyping() const;
     // The control's own visibility, whatever its window's and whether it is covered.
     bool IsVisible() const;
     // A browser that other windows cover whole stands beyond its window's edge while they do, so
