@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,14 +104,43 @@ TWrite ReplaceIn(int folder, const QString& fileName, QByteArrayView bytes, mode
     return written;
 }
 
+// The writers of a folder hold it shared while an unfinished file of theirs stands in it; a start
+// that clears away leftovers holds it alone, so it never takes a file a live viewer is writing.
+// The lock goes with the descriptor, also when the program is killed.
+class TFolderWriters {
+public:
+    TFolderWriters(int folder, int operation)
+        : lock_(openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        held_ = lock_ >= 0 && flock(lock_, operation) == 0;
+    }
+    ~TFolderWriters()
+    {
+        if (lock_ >= 0)
+            ::close(lock_);
+    }
+    TFolderWriters(const TFolderWriters&) = delete;
+    TFolderWriters& operator=(const TFolderWriters&) = delete;
+
+    bool Held() const { return held_; }
+
+private:
+    int lock_;
+    bool held_ = false;
+};
+
+int OpenFolder(const QString& path)
+{
+    return open(QFile::encodeName(path).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
 } // namespace
 
 TWrite Replace(const QString& path, QByteArrayView bytes, TFolderOwner owner,
                QFileDevice::Permissions most)
 {
     const QFileInfo info(path);
-    const int folder =
-        open(QFile::encodeName(info.absolutePath()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const int folder = OpenFolder(info.absolutePath());
     if (folder < 0)
         return FailedWithErrno(TFailure::CannotCreate);
     const auto closeOnReturn = qScopeGuard([folder] { ::close(folder); });
@@ -118,12 +148,21 @@ TWrite Replace(const QString& path, QByteArrayView bytes, TFolderOwner owner,
         return {TFailure::CannotCreate,
                 QStringLiteral("The folder %1 leads out of the content folder.")
                     .arg(info.absolutePath())};
+    // Without the lock (a folder that cannot be read) the write still goes ahead, unguarded.
+    const TFolderWriters writing(folder, LOCK_SH);
     return ReplaceIn(folder, info.fileName(), bytes, FileMode::Mode(most));
 }
 
 void RemoveUnfinished(const QString& path)
 {
     const QFileInfo info(path);
+    const int folderLock = OpenFolder(info.absolutePath());
+    if (folderLock < 0)
+        return;
+    const auto closeOnReturn = qScopeGuard([folderLock] { ::close(folderLock); });
+    const TFolderWriters clearing(folderLock, LOCK_EX | LOCK_NB);
+    if (!clearing.Held())
+        return; // another viewer writes there now; a later start clears what is left
     QDir folder = info.dir();
     const QString leftoverPattern = info.fileName() + kUnfinishedMark + u'*';
     const QStringList leftovers = folder.entryList({leftoverPattern}, QDir::Files | QDir::Hidden);

@@ -35,7 +35,8 @@ TWrite Replace(const QString& path, QByteArrayView bytes, TFolderOwner owner,
                QFileDevice::Permissions most = kAnyPermissions);
 
 // Removes what writes of the file at path left beside it when the program was killed during
-// them. Only the writer's own names are touched, never another file.
+// them. Only the writer's own names are touched, never another file, and nothing while another
+// viewer writes in that folder.
 void RemoveUnfinished(const QString& path);
 
 } // namespace WholeFile

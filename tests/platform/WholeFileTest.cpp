@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace {
 
 class WholeFileTest : public testing::Test {
@@ -76,6 +80,24 @@ TEST_F(WholeFileTest, OnlyLeftoversOfKilledWritesOfThatFileAreRemoved)
     WholeFile::RemoveUnfinished(PathOf("settings.ini"));
     EXPECT_EQ(Files(), (QStringList{"other.ini.velmora-unfinished-k3x9a0qz", "settings.ini",
                                     "settings.ini.backup", "settings.ini.velmora-backup"}));
+}
+
+// Two viewers of one folder: one that starts never takes the file another one is writing.
+TEST_F(WholeFileTest, NoLeftoverGoesWhileAnotherViewerWritesInTheFolder)
+{
+    const QString leftover = PathOf("settings.ini.velmora-unfinished-k3x9a0qz");
+    TestFiles::Write(leftover, "half a write");
+    {
+        // What a writer holds from the new file's making to its taking the old one's place.
+        const int writer = open(QFile::encodeName(dir_.path()).constData(), O_RDONLY | O_DIRECTORY);
+        ASSERT_GE(writer, 0);
+        ASSERT_EQ(flock(writer, LOCK_SH), 0);
+        WholeFile::RemoveUnfinished(PathOf("settings.ini"));
+        ::close(writer);
+        EXPECT_TRUE(QFile::exists(leftover));
+    }
+    WholeFile::RemoveUnfinished(PathOf("settings.ini"));
+    EXPECT_FALSE(QFile::exists(leftover)) << "the writer gone, its file is a leftover";
 }
 
 } // namespace
