@@ -2,6 +2,7 @@
 #include "ContentCheck.h"
 #include "ContentPath.h"
 #include "Diagnostics.h"
+#include "DisplayOpening.h"
 #include "EngineEnvironment.h"
 #include "PlatformChoice.h"
 #include "Program.h"
@@ -9,16 +10,50 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// What the start says on the terminal alone, and its exit status; none for a start that shows or
+// checks the content.
+std::optional<int> Told(const TCommandLine& line)
+{
+    switch (line.Mode) {
+    case TRunMode::Help:
+        std::fputs(UsageText().toLocal8Bit().constData(), stdout);
+        return kExitDone;
+    case TRunMode::Version:
+        std::puts("velmora " VELMORA_VERSION);
+        return kExitDone;
+    case TRunMode::Refused:
+        std::fprintf(stderr, "velmora: unknown option \"%s\"; velmora --help tells the options.\n",
+                     line.Refused.toLocal8Bit().constData());
+        return kExitUsage;
+    case TRunMode::Viewer:
+    case TRunMode::Check:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     const TCommandLine line = ReadCommandLine(argc, argv);
+    if (const std::optional<int> status = Told(line))
+        return *status;
     KeepDiagnostics(line.Diagnostics);
     // The check makes the windows to read what they read, and shows none.
     if (line.Mode == TRunMode::Check)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ApplyPlatformChoice();
     PrepareEngineEnvironment(line.Diagnostics);
+    // Only while the application object is made.
+    std::optional<TDisplayOpening> opening(std::in_place);
     QApplication app(argc, argv);
+    opening.reset();
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
 

@@ -16,6 +16,7 @@ struct CommandLineCase {
     TRunMode mode;
     const char* checkFolder;
     TDiagnostics diagnostics;
+    const char* refused = "";
 };
 
 class CommandLine : public testing::TestWithParam<CommandLineCase> {};
@@ -35,6 +36,7 @@ TEST_P(CommandLine, IsReadAsTheUserMeantIt)
     EXPECT_EQ(line.Mode, row.mode);
     EXPECT_EQ(line.CheckFolder, QString::fromUtf8(row.checkFolder));
     EXPECT_EQ(line.Diagnostics, row.diagnostics);
+    EXPECT_EQ(line.Refused, QString::fromUtf8(row.refused));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,7 +73,36 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{
             "VariableAsksForDiagnostics", {}, "1", TRunMode::Viewer, "", TDiagnostics::Verbose},
         CommandLineCase{
-            "VariableAtNoughtDoesNot", {}, "0", TRunMode::Viewer, "", TDiagnostics::Quiet}),
+            "VariableAtNoughtDoesNot", {}, "0", TRunMode::Viewer, "", TDiagnostics::Quiet},
+        CommandLineCase{"HelpWinsOverWhatFollows",
+                        {"--check", "--help", "--bogus"},
+                        nullptr,
+                        TRunMode::Help,
+                        "",
+                        TDiagnostics::Quiet},
+        CommandLineCase{
+            "Version", {"--version"}, nullptr, TRunMode::Version, "", TDiagnostics::Quiet},
+        CommandLineCase{"AnUnknownOptionIsRefusedByName",
+                        {"--bogus", "--help"},
+                        nullptr,
+                        TRunMode::Refused,
+                        "",
+                        TDiagnostics::Quiet,
+                        "--bogus"},
+        CommandLineCase{"AViewerTakesNoFolder",
+                        {"/srv/c"},
+                        nullptr,
+                        TRunMode::Refused,
+                        "",
+                        TDiagnostics::Quiet,
+                        "/srv/c"},
+        CommandLineCase{"ACheckTakesOneFolder",
+                        {"--check", "/srv/c", "/srv/d"},
+                        nullptr,
+                        TRunMode::Refused,
+                        "/srv/c",
+                        TDiagnostics::Quiet,
+                        "/srv/d"}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 struct PlatformCase {

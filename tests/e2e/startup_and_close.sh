@@ -1,12 +1,32 @@
 #!/usr/bin/env bash
 # The first thing a user sees: the splash alone, then the main window; closing it through the
 # question, with nothing written to the terminal, and closing at once when the question is
-# switched off.
+# switched off. Before it, the starts that show no window: the options that tell and end, an
+# unknown one, and no display to show on.
 source "$(dirname "$0")/e2e.sh"
 # The whole splash, as a user waits it.
 unset VELMORA_TEST_QUICK_SPLASH
 start_xserver 1280x1024
 install_copy "$1"
+
+# told ARGUMENTS...: runs the viewer with them and no display; STATUS, OUT and ERR are what it did.
+told() {
+    STATUS=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$APP/velmora" "$@" \
+        >"$E2E_TMP/told.out" 2>"$E2E_TMP/told.err" || STATUS=$?
+    OUT=$(cat "$E2E_TMP/told.out") ERR=$(cat "$E2E_TMP/told.err")
+}
+told --help
+[ $STATUS = 0 ] && [[ "$OUT" == Usage:*--check* ]] && [ -z "$ERR" ] || fail "--help: $STATUS $OUT $ERR"
+told --version
+[ $STATUS = 0 ] && [[ "$OUT" =~ ^velmora\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version: $STATUS $OUT"
+told --bogus
+[ $STATUS = 2 ] && [ -z "$OUT" ] && [[ "$ERR" == *'"--bogus"'* ]] || fail "--bogus: $STATUS $ERR"
+told
+[ $STATUS = 1 ] && [ "$(wc -l <"$E2E_TMP/told.err")" = 1 ] && [[ "$ERR" == *"no display"* ]] ||
+    fail "no display: $STATUS $ERR"
+told --check
+[ $STATUS = 0 ] || fail "the check needs a display: $STATUS $OUT $ERR"
 
 launch
 splash=$(wait_for_window 500 407 5) || fail "no splash appeared"
