@@ -108,6 +108,11 @@ void TfChMessage::DrawSite(QPainter& canvas) const
     canvas.drawText(kSiteArea, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
+void TfChMessage::FormShow()
+{
+    Keyboard().Put(Controls(), &ButtonGroup.Buttons()[YesButton]);
+}
+
 void TfChMessage::FormMouseDown(Qt::MouseButton, QPoint point)
 {
     ButtonGroup.MouseDown(point);

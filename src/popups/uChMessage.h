@@ -11,7 +11,8 @@
 // leaving the program (kind 0) or letting a page open a new browser window (kind 1). The user
 // may drag it around the screen. exec() answers 1 for "yes" and 2 for "no". Enter answers "yes"
 // and Escape "no" whatever the pictures, so a broken skin never leaves the user without a way out;
-// Enter on a button the focus mark is on presses that one.
+// Enter on a button the focus mark is on presses that one. It opens with the mark on "yes", its
+// default, as a desktop's questions do.
 class TfChMessage : public TSkinnedWindowOf<QDialog> {
 public:
     enum TMessageKind { CloseMessage = 0, WebMessage = 1 };
@@ -29,6 +30,7 @@ protected:
     TfChMessage(TTickSource& ticks, const TSkin& skin);
 
     void FormPaint(QPainter& canvas) override;
+    void FormShow() override;
     void DescribeControls(TAccessibleControls& controls) override;
     void FormMouseDown(Qt::MouseButton button, QPoint point) override;
     void FormMouseMove(QPoint point) override;

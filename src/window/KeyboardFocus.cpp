@@ -63,6 +63,17 @@ bool TKeyboardFocus::Enter(const TAccessibleControls& controls, TFocusMove move)
     return true;
 }
 
+bool TKeyboardFocus::Put(const TAccessibleControls& controls, const void* identity)
+{
+    const auto order = ReadingOrder(controls);
+    const bool reached = std::ranges::any_of(order, [identity](const TAccessibleControl* control) {
+        return control->Identity == identity;
+    });
+    if (reached)
+        focused_ = identity;
+    return reached;
+}
+
 bool TKeyboardFocus::Step(const TAccessibleControls& controls, TFocusMove move)
 {
     if (!Control(controls))

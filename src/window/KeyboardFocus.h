@@ -24,6 +24,9 @@ public:
     // Puts the mark on the first control (Next) or the last (Previous); false when the window
     // has none the keyboard reaches.
     bool Enter(const TAccessibleControls& controls, TFocusMove move);
+    // Puts the mark on one control, by its identity, as a window's default; false when the
+    // keyboard does not reach it.
+    bool Put(const TAccessibleControls& controls, const void* identity);
     // Moves the mark one control on; false, with the mark gone, when the move leaves the
     // controls at either end. Without a mark it enters them.
     bool Step(const TAccessibleControls& controls, TFocusMove move);

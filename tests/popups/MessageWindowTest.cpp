@@ -105,7 +105,7 @@ TEST_F(MessageWindowTest, PressingYesAndReleasingElsewhereAnswersNothing)
 
 struct KeyCase {
     const char* name;
-    int tabs; // Tab presses before the key: the focus mark goes to "yes", then "no"
+    int tabs; // Tab presses before the key: the focus mark, on "yes" at first, goes to "no"
     Qt::Key key;
     std::optional<TfChMessage::TAnswer> answer; // none: the question stays open
 };
@@ -137,10 +137,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(KeyCase{"Return", 0, Qt::Key_Return, TfChMessage::Yes},
                     KeyCase{"KeypadEnter", 0, Qt::Key_Enter, TfChMessage::Yes},
                     KeyCase{"Escape", 0, Qt::Key_Escape, TfChMessage::No},
-                    KeyCase{"OtherKeys", 0, Qt::Key_Space, std::nullopt},
-                    KeyCase{"ReturnOnAMarkedNo", 2, Qt::Key_Return, TfChMessage::No},
-                    KeyCase{"SpaceOnAMarkedYes", 1, Qt::Key_Space, TfChMessage::Yes},
-                    KeyCase{"EscapeWithAMarkOnYes", 1, Qt::Key_Escape, TfChMessage::No}),
+                    KeyCase{"OtherKeys", 0, Qt::Key_A, std::nullopt},
+                    KeyCase{"ReturnOnAMarkedNo", 1, Qt::Key_Return, TfChMessage::No},
+                    KeyCase{"SpaceOnTheDefaultYes", 0, Qt::Key_Space, TfChMessage::Yes},
+                    KeyCase{"ReturnWithTheMarkRoundToYesAgain", 2, Qt::Key_Return,
+                            TfChMessage::Yes}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(MessageWindowTest, DraggingStaysOnTheScreen)
