@@ -1,6 +1,7 @@
 #include "EngineEnvironment.h"
 
 #include "ContentScheme.h"
+#include "FontInstaller.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ void PrepareEngineEnvironment(TDiagnostics diagnostics)
     if (diagnostics == TDiagnostics::Quiet)
         flags += " --log-level=3";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    SubstituteTitleFontForThePages();
     ContentScheme::Register();
     // The engine's views share the application's graphics context.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

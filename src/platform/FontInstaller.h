@@ -12,3 +12,10 @@ inline constexpr QStringView kTitleFontFamily = u"Warnock Pro";
 // EB Garamond (Debian's fonts-ebgaramond, SIL Open Font Licence): a libre old-style serif of the
 // same book tradition, which keeps titles beside the pages' serif headings.
 void InstallTitleFonts(const QString& contentDir);
+
+// The engine draws the pages through fontconfig, which knows nothing of the toolkit's
+// substitutions: while the user has no font of the family, the same stand-in goes into a
+// configuration of the viewer's own, the system's with one rule more, which this process and the
+// engine's take from the environment. Before the application object and any use of fontconfig,
+// which reads its configuration once; a failure leaves the system's.
+void SubstituteTitleFontForThePages();

@@ -97,6 +97,36 @@ TEST_F(SearchWindowTest, ASearchWritesItsHitsAndTheHistoryNewestFirst)
     WaitForPage(*search_, "searchresult.htm");
 }
 
+// The history's entries are set in the title font, which the content may not ship: the engine
+// draws their text in its stand-in, as the program's own title text is.
+TEST_F(SearchWindowTest, TheHistoryIsInTheTitleFontOrItsStandIn)
+{
+    search_->show();
+    Search("роза");
+    TEmbeddedWB& history = search_->HistoryBrowser();
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return history.Url().fileName() == "historyresult.htm" && history.IsVisible() &&
+                   history.HasDocument();
+        },
+        15000));
+    Settle(history);
+    std::optional<QVariantList> widths;
+    history.View().page()->runJavaScript(
+        "(() => { const entry = getComputedStyle(document.links[0]);"
+        "  const probe = document.body.appendChild(document.createElement('span'));"
+        "  probe.textContent = 'Бархатная роза';"
+        "  probe.style.font = entry.font;"
+        "  return [entry.fontFamily, '\"EB Garamond\"', '\"DejaVu Serif\"'].map(family => {"
+        "    probe.style.fontFamily = family;"
+        "    return probe.getBoundingClientRect().width; }); })()",
+        [&widths](const QVariant& answer) { widths = answer.toList(); });
+    ASSERT_TRUE(WaitFor([&widths] { return widths.has_value(); }, 5000));
+    ASSERT_EQ(widths->size(), 3);
+    EXPECT_EQ((*widths)[0].toDouble(), (*widths)[1].toDouble()) << "the stand-in";
+    EXPECT_NE((*widths)[1].toDouble(), (*widths)[2].toDouble()) << "the fonts tell apart";
+}
+
 TEST_F(SearchWindowTest, ASearchWithoutHitsIsRecordedAndShowsTheNothingFoundPage)
 {
     Search("роза");
