@@ -28,6 +28,8 @@ struct TBrowserPaneSetup {
     int BrowserWidth; // the browser's width after each load
     // The target the context pop-up gets over this browser; none: no pop-up.
     std::optional<TContextTarget> ContextTarget;
+    // What a screen reader calls its bar.
+    std::u16string_view BarName = u"Page scroll bar";
 };
 
 // The number a link to the program carries after its marker ("<<" work, ">>" entry), and the

@@ -203,7 +203,9 @@ void TBrowserWindow::DescribeControls(TAccessibleControls& controls)
     for (const TMainMenuEx* group : ButtonGroups())
         DescribeButtons(controls, *group);
     for (const TBrowserPane& pane : panes_)
-        DescribeScrollBar(controls, pane.Bar());
+        DescribeScrollBar(
+            controls, pane.Bar(),
+            QString::fromUtf16(pane.Setup().BarName.data(), pane.Setup().BarName.size()));
 }
 
 std::vector<QWidget*> TBrowserWindow::FocusWidgets()

@@ -221,11 +221,11 @@ void DescribeButtons(TAccessibleControls& controls, const TMainMenuEx& group)
     }
 }
 
-void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar)
+void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar, const QString& name)
 {
     controls.push_back({.Identity = &bar,
                         .Role = QAccessible::ScrollBar,
-                        .Name = NameFromSection(bar.GetSection()),
+                        .Name = name,
                         .Bounds = RectOf(bar.GetBounds()),
                         .Visible = bar.GetMax() > 0});
 }

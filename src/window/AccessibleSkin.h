@@ -44,7 +44,8 @@ protected:
 // A group's buttons: each named by its title in the skin file, else by its section; a toggle
 // is a check box, a group of tabs gives page tabs, which the window itself tells on.
 void DescribeButtons(TAccessibleControls& controls, const TMainMenuEx& group);
-void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar);
+void DescribeScrollBar(TAccessibleControls& controls, const TScrollExBase& bar,
+                       const QString& name);
 
 // A skinned window tells it is one while it lives; Qt's accessibility then asks it for its
 // controls. No cast finds it: the window's class is ours, its bases are the library's.

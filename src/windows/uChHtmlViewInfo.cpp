@@ -31,6 +31,7 @@ const TBrowserWindowSetup kSetup = {
                 .BarKind = TScrollBarKind::Compact,
                 .BrowserWidth = WindowLayout::kHistoryBrowser.width(),
                 .ContextTarget = std::nullopt,
+                .BarName = u"History scroll bar",
             },
         },
     .PageCommands = true,

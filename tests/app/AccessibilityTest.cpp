@@ -90,8 +90,9 @@ TEST_F(AccessibilityTest, TheCatalogueTellsItsTabsAndTheShownGroupsSwitches)
 
     const auto children = Children(catalogue_);
     EXPECT_TRUE(std::any_of(children.begin(), children.end(), [](QAccessibleInterface* child) {
-        return child->role() == QAccessible::ScrollBar;
-    }));
+        return child->role() == QAccessible::ScrollBar &&
+               child->text(QAccessible::Name) == "Page scroll bar";
+    })) << "named for what it scrolls, never for its skin";
 }
 
 TEST_F(AccessibilityTest, AButtonWithoutATitleIsNamedAfterItsSection)
