@@ -67,6 +67,18 @@ TfChHtmlViewInfo::TfChHtmlViewInfo(const TBrowserHost& host)
     HistoryPane().Links = {.Work = {}, .Entry = [this](int index) { Replay(index); }};
     connect(edSearch, &QLineEdit::returnPressed, this,
             [this] { Guarded([this] { RunSearch(edSearch->text()); }); });
+    ShowLayoutButton();
+}
+
+void TfChHtmlViewInfo::ShowLayoutButton()
+{
+    const std::span<TButtonEx> buttons = searchButtons_.Buttons();
+    TButtonEx& shown = buttons[ShowAsText ? CardsButton : TextButton];
+    TButtonEx& hidden = buttons[ShowAsText ? TextButton : CardsButton];
+    shown.SetVisible(true);
+    hidden.SetVisible(false);
+    if (Keyboard().Focused() == &hidden)
+        Keyboard().Put(Controls(), &shown);
 }
 
 void TfChHtmlViewInfo::RunSearch(const QString& query)
@@ -111,6 +123,7 @@ void TfChHtmlViewInfo::ButtonsReleased(QPoint point)
     case CardsButton:
         // Takes effect at the next search; the page shown stays.
         ShowAsText = !PaintedAsText;
+        ShowLayoutButton();
         break;
     default:
         break;
@@ -121,6 +134,7 @@ void TfChHtmlViewInfo::ButtonsReleased(QPoint point)
 // The group shows the button for the other layout, the heading names the current one.
 void TfChHtmlViewInfo::PaintLayers(QPainter& canvas)
 {
+    ShowLayoutButton();
     const std::span<const TButtonEx> buttons = searchButtons_.Buttons();
     buttons[SearchButton].Draw(canvas);
     buttons[ShowAsText ? CardsButton : TextButton].Draw(canvas);

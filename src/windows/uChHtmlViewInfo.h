@@ -42,6 +42,9 @@ protected:
     void wbDocumentComplete(TBrowserPane& pane, const QUrl& url) override;
 
 private:
+    // Of the two layout buttons at one place, the one for the other layout is shown and reached
+    // by the keyboard; a mark on the one that goes passes to it.
+    void ShowLayoutButton();
     TBrowserPane& Results() { return Pane(0); }
     TBrowserPane& HistoryPane() { return Pane(1); }
     // Runs history entry index again; one outside the history does nothing.

@@ -7,6 +7,7 @@
 #include "WindowsFixture.h"
 #include "WorkBuilder.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -162,8 +163,21 @@ TEST_F(SearchWindowTest, TheLayoutButtonTakesEffectAtTheNextSearch)
     Search("роза");
     const std::string listed = Written("searchresult.htm");
     (void)search_->grab(); // the paint that shows the text list's button
+    // Of the two buttons at one place, only the one shown is there for a screen reader and Tab.
+    const auto shown = [&](const char* section) {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(search_);
+        for (int i = 0; i < window->childCount(); ++i) {
+            if (window->child(i)->text(QAccessible::Name) == TitleOf(section))
+                return !window->child(i)->state().invisible;
+        }
+        return false;
+    };
+    EXPECT_TRUE(shown("s_image"));
+    EXPECT_FALSE(shown("s_text"));
     Click(*search_, "s_image");
     EXPECT_FALSE(search_->ShowAsText);
+    EXPECT_FALSE(shown("s_image"));
+    EXPECT_TRUE(shown("s_text"));
     EXPECT_EQ(Written("searchresult.htm"), listed) << "the page shown is not rebuilt";
     Search("роза");
     EXPECT_EQ(Written("searchresult.htm"), SearchResultPage(main_->Selection, TSearchLayout::Cards,
