@@ -33,12 +33,25 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 }
 
+# Debian's hardening, as its packages are built: fortified functions, the stack protector, and
+# relocations read-only and bound at start. The package is made from build/, so everything
+# there is compiled so. dpkg-buildflags names the source folder in its prefix map, hence the cd.
+debian_flags() {
+    local flags cppflags ldflags
+    flags=$(cd "$VELMORA_ROOT" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)
+    cppflags=$(cd "$VELMORA_ROOT" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)
+    ldflags=$(cd "$VELMORA_ROOT" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)
+    DEBIAN_FLAGS=("-DCMAKE_CXX_FLAGS=$flags $cppflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags"
+        "-DCMAKE_SHARED_LINKER_FLAGS=$ldflags" "-DCMAKE_MODULE_LINKER_FLAGS=$ldflags")
+}
+
 # build_velmora TESTS: builds the viewer and its content, and with TESTS=ON the tests and
 # benchmarks too. Warnings stop the build. scripts/run and scripts/test share build/, so both
 # compile this way; different settings would rebuild everything each time one follows the other.
 build_velmora() {
+    debian_flags
     cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DVELMORA_WERROR=ON -DVELMORA_TESTS="$1" >/dev/null
+        -DVELMORA_WERROR=ON -DVELMORA_TESTS="$1" "${DEBIAN_FLAGS[@]}" >/dev/null
     cmake --build "$VELMORA_BUILD" --parallel "$(nproc)"
 }
 
