@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QUrl>
@@ -179,7 +180,14 @@ void CheckEveryFile(const QString& dir, std::set<QString>& checkedPages)
     }
 }
 
-// What the readers told, as each problem's line, in the order of files and places.
+// The line a problem is on, from its place; 0 for a problem of no one line.
+int LineOf(const QString& where)
+{
+    static const QRegularExpression kLine(QStringLiteral("line (\\d+)$"));
+    return kLine.match(where).captured(1).toInt();
+}
+
+// What the readers told, as each problem's line, in the order of files and lines.
 int Print(const QString& dir, std::vector<TContentProblem> problems, QTextStream& out)
 {
     const QDir folder(dir);
@@ -188,7 +196,8 @@ int Print(const QString& dir, std::vector<TContentProblem> problems, QTextStream
                                       : folder.relativeFilePath(problem.Path);
     };
     std::sort(problems.begin(), problems.end(), [&](const auto& a, const auto& b) {
-        return std::tuple(file(a), a.Where, a.What) < std::tuple(file(b), b.Where, b.What);
+        return std::tuple(file(a), LineOf(a.Where), a.Where, a.What) <
+               std::tuple(file(b), LineOf(b.Where), b.Where, b.What);
     });
     std::set<QString> files;
     for (const TContentProblem& problem : problems) {

@@ -5,6 +5,7 @@
 #include "ProfileFile.h"
 #include "RegularFile.h"
 #include "Win1251.h"
+#include "WorkRecordCheck.h"
 
 #include <QDir>
 #include <QStringList>
@@ -66,7 +67,7 @@ int WorkCount(const ProfileFile& index, std::string_view id)
     const std::string key = std::string(id) + "count";
     const std::string text = index.ReadString("settings", key, "");
     const std::optional<int> count = ParseInteger(text);
-    const auto where = [&] { return QStringLiteral("[settings] %1").arg(QLatin1String(key)); };
+    const auto where = [&] { return index.Place("settings", key); };
     if (!text.empty() && !count)
         ContentProblems::Report(index.Path(), where(), QStringLiteral("Not a number."));
     else if (count && *count < 0)
@@ -86,8 +87,7 @@ TVelmoraData ReadRecord(const ProfileFile& index, std::string_view id, std::stri
 {
     const std::string stem = Stem(id, n);
     if (!index.HasSection(stem))
-        ContentProblems::Report(index.Path(),
-                                QStringLiteral("[settings] %1count").arg(QLatin1String(id)),
+        ContentProblems::Report(index.Path(), index.Place("settings", std::string(id) + "count"),
                                 QStringLiteral("Counts %1 works, but there is no section [%2].")
                                     .arg(WorkCount(index, id))
                                     .arg(QString::fromStdString(stem)));
@@ -207,6 +207,7 @@ TVelmoraDataArray ReadEveryWork(const QString& contentDir)
             // Told; a count past the sections would only repeat it, work after work.
             if (!index.HasSection(work.FileName))
                 break;
+            CheckWorkRecord(index, work.FileName);
             // None where it cannot be read: told to the checker, and the next work is read.
             work.Text = ReadText(contentDir, work).Lines;
             works.push_back(std::move(work));

@@ -33,8 +33,9 @@ TUnreadTexts LoadCatalogue(const QString& contentDir, TVelmoraDataArray& works);
 QString DescribeUnreadTexts(const TUnreadTexts& unread, const QString& contentDir);
 
 // Every work velmora.ini counts, each with its text where that can be read (no text list where
-// it cannot), for the content checker: whatever cannot be read is told to it and passed over. A
-// count goes no further than the first section that is missing.
+// it cannot), for the content checker: whatever cannot be read, and every value the viewer would
+// read as nothing, is told to it and passed over. A count goes no further than the first section
+// that is missing.
 TVelmoraDataArray ReadEveryWork(const QString& contentDir);
 
 // A text file's lines, ending at CR LF, LF or CR; a final line end adds no empty line.

@@ -1,6 +1,7 @@
 #include "Filters.h"
 
 #include "Complexity.h"
+#include "FilterVocabulary.h"
 #include "NameOrder.h"
 #include "Win1251.h"
 
@@ -8,24 +9,7 @@
 
 namespace {
 
-// The filters' vocabulary, as the content writes it (converted to Windows-1251 once).
-constexpr std::array<std::string_view, 18> kColorWords = {
-    "красный",    "зеленый",   "голубой", "розовый",    "золотой",    "белый",
-    "бордовый",   "желтый",    "бирюза",  "фиолетовый", "серебряный", "серый",
-    "коричневый", "оранжевый", "синий",   "сиреневый",  "металлик",   "черный",
-};
-constexpr std::array<std::string_view, 3> kThemeWords = {"абстракция", "узоры", "цветы"};
-constexpr std::array<std::string_view, 10> kMaterialWords = {
-    "акрил", "блестки", "бульонки", "глиттер", "лаки", "нить", "песок", "пыльца", "страз", "фольга",
-};
-constexpr std::array<std::string_view, 3> kTemperWords = {"агрессивный", "нежный", "спокойный"};
-
-struct TTimeBand {
-    int From;
-    int To;
-};
-constexpr std::array<TTimeBand, 5> kTimeBands = {
-    {{10, 40}, {41, 70}, {71, 100}, {101, 150}, {151, 250}}};
+using namespace FilterVocabulary;
 
 static_assert(kComplexityCount == kFilterFlagCounts[1]);
 static_assert(kTimeBands.size() == kFilterFlagCounts[2]);

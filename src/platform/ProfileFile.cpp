@@ -33,6 +33,12 @@ std::string_view Unquoted(std::string_view value)
     return value;
 }
 
+// A line of the file as the content checker tells it.
+QString Quoted(std::string_view line)
+{
+    return u'"' + Win1251::ToUnicode(line) + u'"';
+}
+
 } // namespace
 
 size_t ProfileFile::TNameHash::operator()(std::string_view name) const
@@ -68,33 +74,54 @@ void ProfileFile::Parse()
     sections_.clear();
     firstSection_.clear();
     size_t pos = bytes_.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
-    while (pos < bytes_.size()) {
+    for (int lineNumber = 1; pos < bytes_.size(); ++lineNumber) {
         const size_t lf = bytes_.find('\n', pos);
         const size_t lineEnd = lf == std::string::npos ? bytes_.size() : lf + 1;
         std::string_view line(bytes_.data() + pos, lineEnd - pos);
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
             line.remove_suffix(1);
-        const std::string_view content = Trimmed(line);
-
-        if (content.starts_with('[')) {
-            const size_t close = content.find(']');
-            const std::string_view name =
-                Trimmed(content.substr(1, close == std::string_view::npos ? close : close - 1));
-            firstSection_.try_emplace(name, sections_.size());
-            sections_.push_back(Section{keys_.size(), keys_.size(), lineEnd});
-        } else if (const size_t eq = content.find('=');
-                   eq != std::string_view::npos && !sections_.empty()) {
-            const std::string_view name = Trimmed(content.substr(0, eq));
-            std::string_view value = Trimmed(content.substr(eq + 1));
-            if (!name.empty()) {
-                const size_t valueBegin = size_t(value.data() - bytes_.data());
-                keys_.push_back(Key{name, valueBegin, valueBegin + value.size(), lineEnd});
-                sections_.back().keyEnd = keys_.size();
-                sections_.back().lastLineEnd = lineEnd;
-            }
-        }
+        ParseLine(Trimmed(line), lineEnd, lineNumber);
         pos = lineEnd;
     }
+}
+
+void ProfileFile::ParseLine(std::string_view content, size_t lineEnd, int lineNumber)
+{
+    const bool comment = content.starts_with(';') || content.starts_with('#');
+    const size_t eq = content.find('=');
+    if (content.empty() || comment)
+        return;
+    if (content.starts_with('[')) {
+        const size_t close = content.find(']');
+        if (close == std::string_view::npos)
+            ReportLine(lineNumber,
+                       QStringLiteral("A section header with no \"]\": %1").arg(Quoted(content)));
+        const std::string_view name =
+            Trimmed(content.substr(1, close == std::string_view::npos ? close : close - 1));
+        firstSection_.try_emplace(name, sections_.size());
+        sections_.push_back(Section{name, keys_.size(), keys_.size(), lineEnd});
+    } else if (eq == std::string_view::npos) {
+        ReportLine(lineNumber, QStringLiteral("A line with no \"=\": %1").arg(Quoted(content)));
+    } else if (sections_.empty()) {
+        ReportLine(lineNumber, QStringLiteral("A key before any section: %1").arg(Quoted(content)));
+    } else if (const std::string_view name = Trimmed(content.substr(0, eq)); !name.empty()) {
+        const std::string_view value = Trimmed(content.substr(eq + 1));
+        const size_t valueBegin = size_t(value.data() - bytes_.data());
+        keys_.push_back(Key{name, valueBegin, valueBegin + value.size(), lineEnd, lineNumber});
+        sections_.back().keyEnd = keys_.size();
+        sections_.back().lastLineEnd = lineEnd;
+    }
+}
+
+void ProfileFile::ReportLine(int line, const QString& what) const
+{
+    const QString where = QStringLiteral("line %1").arg(line);
+    ContentProblems::Report(
+        path_,
+        sections_.empty()
+            ? where
+            : QStringLiteral("[%1], %2").arg(Win1251::ToUnicode(sections_.back().name), where),
+        what + u'.');
 }
 
 void ProfileFile::ReportIfMissing() const
@@ -122,6 +149,14 @@ const ProfileFile::Key* ProfileFile::FindKey(std::string_view section, std::stri
             return &candidate;
     }
     return nullptr;
+}
+
+QString ProfileFile::Place(std::string_view section, std::string_view key) const
+{
+    const QString place = QStringLiteral("[%1] %2").arg(Win1251::ToUnicode(Trimmed(section)),
+                                                        Win1251::ToUnicode(Trimmed(key)));
+    const Key* found = FindKey(section, key);
+    return found ? place + QStringLiteral(", line %1").arg(found->line) : place;
 }
 
 std::optional<std::string_view> ProfileFile::Value(std::string_view section,

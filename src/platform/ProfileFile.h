@@ -24,7 +24,8 @@ struct TProfileInteger {
 // match wins, blanks around names and values are trimmed, values stay bytes as written.
 // A write changes only what it must, replaces the file atomically at once and updates the
 // parse. Nothing is kept between opens. Anything in the file's place that is not a regular file
-// of sensible size reads as empty and is never replaced.
+// of sensible size reads as empty and is never replaced. The content checker hears of every line
+// that is neither a section header, a key, a comment nor blank.
 class ProfileFile {
 public:
     explicit ProfileFile(QString path, TFolderOwner owner = TFolderOwner::Content);
@@ -52,6 +53,13 @@ public:
     // For a file the content must have: the content checker hears when it is not there.
     void ReportIfMissing() const;
     bool HasSection(std::string_view section) const;
+    bool Has(std::string_view section, std::string_view key) const
+    {
+        return FindKey(section, key) != nullptr;
+    }
+    // Where a key is, for a reader telling the content checker about its value: "[section] key,
+    // line n", without the line when the key is not there.
+    QString Place(std::string_view section, std::string_view key) const;
 
 private:
     struct Key {
@@ -59,15 +67,20 @@ private:
         size_t valueBegin; // byte offsets of the trimmed value
         size_t valueEnd;
         size_t lineEnd; // offset just past the line and its line end
+        int line;       // counted from 1
     };
     // A section's keys are the run keys_[firstKey, keyEnd): a section's lines are together.
     struct Section {
+        std::string_view name;
         size_t firstKey;
         size_t keyEnd;
         size_t lastLineEnd; // where a new key of this section goes
     };
 
     void Parse();
+    // One line, blanks trimmed, ending at lineEnd.
+    void ParseLine(std::string_view content, size_t lineEnd, int lineNumber);
+    void ReportLine(int line, const QString& what) const;
     const Key* FindKey(std::string_view section, std::string_view key) const;
     std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
     std::string Edited(std::string_view section, std::string_view key,

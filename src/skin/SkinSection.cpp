@@ -32,10 +32,9 @@ TSkinPicture LoadPicture(const SkinSection::TPictureSource& picture, std::string
     return picture(Win1251::ToUnicode(relativePath));
 }
 
-QString Where(std::string_view section, std::string_view key = {})
+QString Where(std::string_view section)
 {
-    const QString name = QStringLiteral("[%1]").arg(Win1251::ToUnicode(section));
-    return key.empty() ? name : name + QLatin1Char(' ') + QLatin1String(key);
+    return QStringLiteral("[%1]").arg(Win1251::ToUnicode(section));
 }
 
 // The content checker hears when the file or the section is not there (a section named by no
@@ -54,12 +53,12 @@ TBounds ReadBounds(const ProfileFile& file, std::string_view section)
         const int value = file.ReadInteger(section, key, kNoCoordinate, IntegerForm::DecimalOrHex);
         if (value == kNoCoordinate) {
             if (told)
-                ContentProblems::Report(file.Path(), Where(section, key),
+                ContentProblems::Report(file.Path(), file.Place(section, key),
                                         QStringLiteral("Missing or not a number."));
             return kMissingCoordinate;
         }
         if (isSize && value < 0)
-            ContentProblems::Report(file.Path(), Where(section, key),
+            ContentProblems::Report(file.Path(), file.Place(section, key),
                                     QStringLiteral("A negative size, %1.").arg(value));
         return std::clamp(value, -kCoordinateLimit, kCoordinateLimit);
     };
@@ -71,7 +70,7 @@ std::string ReadButtonName(const ProfileFile& file, std::string_view section, st
 {
     std::string name = file.ReadString(section, key, kNoName);
     if (name == kNoName && file.HasSection(section))
-        ContentProblems::Report(file.Path(), Where(section, key), QStringLiteral("Missing."));
+        ContentProblems::Report(file.Path(), file.Place(section, key), QStringLiteral("Missing."));
     return name;
 }
 

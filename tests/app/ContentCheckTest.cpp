@@ -2,6 +2,7 @@
 
 #include "ManualTicks.h"
 #include "TestFiles.h"
+#include "Win1251.h"
 #include "WindowTestContent.h"
 
 #include <QCryptographicHash>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -58,15 +60,18 @@ void Replace(const TWindowTestContent& content, const char* relative, std::strin
     TestFiles::Write(content.Path(QString::fromLatin1(relative)), bytes);
 }
 
-// Adds lines at the top of a section of an INI file: the first key of a name is the one read.
-void PrependToSection(const TWindowTestContent& content, const char* file, const char* section,
-                      const char* lines)
+// Adds a line, given in UTF-8, at the top of a section of an INI file, where the first key of a
+// name is the one read; the number of the line it becomes.
+int PrependToSection(const TWindowTestContent& content, const char* file, const char* section,
+                     const char* line)
 {
     const QString path = content.Path(QString::fromLatin1(file));
     std::string text = TestFiles::Read(path);
     const std::string header = std::string("[") + section + "]\r\n";
-    text.insert(text.find(header) + header.size(), lines);
+    const size_t at = text.find(header) + header.size();
+    text.insert(at, Win1251::FromUtf8(line) + "\r\n");
     TestFiles::Write(path, text);
+    return int(std::count(text.begin(), text.begin() + ptrdiff_t(at), '\n')) + 1;
 }
 
 // Puts a link to a file of the user's, outside the content, in place of a file of the content.
@@ -128,30 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "design/buttons/zoom/up.jpg: Not a JPEG picture the viewer can show: Premature "
                    "end of JPEG file."},
-        BrokenCase{"ANegativeButtonSize",
-                   [](const TWindowTestContent& c) {
-                       PrependToSection(c, "buttons.ini", "zoom", "bnd_w=-5\r\n");
-                   },
-                   "buttons.ini: [zoom] bnd_w: A negative size, -5."},
-        BrokenCase{"ACoordinateThatIsNoNumber",
-                   [](const TWindowTestContent& c) {
-                       PrependToSection(c, "buttons.ini", "quest", "bnd_y=top\r\n");
-                   },
-                   "buttons.ini: [quest] bnd_y: Missing or not a number."},
         BrokenCase{"AMissingScrollSection",
                    [](const TWindowTestContent& c) { Replace(c, "scrolls.ini", "[other]\r\n"); },
                    "scrolls.ini: [wb_vscroll_sh]: No such section."},
-        BrokenCase{"ACountWithoutItsSection",
-                   [](const TWindowTestContent& c) {
-                       PrependToSection(c, "velmora.ini", "settings", "tovacount=900\r\n");
-                   },
-                   "velmora.ini: [settings] tovacount: Counts 900 works, but there is no section "
-                   "[tova-14]."},
-        BrokenCase{"ACountThatIsNoNumber",
-                   [](const TWindowTestContent& c) {
-                       PrependToSection(c, "velmora.ini", "settings", "ilnacount=many\r\n");
-                   },
-                   "velmora.ini: [settings] ilnacount: Not a number."},
         BrokenCase{"AMissingText",
                    [](const TWindowTestContent& c) { c.Remove("html/vesna-4.htm.txt"); },
                    "html/vesna-4.htm.txt: The text of work vesna-4 \"Горошек\": The file does not "
@@ -290,6 +274,61 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"AFolderLinkedOut",
                    [](const TWindowTestContent& c) { Link(c, "extra", QDir::tempPath()); },
                    "extra: It is a link that leads out of the content folder."}),
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
+
+// A line planted at the top of an INI section, and what the check tells of it: %1 stands for
+// the line's number.
+struct PlantedCase {
+    const char* name;
+    const char* file;
+    const char* section;
+    const char* planted;
+    const char* told;
+};
+
+class PlantedLine : public ContentCheckTest, public testing::WithParamInterface<PlantedCase> {};
+
+TEST_P(PlantedLine, IsToldWithItsPlaceAndTheCheckFails)
+{
+    const PlantedCase& row = GetParam();
+    const int line = PrependToSection(content_, row.file, row.section, row.planted);
+    EXPECT_EQ(Check(), 1);
+    EXPECT_TRUE(output_.contains(QString::fromUtf8(row.told).arg(line) + u'\n'))
+        << output_.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PlantedLine,
+    testing::Values(
+        PlantedCase{"ANegativeButtonSize", "buttons.ini", "zoom", "bnd_w=-5",
+                    "buttons.ini: [zoom] bnd_w, line %1: A negative size, -5."},
+        PlantedCase{"ACoordinateThatIsNoNumber", "buttons.ini", "quest", "bnd_y=top",
+                    "buttons.ini: [quest] bnd_y, line %1: Missing or not a number."},
+        PlantedCase{"ACountWithoutItsSection", "velmora.ini", "settings", "tovacount=900",
+                    "velmora.ini: [settings] tovacount, line %1: Counts 900 works, but there is "
+                    "no section [tova-14]."},
+        PlantedCase{"ACountThatIsNoNumber", "velmora.ini", "settings", "ilnacount=many",
+                    "velmora.ini: [settings] ilnacount, line %1: Not a number."},
+        PlantedCase{"ATimeThatIsNoNumber", "velmora.ini", "mira-1", "time=forty-five",
+                    "velmora.ini: [mira-1] time, line %1: Not a number: \"forty-five\", so the "
+                    "time shows as 0."},
+        PlantedCase{"ATimeNoFilterFinds", "velmora.ini", "vesna-2", "time=5",
+                    "velmora.ini: [vesna-2] time, line %1: 5 lies outside the time filter's 10 "
+                    "to 250, so the filter never finds the work."},
+        PlantedCase{"AComplexityWithACapital", "velmora.ini", "ilna-3", "complicate=Высокая",
+                    "velmora.ini: [ilna-3] complicate, line %1: \"Высокая\" is no word the "
+                    "complexity filter knows; it never finds the work by it. Probably "
+                    "\"высокая\"."},
+        PlantedCase{"AColourListWithAWordNoFilterKnows", "velmora.ini", "tova-1",
+                    "color=белый, перламутр",
+                    "velmora.ini: [tova-1] color, line %1: \"перламутр\" is no word the colour "
+                    "filter knows; it never finds the work by it."},
+        PlantedCase{"ALineWithNoEquals", "velmora.ini", "mira-2", "complicate high",
+                    "velmora.ini: [mira-2], line %1: A line with no \"=\": \"complicate "
+                    "high\"."},
+        PlantedCase{"ASectionHeaderWithNoBracket", "scrolls.ini", "wb_vscroll", "[wb_extra",
+                    "scrolls.ini: [wb_vscroll], line %1: A section header with no \"]\": "
+                    "\"[wb_extra\"."}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // Content the check finds nothing wrong with, though it may look like a way out.
