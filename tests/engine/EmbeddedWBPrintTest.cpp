@@ -34,9 +34,11 @@ protected:
     QPdfDocument printed_;
 };
 
-TEST_F(PrintTest, EveryPageHasTheTitleAndItsNumberOnTop)
+TEST_F(PrintTest, EveryPageHasTheTitleAndItsNumberOnTopOverThePagesOwnText)
 {
     ASSERT_TRUE(PrintInto("printed.pdf", "Catalogue"));
+    EXPECT_TRUE(printed_.getAllText(0).text().contains("root"))
+        << "the page's text is text a reader finds, not a picture";
     const int pages = printed_.pageCount();
     ASSERT_GE(pages, 2) << "a page 3000 pixels high takes several sheets";
     for (int page = 0; page < pages; ++page) {
