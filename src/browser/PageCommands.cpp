@@ -43,7 +43,7 @@ void TPageCommands::Print()
     const QString printerName = printer->outputFileName().isEmpty()
                                     ? printer->printerName()
                                     : QDir::toNativeSeparators(printer->outputFileName());
-    browser_.Print(std::move(printer), browser_.View().title(), [this, printerName](bool printed) {
+    browser_.Print(std::move(printer), browser_.PageTitle(), [this, printerName](bool printed) {
         if (!printed)
             Dialogs().ShowError(&window_, QStringLiteral("Cannot print the page on \"%1\": the "
                                                          "printer did not take it.")

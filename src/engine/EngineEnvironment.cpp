@@ -20,6 +20,9 @@ void PrepareEngineEnvironment(TDiagnostics diagnostics)
     // there only goes uncached.
     if (!qEnvironmentVariableIsSet("MESA_DISK_CACHE_DATABASE"))
         qputenv("MESA_DISK_CACHE_DATABASE", "1");
+    // Without it the engine keeps the pages out of the accessibility tree on Linux. With it,
+    // the engine builds their tree only while an assistive technology is active.
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     flags += " --disable-background-networking --process-per-site";
     // The viewer needs no network: web links go to the system's opener. The request blocker

@@ -76,6 +76,27 @@ QString WritePage(const QString& text)
         .arg(StringLiteral(text));
 }
 
+QString NameForScreenReaders(const QString& title)
+{
+    return QStringLiteral(R"((function (title) {
+    var own = document.title;
+    if (title)
+        document.title = title;
+    for (var link of document.querySelectorAll('a')) {
+        var card = link.closest('table');
+        var name = card && card.querySelector('.name');
+        if (!name || link.textContent.trim() || link.hasAttribute('aria-label'))
+            continue;
+        var work = name.textContent.trim();
+        link.setAttribute('aria-label', work);
+        for (var picture of link.querySelectorAll('img:not([alt])'))
+            picture.alt = work;
+    }
+    return own;
+})(%1))")
+        .arg(StringLiteral(title));
+}
+
 QString GetScroll()
 {
     return Framed(QStringLiteral("return state();"));

@@ -13,6 +13,11 @@ namespace PageScripts {
 // Replaces the document with text at once; answers true once written.
 QString WritePage(const QString& text);
 
+// Names what a screen reader would find nameless: a link that holds only a picture, as a work
+// card's does, by the card's work name, and its picture too; the document gets title. Answers
+// the page's own title, for the print's header.
+QString NameForScreenReaders(const QString& title);
+
 // The root-or-body probe, then the scrolling element's state (see ScrollState).
 QString GetScroll();
 // The probe, then the scrolling element's scrollTop := position; answers true.

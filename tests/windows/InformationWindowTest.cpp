@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPdfDocument>
+#include <QPdfSelection>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -551,15 +553,21 @@ bool PrintedInto(const QString& path)
     return pdf.startsWith("%PDF") && pdf.trimmed().endsWith("%%EOF");
 }
 
-TEST_F(InformationWindowTest, PrintingPrintsOnlyWhatThePrintDialogLets)
+TEST_F(InformationWindowTest, PrintingPrintsOnlyWhatThePrintDialogLetsUnderThePagesOwnTitle)
 {
-    Open(*info_, "about.htm");
+    info_->setAccessibleName("About"); // what a screen reader hears as the document's name
+    GivenPage("titled.htm", "<title>Our story</title><p>text</p>");
+    Open(*info_, "titled.htm");
     info_->PageCommand(TPageCommand::Print); // the dialog is cancelled
     content_.Dialogs.PrintFile = content_.Path("after.pdf");
     info_->PageCommand(TPageCommand::Print);
     // Prints finish in order: once the later one is out, the cancelled one would be too.
     ASSERT_TRUE(WaitFor([&] { return PrintedInto(content_.Path("after.pdf")); }, 10000));
     EXPECT_EQ(QDir(content_.Path("")).entryList({"*.pdf"}, QDir::Files), QStringList{"after.pdf"});
+    QPdfDocument printed;
+    printed.load(content_.Path("after.pdf"));
+    EXPECT_TRUE(printed.getAllText(0).text().contains("Our story"))
+        << printed.getAllText(0).text().toStdString();
 }
 
 TEST_F(InformationWindowTest, APrinterThatFailsIsTold)
