@@ -64,7 +64,7 @@ constexpr std::array<TFilterLabel, kFilterFlagCounts[2]> kTimeFilters = {
 constexpr std::array<TFilterLabel, kFilterFlagCounts[3]> kColourFilters = {{
     {"red", "Red", 0xC8282E},
     {"green", "Green", 0x5E9C6B},
-    {"sky blue", "Light blue", 0x8EC5E8},
+    {"sky blue", "Sky blue", 0x8EC5E8},
     {"pink", "Pink", 0xF2A7BB},
     {"gold", "Gold", 0xD4AF37},
     {"white", "White", 0xFAF7F2},
@@ -145,7 +145,7 @@ void AddTabs(std::vector<TButtonLayout>& buttons)
         buttons.push_back(
             {"param_" + std::to_string(t + 1), Catalogue, QRect(680, 52 + int(t) * 28, 156, 25),
              std::string(kTabLabels[t]),
-             t == 0 ? "Show all works; no filters" : "Filters by " + std::string(kTabLabels[t]),
+             t == 0 ? "All designs, with no filters" : "Filters by " + std::string(kTabLabels[t]),
              Tab, None});
     }
 }
