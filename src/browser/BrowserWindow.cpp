@@ -210,9 +210,11 @@ void TBrowserWindow::DescribeControls(TAccessibleControls& controls)
 
 std::vector<QWidget*> TBrowserWindow::FocusWidgets()
 {
+    // A page with nothing to focus is no stop: its keys scroll it from the window.
     std::vector<QWidget*> widgets;
     for (TBrowserPane& pane : panes_)
-        widgets.push_back(&pane.Browser().View());
+        if (pane.Browser().TakesFocus())
+            widgets.push_back(&pane.Browser().View());
     return widgets;
 }
 

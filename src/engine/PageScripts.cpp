@@ -76,7 +76,7 @@ QString WritePage(const QString& text)
         .arg(StringLiteral(text));
 }
 
-QString NameForScreenReaders(const QString& title)
+QString SettlePage(const QString& title)
 {
     return QStringLiteral(R"((function (title) {
     var own = document.title;
@@ -92,9 +92,21 @@ QString NameForScreenReaders(const QString& title)
         for (var picture of link.querySelectorAll('img:not([alt])'))
             picture.alt = work;
     }
-    return own;
+    var focusable = document.querySelector('a[href], area[href], input:not([disabled]), ' +
+        'select:not([disabled]), textarea:not([disabled]), button:not([disabled]), iframe, ' +
+        'object, embed, [contenteditable], [tabindex]:not([tabindex="-1"])');
+    return {ownTitle: own, takesFocus: focusable !== null};
 })(%1))")
         .arg(StringLiteral(title));
+}
+
+TSettledPage SettledPage(const QVariant& answer)
+{
+    const QVariantMap settled = answer.toMap();
+    if (settled.isEmpty())
+        return {};
+    return {settled.value(QStringLiteral("ownTitle")).toString(),
+            settled.value(QStringLiteral("takesFocus")).toBool()};
 }
 
 QString GetScroll()

@@ -13,10 +13,18 @@ namespace PageScripts {
 // Replaces the document with text at once; answers true once written.
 QString WritePage(const QString& text);
 
-// Names what a screen reader would find nameless: a link that holds only a picture, as a work
-// card's does, by the card's work name, and its picture too; the document gets title. Answers
-// the page's own title, for the print's header.
-QString NameForScreenReaders(const QString& title);
+// Readies a loaded page for those who do not see it or use no mouse. Names what a screen reader
+// would find nameless: a link that holds only a picture, as a work card's does, by the card's
+// work name, and its picture too; the document gets title. Answers what SettledPage reads.
+QString SettlePage(const QString& title);
+
+// What the page settled with: its own title, for the print's header, and whether anything in
+// it takes the keyboard's focus.
+struct TSettledPage {
+    QString OwnTitle;
+    bool TakesFocus = true;
+};
+TSettledPage SettledPage(const QVariant& answer);
 
 // The root-or-body probe, then the scrolling element's state (see ScrollState).
 QString GetScroll();

@@ -45,8 +45,8 @@ struct TEmbeddedWB::TState {
     bool covered = false;
     // The text of the last WritePage until the next page load ends.
     std::optional<QByteArray> writtenPage;
-    // The page's own title, though the document carries its window's.
-    QString ownTitle;
+    // What the page settled with; its own title, though the document carries its window's.
+    PageScripts::TSettledPage settled;
     // The engine answers pending scripts while its page is deleted: nobody may hear them then,
     // nor once the window has let the browser go.
     bool closing = false;
@@ -133,7 +133,7 @@ void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)
         return;
     state_->hasDocument = true;
     state_->writtenPage.reset();
-    NameForScreenReaders();
+    Settle();
     // A page that loaded in a window nobody sees (at start, or after its window closed) waits
     // there until the window shows.
     if (!state_->window->isVisible())
@@ -180,23 +180,29 @@ void TEmbeddedWB::WritePage(const std::string& pageText, std::function<void(bool
     RunScript(PageScripts::WritePage(
                   Win1251::ToUnicode(std::string_view(served.constData(), size_t(served.size())))),
               [this, done = std::move(done)](const QVariant& result) {
-                  NameForScreenReaders();
+                  Settle();
                   if (done)
                       done(result.toBool());
               });
 }
 
-void TEmbeddedWB::NameForScreenReaders()
+void TEmbeddedWB::Settle()
 {
     // Until the script answers, the engine may already tell the window's.
-    state_->ownTitle = state_->view->title();
-    RunScript(PageScripts::NameForScreenReaders(state_->window->accessibleName()),
-              [this](const QVariant& ownTitle) { state_->ownTitle = ownTitle.toString(); });
+    state_->settled = {state_->view->title(), true};
+    RunScript(
+        PageScripts::SettlePage(state_->window->accessibleName()),
+        [this](const QVariant& answer) { state_->settled = PageScripts::SettledPage(answer); });
 }
 
 QString TEmbeddedWB::PageTitle() const
 {
-    return state_->ownTitle;
+    return state_->settled.OwnTitle;
+}
+
+bool TEmbeddedWB::TakesFocus() const
+{
+    return state_->settled.TakesFocus;
 }
 
 void TEmbeddedWB::GetScroll(std::function<void(TPageScroll)> done)

@@ -84,6 +84,8 @@ public:
                std::function<void(bool printed)> done);
     // The title the page itself gives, though a screen reader hears the window's.
     QString PageTitle() const;
+    // Whether Tab finds anything in the page; until the loaded page has told, it may.
+    bool TakesFocus() const;
     // Copies the page's selection to the clipboard.
     void Copy();
     // Writes the page source: the bytes of the file behind the page as loaded, or the written
@@ -118,7 +120,7 @@ private:
     // The page's navigation decision: a page shows local files alone, and asks BeforeNavigate.
     bool AllowNavigation(const QUrl& url, bool isMainFrame, bool clicked);
     void LoadingChanged(const QWebEngineLoadingInfo& info);
-    void NameForScreenReaders();
+    void Settle();
     // Stops the page, no timer, script or box, while its window stays hidden.
     void FreezeOnceHidden();
     // Runs script in the page; answer gets its result unless the adapter went away first.

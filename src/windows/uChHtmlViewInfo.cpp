@@ -30,7 +30,9 @@ const TBrowserWindowSetup kSetup = {
                 .ScrollSection = "wb_vscroll_sh",
                 .BarKind = TScrollBarKind::Compact,
                 .BrowserWidth = WindowLayout::kHistoryBrowser.width(),
-                .ContextTarget = std::nullopt,
+                // The history's menu, by the mouse or the Menu key, is the window's: its
+                // commands act on the results, as the work windows' act on the catalogue's.
+                .ContextTarget = TContextTarget::Search,
                 .BarName = u"History scroll bar",
             },
         },

@@ -345,6 +345,19 @@ TEST_F(SearchWindowTest, ThePopUpCopiesFromTheResultPage)
         WaitFor([&] { return QGuiApplication::clipboard()->text().contains(firstName); }, 5000));
 }
 
+TEST_F(SearchWindowTest, TheMenuKeyOnTheHistoryOpensTheWindowsPopUp)
+{
+    search_->show();
+    Search("роза");
+    WaitForPage(*search_, "searchresult.htm");
+    QWidget* input = search_->HistoryBrowser().View().focusProxy();
+    ASSERT_NE(input, nullptr);
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_Menu);
+    ASSERT_TRUE(WaitFor([&] { return context_->isVisible(); }, 5000));
+    EXPECT_EQ(context_->TargetCode, TContextTarget::Search);
+}
+
 struct LinkCase {
     const char* name;
     int entry;
