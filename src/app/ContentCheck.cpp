@@ -187,7 +187,8 @@ int LineOf(const QString& where)
     return kLine.match(where).captured(1).toInt();
 }
 
-// What the readers told, as each problem's line, in the order of files and lines.
+// What the readers told, as each problem's line, in the order of files and lines; then what
+// the content's author marked as intended, which fails nothing; then the summary.
 int Print(const QString& dir, std::vector<TContentProblem> problems, QTextStream& out)
 {
     const QDir folder(dir);
@@ -196,25 +197,36 @@ int Print(const QString& dir, std::vector<TContentProblem> problems, QTextStream
                                       : folder.relativeFilePath(problem.Path);
     };
     std::sort(problems.begin(), problems.end(), [&](const auto& a, const auto& b) {
-        return std::tuple(file(a), LineOf(a.Where), a.Where, a.What) <
-               std::tuple(file(b), LineOf(b.Where), b.Where, b.What);
+        return std::tuple(a.Intended.isEmpty() ? 0 : 1, file(a), LineOf(a.Where), a.Where, a.What) <
+               std::tuple(b.Intended.isEmpty() ? 0 : 1, file(b), LineOf(b.Where), b.Where, b.What);
     });
-    std::set<QString> files;
-    for (const TContentProblem& problem : problems) {
-        files.insert(file(problem));
+    const auto intended = std::find_if(problems.begin(), problems.end(), [](const auto& problem) {
+        return !problem.Intended.isEmpty();
+    });
+    const auto line = [&](const TContentProblem& problem) {
         out << file(problem) << ": ";
         if (!problem.Where.isEmpty())
             out << problem.Where << ": ";
-        out << problem.What << '\n';
+        out << problem.What;
+        if (!problem.Intended.isEmpty())
+            out << " Intended: " << problem.Intended;
+        out << '\n';
+    };
+    std::set<QString> files;
+    for (auto problem = problems.begin(); problem != intended; ++problem) {
+        files.insert(file(*problem));
+        line(*problem);
     }
-    if (problems.empty())
+    std::for_each(intended, problems.end(), line);
+    const auto faults = size_t(intended - problems.begin());
+    if (faults == 0)
         out << "No problems in " << QDir::toNativeSeparators(dir) << ".\n";
     else
-        out << problems.size() << (problems.size() == 1 ? " problem" : " problems") << " in "
-            << files.size() << (files.size() == 1 ? " file" : " files") << " of "
-            << QDir::toNativeSeparators(dir) << ".\n";
+        out << faults << (faults == 1 ? " problem" : " problems") << " in " << files.size()
+            << (files.size() == 1 ? " file" : " files") << " of " << QDir::toNativeSeparators(dir)
+            << ".\n";
     out.flush();
-    return problems.empty() ? 0 : 1;
+    return faults == 0 ? 0 : 1;
 }
 
 } // namespace

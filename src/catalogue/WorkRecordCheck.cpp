@@ -102,8 +102,8 @@ void CheckWords(const ProfileFile& index, std::string_view section, const TWordK
     for (const QString& item : items) {
         const QString word = item.trimmed();
         if (!Knows(Win1251::FromUnicode(word), key))
-            ContentProblems::Report(index.Path(), index.Place(section, key.Key),
-                                    Unknown(word, key));
+            ContentProblems::Report(index.Path(), index.Place(section, key.Key), Unknown(word, key),
+                                    index.Remark(section, key.Key));
     }
 }
 

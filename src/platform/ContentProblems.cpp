@@ -44,7 +44,7 @@ std::vector<TContentProblem> StopRecording()
     return problems;
 }
 
-void Report(const QString& path, const QString& where, const QString& what)
+void Report(const QString& path, const QString& where, const QString& what, const QString& intended)
 {
     const std::scoped_lock lock(RecordedLock());
     std::optional<TRecord>& recorded = Recorded();
@@ -54,7 +54,7 @@ void Report(const QString& path, const QString& where, const QString& what)
     if (recorded->Told.contains(key))
         return;
     recorded->Told.insert(key);
-    recorded->Problems.push_back({path, where, what});
+    recorded->Problems.push_back({path, where, what, intended});
 }
 
 } // namespace ContentProblems

@@ -10,6 +10,8 @@ struct TContentProblem {
     QString Path;
     QString Where;
     QString What;
+    // Why the content's author wants it so, when they wrote it beside it: then it is no fault.
+    QString Intended;
 
     bool operator==(const TContentProblem&) const = default;
 };
@@ -23,6 +25,7 @@ void StartRecording();
 std::vector<TContentProblem> StopRecording();
 
 // Kept only while recording.
-void Report(const QString& path, const QString& where, const QString& what);
+void Report(const QString& path, const QString& where, const QString& what,
+            const QString& intended = {});
 
 } // namespace ContentProblems

@@ -57,7 +57,8 @@ bool ProfileFile::TSameName::operator()(std::string_view a, std::string_view b) 
     return Win1251::SameAsciiNoCase(a, b);
 }
 
-ProfileFile::ProfileFile(QString path, TFolderOwner owner) : path_(std::move(path)), owner_(owner)
+ProfileFile::ProfileFile(QString path, TFolderOwner owner, TMeaninglessLines meaningless)
+    : path_(std::move(path)), owner_(owner), meaningless_(meaningless)
 {
     const RegularFile::TRead read = RegularFile::Read(path_, kMaxBytes, owner_);
     exists_ = read.Failure != RegularFile::TFailure::Missing;
@@ -72,6 +73,7 @@ void ProfileFile::Parse()
 {
     keys_.clear();
     sections_.clear();
+    lastComment_ = {};
     firstSection_.clear();
     size_t pos = bytes_.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
     for (int lineNumber = 1; pos < bytes_.size(); ++lineNumber) {
@@ -89,6 +91,9 @@ void ProfileFile::ParseLine(std::string_view content, size_t lineEnd, int lineNu
 {
     const bool comment = content.starts_with(';') || content.starts_with('#');
     const size_t eq = content.find('=');
+    const std::string_view remark = std::exchange(lastComment_, {});
+    if (comment)
+        lastComment_ = Trimmed(content.substr(1));
     if (content.empty() || comment)
         return;
     if (content.starts_with('[')) {
@@ -107,7 +112,8 @@ void ProfileFile::ParseLine(std::string_view content, size_t lineEnd, int lineNu
     } else if (const std::string_view name = Trimmed(content.substr(0, eq)); !name.empty()) {
         const std::string_view value = Trimmed(content.substr(eq + 1));
         const size_t valueBegin = size_t(value.data() - bytes_.data());
-        keys_.push_back(Key{name, valueBegin, valueBegin + value.size(), lineEnd, lineNumber});
+        keys_.push_back(
+            Key{name, valueBegin, valueBegin + value.size(), lineEnd, lineNumber, remark});
         sections_.back().keyEnd = keys_.size();
         sections_.back().lastLineEnd = lineEnd;
     }
@@ -115,6 +121,8 @@ void ProfileFile::ParseLine(std::string_view content, size_t lineEnd, int lineNu
 
 void ProfileFile::ReportLine(int line, const QString& what) const
 {
+    if (meaningless_ == TMeaninglessLines::Untold)
+        return;
     const QString where = QStringLiteral("line %1").arg(line);
     ContentProblems::Report(
         path_,
@@ -157,6 +165,12 @@ QString ProfileFile::Place(std::string_view section, std::string_view key) const
                                                         Win1251::ToUnicode(Trimmed(key)));
     const Key* found = FindKey(section, key);
     return found ? place + QStringLiteral(", line %1").arg(found->line) : place;
+}
+
+QString ProfileFile::Remark(std::string_view section, std::string_view key) const
+{
+    const Key* found = FindKey(section, key);
+    return found ? Win1251::ToUnicode(found->remark) : QString();
 }
 
 std::optional<std::string_view> ProfileFile::Value(std::string_view section,

@@ -12,6 +12,10 @@
 #include <unordered_map>
 #include <vector>
 
+// Whether the content checker hears of lines that mean nothing: of the files the content's
+// author writes, not of those the viewer writes anew whatever they hold.
+enum class TMeaninglessLines { Told, Untold };
+
 // One integer key of a batch written at once.
 struct TProfileInteger {
     std::string Section;
@@ -25,10 +29,11 @@ struct TProfileInteger {
 // A write changes only what it must, replaces the file atomically at once and updates the
 // parse. Nothing is kept between opens. Anything in the file's place that is not a regular file
 // of sensible size reads as empty and is never replaced. The content checker hears of every line
-// that is neither a section header, a key, a comment nor blank.
+// that is neither a section header, a key, a comment nor blank, unless told not to.
 class ProfileFile {
 public:
-    explicit ProfileFile(QString path, TFolderOwner owner = TFolderOwner::Content);
+    explicit ProfileFile(QString path, TFolderOwner owner = TFolderOwner::Content,
+                         TMeaninglessLines meaningless = TMeaninglessLines::Told);
     // Its names are views of its own bytes, which a copy or a move would leave behind.
     ProfileFile(const ProfileFile&) = delete;
     ProfileFile& operator=(const ProfileFile&) = delete;
@@ -60,14 +65,17 @@ public:
     // Where a key is, for a reader telling the content checker about its value: "[section] key,
     // line n", without the line when the key is not there.
     QString Place(std::string_view section, std::string_view key) const;
+    // The comment written on the line just above a key: why its value is what it is.
+    QString Remark(std::string_view section, std::string_view key) const;
 
 private:
     struct Key {
         std::string_view name;
         size_t valueBegin; // byte offsets of the trimmed value
         size_t valueEnd;
-        size_t lineEnd; // offset just past the line and its line end
-        int line;       // counted from 1
+        size_t lineEnd;          // offset just past the line and its line end
+        int line;                // counted from 1
+        std::string_view remark; // the comment on the line just above, if any
     };
     // A section's keys are the run keys_[firstKey, keyEnd): a section's lines are together.
     struct Section {
@@ -90,10 +98,12 @@ private:
 
     QString path_;
     TFolderOwner owner_;
+    TMeaninglessLines meaningless_;
     bool exists_ = false;
     bool unreadable_ = false; // exists but could not be read: never overwrite it
     std::string bytes_;
     std::vector<Key> keys_;
+    std::string_view lastComment_; // while parsing: the comment of the line before
     std::vector<Section> sections_;
     // Section names, as views of bytes_, without regard to ASCII case.
     struct TNameHash {

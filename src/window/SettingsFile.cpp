@@ -17,7 +17,8 @@ constexpr int kLockWaitMs = 5000;
 
 ProfileFile OpenSettings(const QString& folder, TFolderOwner owner)
 {
-    return ProfileFile(ContentPath::Join(folder, kSettingsFile), owner);
+    // The viewer's own file: what of it means nothing is written anew with the next change.
+    return ProfileFile(ContentPath::Join(folder, kSettingsFile), owner, TMeaninglessLines::Untold);
 }
 
 QString UserSettingsDir()

@@ -18,6 +18,8 @@ void WriteIndex(ContentFolder& folder)
             ini.Section(StemOf(author, i));
             ini.Key("name", work.Name);
             ini.Key("time", work.Time);
+            if (!work.ComplicateRemark.empty())
+                ini.Comment(work.ComplicateRemark);
             ini.Key("complicate", work.Complicate);
             ini.Key("materials", work.Materials);
             ini.Key("temper", work.Temper);

@@ -17,6 +17,13 @@ void IniText::Key(std::string_view name, std::string_view value)
     text_ += "\r\n";
 }
 
+void IniText::Comment(std::string_view text)
+{
+    text_ += "; ";
+    text_ += text;
+    text_ += "\r\n";
+}
+
 void IniText::Key(std::string_view name, int value)
 {
     Key(name, std::to_string(value));

@@ -10,6 +10,7 @@ public:
     void Section(std::string_view name);
     void Key(std::string_view name, std::string_view value);
     void Key(std::string_view name, int value);
+    void Comment(std::string_view text);
     const std::string& Utf8() const { return text_; }
 
 private:

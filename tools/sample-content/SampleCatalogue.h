@@ -47,6 +47,8 @@ struct TSampleWork {
     std::string_view Motif;
     std::string_view Occasion;
     std::string_view Description;
+    // Why Complicate is no word of the filter's, where that is on purpose.
+    std::string_view ComplicateRemark = {};
 };
 
 struct TSampleAuthor {

@@ -176,30 +176,30 @@ def ini_cases():
         Case("ini-missing-section-scroll", drop_section("scrolls.ini", b"wb_vscroll"),
              "reports", "scrolls.ini: [wb_vscroll]: No such section."),
         Case("ini-missing-section-work", drop_section("velmora.ini", b"vesna-2"),
-             "reports", "velmora.ini: [settings] vesnacount: Counts"),
+             "reports", placed("velmora.ini", "settings", "vesnacount", "Counts")),
         Case("ini-duplicate-section", lambda d: write(
             d, "buttons.ini", read(d, "buttons.ini") + b"\r\n[zoom]\r\nbnd_x=-1\r\nbnd_w=-1\r\n"), "clean"),
         Case("ini-duplicate-key", replace_in("buttons.ini", b"bnd_x=820", b"bnd_x=820\r\nbnd_x=-999"), "clean"),
         Case("ini-negative-size", replace_in("buttons.ini", b"bnd_w=100", b"bnd_w=-100"),
-             "reports", "buttons.ini: [zoom] bnd_w: A negative size, -100."),
+             "reports", placed("buttons.ini", "zoom", "bnd_w", "A negative size, -100.")),
         Case("ini-negative-position", replace_in("buttons.ini", b"bnd_x=820", b"bnd_x=-820"), "clean"),
         Case("ini-huge-coordinate", replace_in("buttons.ini", b"bnd_x=820", b"bnd_x=99999999999"),
-             "reports", "buttons.ini: [zoom] bnd_x: Missing or not a number."),
+             "reports", placed("buttons.ini", "zoom", "bnd_x", "Missing or not a number.")),
         Case("ini-huge-size", replace_in("buttons.ini", b"bnd_w=100", b"bnd_w=2147483647"), "any"),
         Case("ini-non-numeric", replace_in("buttons.ini", b"bnd_x=820", b"bnd_x=left"),
-             "reports", "buttons.ini: [zoom] bnd_x: Missing or not a number."),
+             "reports", placed("buttons.ini", "zoom", "bnd_x", "Missing or not a number.")),
         Case("ini-scroll-negative", replace_in("scrolls.ini", b"bnd_h=", b"bnd_h=-"),
-             "reports", "scrolls.ini: [wb_vscroll] bnd_h: A negative size"),
+             "reports", placed("scrolls.ini", "wb_vscroll", "bnd_h", "A negative size")),
         Case("ini-scroll-no-buttons", replace_in("scrolls.ini", b"button_up=", b"xbutton_up="),
              "reports", "scrolls.ini: [wb_vscroll] button_up: Missing."),
         Case("ini-huge-count", replace_in("velmora.ini", b"miracount=", b"miracount=99999999"),
-             "reports", "velmora.ini: [settings] miracount: Not a number."),
+             "reports", placed("velmora.ini", "settings", "miracount", "Not a number.")),
         Case("ini-count-past-the-sections", replace_in("velmora.ini", b"miracount=", b"miracount=9"),
-             "reports", "velmora.ini: [settings] miracount: Counts"),
+             "reports", placed("velmora.ini", "settings", "miracount", "Counts")),
         Case("ini-negative-count", replace_in("velmora.ini", b"miracount=", b"miracount=-"),
-             "reports", "velmora.ini: [settings] miracount: A negative count"),
+             "reports", placed("velmora.ini", "settings", "miracount", "A negative count")),
         Case("ini-non-numeric-count", replace_in("velmora.ini", b"miracount=", b"miracount=x"),
-             "reports", "velmora.ini: [settings] miracount: Not a number."),
+             "reports", placed("velmora.ini", "settings", "miracount", "Not a number.")),
         Case("ini-bad-cp1251-title", replace_in("buttons.ini", b"title=About", b"title=\x98\x98About"),
              "clean"),
         Case("ini-bad-cp1251-name", replace_in("velmora.ini", b"name=", b"name=\x98\xff\x00"), "clean"),
@@ -217,12 +217,27 @@ def ini_cases():
 def text_problem(stem, reason):
     """What the check says of a work's text it cannot read: the line names the work, whose title
     the built folder's velmora.ini gives."""
-    def line(built):
+    def line(built, _):
         index = read(built, "velmora.ini")
         start, end = ini_section(index, stem.encode())
         name = next(entry[len(b"name="):] for entry in index[start:end].split(b"\r\n")
                     if entry.startswith(b"name="))
         return f'html/{stem}.htm.txt: The text of work {stem} "{name.decode("cp1251")}": {reason}'
+    return line
+
+
+def placed(path, section, key, what):
+    """What the check says of a key of an INI file: its section, the key and the line the key
+    stands on in the broken folder, then the start of what is wrong."""
+    def line(_, folder):
+        inside = False
+        for number, text in enumerate(read(folder, path).split(b"\n"), 1):
+            text = text.strip()
+            if text.startswith(b"["):
+                inside = text == b"[" + section.encode() + b"]"
+            elif inside and text.split(b"=")[0].strip() == key.encode():
+                return f"{path}: [{section}] {key}, line {number}: {what}"
+        raise ValueError(f"no {key} in [{section}] of {path}")
     return line
 
 
@@ -325,7 +340,7 @@ def make(built, out, case):
         shutil.rmtree(folder)
     shutil.copytree(built, folder, copy_function=os.link, symlinks=True)
     case.action(folder)
-    lines = [line(built) if callable(line) else line for line in case.lines]
+    lines = [line(built, folder) if callable(line) else line for line in case.lines]
     with open(folder + ".expect", "w", encoding="utf-8") as f:
         f.write("\n".join([case.expect] + lines) + "\n")
 
