@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <numeric>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace {
