@@ -37,6 +37,8 @@ VELMORA_NOT_COVERED std::vector<TName> NamesIn(std::string_view bytes)
         const size_t end = lf == std::string_view::npos ? bytes.size() : lf + 1;
         const std::string_view line = Trimmed(bytes.substr(pos, end - pos));
         pos = end;
+        if (line.starts_with(';') || line.starts_with('#'))
+            continue; // a remark, whatever it holds
         if (line.starts_with('['))
             section = Trimmed(line.substr(1, line.find(']') - 1));
         else if (const size_t eq = line.find('='); eq != std::string_view::npos)
@@ -46,10 +48,11 @@ VELMORA_NOT_COVERED std::vector<TName> NamesIn(std::string_view bytes)
     return names;
 }
 
-// A name a program would write: printable, no brackets, no equals sign.
+// A name a program would write: printable, no brackets, no equals sign, not read as a remark.
 VELMORA_NOT_COVERED bool Writable(std::string_view name)
 {
     return !name.empty() && name.find_first_of("[]=") == std::string_view::npos &&
+           !name.starts_with(';') && !name.starts_with('#') &&
            std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c < 0x7F; });
 }
 
