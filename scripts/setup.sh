@@ -45,14 +45,48 @@ debian_flags() {
         "-DCMAKE_SHARED_LINKER_FLAGS=$ldflags" "-DCMAKE_MODULE_LINKER_FLAGS=$ldflags")
 }
 
-# build_velmora TESTS: builds the viewer and its content, and with TESTS=ON the tests and
-# benchmarks too. Warnings stop the build. scripts/run and scripts/test share build/, so both
-# compile this way; different settings would rebuild everything each time one follows the other.
-build_velmora() {
+# configure_velmora BUILD TESTS: configures the build folder BUILD as every script builds, the
+# package's among them: Debian's flags, warnings stop the build, and with TESTS=ON the tests and
+# benchmarks besides the viewer and its content.
+configure_velmora() {
     debian_flags
-    cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DVELMORA_WERROR=ON -DVELMORA_TESTS="$1" "${DEBIAN_FLAGS[@]}" >/dev/null
+    cmake -S "$VELMORA_ROOT" -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVELMORA_WERROR=ON -DVELMORA_TESTS="$2" "${DEBIAN_FLAGS[@]}" >/dev/null
+}
+
+# build_velmora TESTS: configures build/ so and builds it. scripts/run and scripts/test share
+# build/, so both compile this way; different settings would rebuild everything each time one
+# follows the other.
+build_velmora() {
+    configure_velmora "$VELMORA_BUILD" "$1"
     cmake --build "$VELMORA_BUILD" --parallel "$(nproc)"
+}
+
+# source_date_epoch: exports SOURCE_DATE_EPOCH, the time every file and archive member of the
+# package bears, unless the caller set it: the commit's time, so that two builds of one commit
+# make the same bytes whenever they run. Without git (an exported tree) it is the date of the
+# changelog's newest entry, as Debian dates its own packages.
+source_date_epoch() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        { [ -e "$VELMORA_ROOT/.git" ] &&
+            SOURCE_DATE_EPOCH=$(git -C "$VELMORA_ROOT" log -1 --format=%ct 2>/dev/null); } ||
+            SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$VELMORA_ROOT/packaging/changelog" -STimestamp)
+    fi
+    [ -n "$SOURCE_DATE_EPOCH" ] && export SOURCE_DATE_EPOCH
+}
+
+# make_package BUILD OUT: the Debian package of the built folder BUILD, made by CPack into OUT
+# (what CPack said, in OUT/cpack.log, goes to stderr if it fails). The package test makes its
+# packages here too, so that it checks the package as scripts/package makes it. Chained, as the
+# test calls it where set -e does not hold. The umask is Debian's usual one: CPack gives the
+# folders the install makes on its way (usr, usr/share, ...) and the package's own members the
+# modes it leaves, and one packager's 077 would otherwise show in the package.
+make_package() {
+    source_date_epoch && mkdir -p "$2" && (
+        umask 022
+        cpack -G DEB -B "$2" --config "$1/CPackConfig.cmake" >"$2/cpack.log" 2>&1 ||
+            { cat "$2/cpack.log" >&2 && exit 1; }
+    )
 }
 
 # build_checked [FUZZ_SECONDS]: the sanitized build with the fuzz targets, whose fresh fuzzing
