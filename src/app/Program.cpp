@@ -114,15 +114,31 @@ void TProgram::CreateBrowserWindows()
     for (size_t i = 0; i < windows.size(); ++i) {
         windows[i].Create(HostOf(i))->setAccessibleName(QString::fromUtf16(windows[i].Title));
     }
-    context_ = std::make_unique<TSealed<TfChContext>>(ticks_, skin_, PageCommandsFor);
+    context_ = std::make_unique<TSealed<TfChContext>>(ticks_, skin_, hook_, PageCommandsFor);
     fChContext = context_.get();
 }
 
 TBrowserHost TProgram::HostOf(size_t registryIndex)
 {
-    return {*main_,           skin_, main_->BrowserFrames[registryIndex],
-            ticks_,           hook_, main_->Works,
-            main_->Selection, pages_};
+    return {*main_,           skin_,  main_->BrowserFrames[registryIndex],
+            ticks_,           hook_,  main_->Works,
+            main_->Selection, pages_, PopUpCalls()};
+}
+
+TContextPopUpCalls TProgram::PopUpCalls()
+{
+    return {
+        .ShowAt =
+            [this](QPoint screenPoint, TContextTarget target) {
+                if (context_)
+                    context_->ShowAt(screenPoint, target);
+            },
+        .HideOnPressAt =
+            [this](const QObject* receiver) {
+                if (context_)
+                    context_->HideOnPressAt(receiver);
+            },
+    };
 }
 
 void TProgram::ShowMainWindow(const QString& problem)

@@ -38,6 +38,8 @@ public:
 
 private:
     void UseTheSplashWait();
+    // The pop-up, made after some of the windows that show it.
+    TContextPopUpCalls PopUpCalls();
 
     TTickSource& ticks_;
     const TPageEngine pages_;

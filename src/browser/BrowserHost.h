@@ -1,12 +1,24 @@
 #pragma once
 
 #include "MessageHook.h"
+#include "PageCommandTarget.h"
 #include "Skin.h"
 #include "SkinPicture.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
 #include "TickSource.h"
 #include "uEmbeddedWB.h"
+
+#include <functional>
+
+// The context pop-up as a browser window reaches it. The program makes the pop-up after some of
+// the windows; until then the calls do nothing.
+struct TContextPopUpCalls {
+    // Over a target's page, at the pointer.
+    std::function<void(QPoint screenPoint, TContextTarget target)> ShowAt;
+    // For a press somewhere in the program, which hides it unless the press is its own.
+    std::function<void(const QObject* receiver)> HideOnPressAt;
+};
 
 // What a browser window gets from the program that creates it.
 struct TBrowserHost {
@@ -18,4 +30,5 @@ struct TBrowserHost {
     const TVelmoraDataArray& Works; // the catalogue
     TVelmoraDataArray& Selection;   // the works the last result lists; work links index it
     TPageEngine Pages;
+    TContextPopUpCalls PopUp;
 };

@@ -1,11 +1,9 @@
 #include "BrowserWindow.h"
 
 #include "ContentPath.h"
-#include "PopUps.h"
 #include "RoundHalfEven.h"
 #include "WholeFile.h"
 #include "WindowLayout.h"
-#include "uChContext.h"
 
 #include <QApplication>
 #include <QHideEvent>
@@ -21,8 +19,6 @@
 namespace {
 
 constexpr std::chrono::milliseconds kTick(100);
-// The context pop-up's corner stands this far above and left of the pointer.
-constexpr QPoint kContextOffset(5, 5);
 
 // The window buttons' first one; a window adds its others after it.
 enum TWindowButton { CloseButton = 0 };
@@ -270,15 +266,12 @@ void TBrowserWindow::RunClocksWhileNeeded()
 
 bool TBrowserWindow::HookMessage(QObject* receiver, QEvent* event)
 {
-    bool taken = false;
     Guarded([&] {
         if (ChangesStacking(receiver, *event))
             UpdateCovered();
-        taken = PopUpTakesKey(receiver, *event);
-        if (!taken)
-            appMessage(receiver, event);
+        appMessage(receiver, event);
     });
-    return taken; // every other message still reaches its target
+    return false; // every message still reaches its target
 }
 
 // A browser window, this one or a sibling, shown, hidden, raised, moved or resized.
@@ -337,13 +330,6 @@ void TBrowserWindow::SetBrowsersCovered(bool covered)
         pane.Browser().SetCovered(covered);
 }
 
-// The pop-up never has the focus: the keys pressed while it shows are its own.
-bool TBrowserWindow::PopUpTakesKey(QObject* receiver, const QEvent& event) const
-{
-    return event.type() == QEvent::KeyPress && qobject_cast<QWindow*>(receiver) && fChContext &&
-           fChContext->isVisible() && fChContext->TakeKey(static_cast<const QKeyEvent&>(event));
-}
-
 // Each input event is seen first by the top-level window it is for; acting only there counts
 // every wheel turn, key and press once.
 void TBrowserWindow::appMessage(QObject* receiver, QEvent* event)
@@ -378,11 +364,8 @@ void TBrowserWindow::appMessage(QObject* receiver, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto button = static_cast<QMouseEvent*>(event)->button();
-        // The pop-up hides itself after carrying out its own press.
-        const bool onPopUp = fChContext && receiver == fChContext->windowHandle();
-        if (setup_.HidesContextOnPress && fChContext && !onPopUp &&
-            (button == Qt::LeftButton || button == Qt::RightButton))
-            fChContext->hide();
+        if (setup_.HidesContextOnPress && (button == Qt::LeftButton || button == Qt::RightButton))
+            host_.PopUp.HideOnPressAt(receiver);
         break;
     }
     default:
@@ -413,12 +396,8 @@ bool TBrowserWindow::wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url)
 
 void TBrowserWindow::wbShowContextMenu(const TBrowserPane& pane, QPoint screenPoint)
 {
-    const auto target = pane.Setup().ContextTarget;
-    if (!fChContext || !target)
-        return;
-    fChContext->show();
-    fChContext->move(screenPoint - kContextOffset);
-    fChContext->TargetCode = *target;
+    if (const auto target = pane.Setup().ContextTarget)
+        host_.PopUp.ShowAt(screenPoint, *target);
 }
 
 void TBrowserWindow::wbDocumentComplete(TBrowserPane& pane, const QUrl& url)

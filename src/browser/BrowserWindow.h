@@ -98,7 +98,6 @@ private:
     void SetBrowsersCovered(bool covered);
     void appMessage(QObject* receiver, QEvent* event);
     bool EscapeInside(QObject* receiver, const QEvent& event) const;
-    bool PopUpTakesKey(QObject* receiver, const QEvent& event) const;
     std::deque<TBrowserPane> MakePanes();
     void WireBrowser(TBrowserPane& pane);
     bool wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url);

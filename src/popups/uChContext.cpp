@@ -4,6 +4,8 @@
 #include "uFunctions.h"
 
 #include <QKeyEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -12,11 +14,15 @@ constexpr QSize kSize = WindowLayout::kContextPopUp;
 constexpr std::array<std::string_view, 3> kCommandSections = {"context_save", "context_print",
                                                               "context_copy"};
 static_assert(int(TPageCommand::Copy) + 1 == kCommandSections.size());
+// The corner stands this far above and left of the pointer.
+constexpr QPoint kPointerOffset(5, 5);
 
 } // namespace
 
-TfChContext::TfChContext(TTickSource& ticks, const TSkin& skin, TTargetFinder findTarget)
-    : TSkinnedWindow(ticks), findTarget_(std::move(findTarget)), ButtonGroup(*this, skin)
+TfChContext::TfChContext(TTickSource& ticks, const TSkin& skin, TMessageHook& hook,
+                         TTargetFinder findTarget)
+    : TSkinnedWindow(ticks), hook_(hook), findTarget_(std::move(findTarget)),
+      ButtonGroup(*this, skin)
 {
     // A tool window: on top, no frame, and it never takes the mouse away from the program.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
@@ -26,6 +32,46 @@ TfChContext::TfChContext(TTickSource& ticks, const TSkin& skin, TTargetFinder fi
     for (const std::string_view section : kCommandSections)
         ButtonGroup.AddButton(section, ButtonKind::Push);
     Background = skin.Picture(u"\\design\\windows\\context\\fon.jpg");
+}
+
+void TfChContext::Unhook()
+{
+    TSkinnedWindow::Unhook();
+    hook_.Remove(*this);
+}
+
+void TfChContext::ShowAt(QPoint screenPoint, TContextTarget target)
+{
+    show();
+    move(screenPoint - kPointerOffset);
+    TargetCode = target;
+}
+
+void TfChContext::HideOnPressAt(const QObject* receiver)
+{
+    if (receiver != windowHandle())
+        hide();
+}
+
+void TfChContext::FormShow()
+{
+    hook_.Add(*this, TListenerPlace::First);
+}
+
+// It reopens without a mark.
+void TfChContext::FormHide()
+{
+    hook_.Remove(*this);
+    Keyboard().Clear();
+}
+
+bool TfChContext::HookMessage(QObject* receiver, QEvent* event)
+{
+    bool taken = false;
+    // Each key is seen first by the top-level window it is for; taking it there takes it once.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QWindow*>(receiver))
+        Guarded([&] { taken = TakeKey(static_cast<const QKeyEvent&>(*event)); });
+    return taken;
 }
 
 void TfChContext::FormPaint(QPainter& canvas)
@@ -40,11 +86,21 @@ void TfChContext::FormMouseDown(Qt::MouseButton, QPoint point)
     Chosen = ButtonGroup.FindButtonAt(point);
     // The pop-up goes before the command runs: a save or print dialog must not sit under it.
     hide();
-    if (Chosen >= 0) {
-        if (TPageCommandTarget* target = findTarget_(TargetCode))
-            target->PageCommand(TPageCommand(Chosen));
-    }
+    if (Chosen >= 0)
+        RunLater(TPageCommand(Chosen));
     Invalidate();
+}
+
+// Once the press or key that chose the command has been dispatched: a save or print dialog's
+// loop must not run inside the event that opened it.
+void TfChContext::RunLater(TPageCommand command)
+{
+    QTimer::singleShot(0, this, [this, command, target = TargetCode] {
+        Guarded([&] {
+            if (TPageCommandTarget* window = findTarget_(target))
+                window->PageCommand(command);
+        });
+    });
 }
 
 void TfChContext::FormMouseMove(QPoint point)

@@ -4,6 +4,10 @@
 
 #include <vector>
 
+// Where a listener joins the hook's listeners: last, or first, as a pop-up over the windows
+// takes its keys before they do.
+enum class TListenerPlace { Last, First };
+
 // What the program's message hook hands each event to.
 class TMessageListener {
 public:
@@ -23,7 +27,7 @@ public:
     TMessageHook();
     ~TMessageHook() override;
 
-    void Add(TMessageListener& listener);
+    void Add(TMessageListener& listener, TListenerPlace place = TListenerPlace::Last);
     void Remove(TMessageListener& listener);
 
 private:

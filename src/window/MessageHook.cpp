@@ -14,10 +14,11 @@ TMessageHook::~TMessageHook()
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void TMessageHook::Add(TMessageListener& listener)
+void TMessageHook::Add(TMessageListener& listener, TListenerPlace place)
 {
     if (!Listens(&listener))
-        listeners_.push_back(&listener);
+        listeners_.insert(place == TListenerPlace::First ? listeners_.begin() : listeners_.end(),
+                          &listener);
 }
 
 void TMessageHook::Remove(TMessageListener& listener)

@@ -40,7 +40,7 @@ protected:
 
     QObject receiver_;
     std::unique_ptr<TMessageHook> hook_ = std::make_unique<TMessageHook>();
-    TListener first_, second_;
+    TListener first_, second_, front_;
 };
 
 TEST_F(MessageHookTest, HandsEachEventToEveryListenerUntilOneTakesIt)
@@ -55,6 +55,12 @@ TEST_F(MessageHookTest, HandsEachEventToEveryListenerUntilOneTakesIt)
     Send();
     EXPECT_EQ(first_.Seen, 2);
     EXPECT_EQ(second_.Seen, 1) << "a taken event goes no further";
+
+    front_.Takes = true;
+    hook_->Add(front_, TListenerPlace::First);
+    Send();
+    EXPECT_EQ(front_.Seen, 1);
+    EXPECT_EQ(first_.Seen, 2) << "the first listener took it before the others";
 }
 
 // A window that goes while an event is handed round leaves at once: it is not called again.
