@@ -5,14 +5,9 @@
 #include "WholeFile.h"
 #include "WindowLayout.h"
 
-#include <QApplication>
 #include <QHideEvent>
-#include <QKeyEvent>
-#include <QRegion>
 #include <QTimer>
 #include <QWebEngineView>
-#include <QWheelEvent>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -22,6 +17,11 @@ constexpr std::chrono::milliseconds kTick(100);
 
 // The window buttons' first one; a window adds its others after it.
 enum TWindowButton { CloseButton = 0 };
+
+bool IsBrowserWindow(const QObject* object)
+{
+    return dynamic_cast<const TBrowserWindow*>(object) != nullptr;
+}
 
 } // namespace
 
@@ -36,7 +36,7 @@ TBrowserWindowSetup PageWindowSetup(TContextTarget target)
             .ContextTarget = target,
         }},
         .PageCommands = true,
-        .HidesContextOnPress = true,
+        .PopUpOnPress = TPopUpOnPress::Hide,
     };
 }
 
@@ -44,6 +44,8 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
     : TSkinnedWindow(host.Ticks, &host.MainWindow), host_(host), setup_(setup),
       windowButtons_(*this, host.Skin), mover_(*this, QPoint(), &host.MainWindow, *this),
       panes_(MakePanes()), pageCommands_(*this, panes_.front().Browser()),
+      input_(*this, panes_, setup.PopUpOnPress, host.PopUp),
+      covered_(*this, IsBrowserWindow, [this](bool covered) { SetBrowsersCovered(covered); }),
       Timer1(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { Timer1Timer(); }); })),
       timer(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { timerTimer(); }); }))
 {
@@ -267,121 +269,18 @@ void TBrowserWindow::RunClocksWhileNeeded()
 bool TBrowserWindow::HookMessage(QObject* receiver, QEvent* event)
 {
     Guarded([&] {
-        if (ChangesStacking(receiver, *event))
-            UpdateCovered();
-        appMessage(receiver, event);
+        covered_.See(receiver, *event);
+        input_.Route(receiver, *event);
     });
     return false; // every message still reaches its target
 }
 
-// A browser window, this one or a sibling, shown, hidden, raised, moved or resized.
-bool TBrowserWindow::ChangesStacking(const QObject* receiver, const QEvent& event)
-{
-    switch (event.type()) {
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::ZOrderChange:
-    case QEvent::Move:
-    case QEvent::Resize:
-        return dynamic_cast<const TBrowserWindow*>(receiver) != nullptr;
-    default:
-        return false;
-    }
-}
-
-// Whether the browser windows shown above this one cover it whole; they are opaque rectangles.
-bool TBrowserWindow::CoveredBySiblings() const
-{
-    if (!isVisible())
-        return false;
-    QRegion uncovered(geometry());
-    // The last children stand on top.
-    const QObjectList& siblings = parentWidget()->children();
-    for (auto sibling = siblings.crbegin(); sibling != siblings.crend() && *sibling != this;
-         ++sibling) {
-        const auto* window = dynamic_cast<const TBrowserWindow*>(*sibling);
-        if (window && window->isVisible())
-            uncovered -= window->geometry();
-    }
-    return uncovered.isEmpty();
-}
-
-// Uncovered pages come back at once, before the focus is handed on to them. Covering waits until
-// the events of the change are over (a window opening is shown, moved and raised in turn), and
-// is done once for them all.
-void TBrowserWindow::UpdateCovered()
-{
-    if (!CoveredBySiblings()) {
-        SetBrowsersCovered(false);
-        return;
-    }
-    if (coverQueued_)
-        return;
-    coverQueued_ = true;
-    QTimer::singleShot(0, this, [this] {
-        coverQueued_ = false;
-        Guarded([this] { SetBrowsersCovered(CoveredBySiblings()); });
-    });
-}
-
 void TBrowserWindow::SetBrowsersCovered(bool covered)
 {
-    for (TBrowserPane& pane : panes_)
-        pane.Browser().SetCovered(covered);
-}
-
-// Each input event is seen first by the top-level window it is for; acting only there counts
-// every wheel turn, key and press once.
-void TBrowserWindow::appMessage(QObject* receiver, QEvent* event)
-{
-    if (!isVisible())
-        return;
-    if (EscapeInside(receiver, *event)) {
-        hide();
-        return;
-    }
-    const auto* window = qobject_cast<QWindow*>(receiver);
-    if (!window || !window->handle())
-        return;
-    switch (event->type()) {
-    case QEvent::Wheel: {
-        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
-        if (delta != 0)
-            Pane().Key(delta < 0 ? Qt::Key_Down : Qt::Key_Up);
-        break;
-    }
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        // Where a focus mark is shown, the arrows move it instead; a field being typed into
-        // takes them itself.
-        const bool typing = std::any_of(panes_.begin(), panes_.end(), [](const TBrowserPane& pane) {
-            return pane.Browser().TakesTyping();
-        });
-        if (!typing && !(FocusMarkShown() && (key == Qt::Key_Up || key == Qt::Key_Down)))
-            Pane().Key(key);
-        break;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        const auto button = static_cast<QMouseEvent*>(event)->button();
-        if (setup_.HidesContextOnPress && (button == Qt::LeftButton || button == Qt::RightButton))
-            host_.PopUp.HideOnPressAt(receiver);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-// Escape closes the window wherever in it the focus is: on the window, in its edit or in a page,
-// whose engine keeps the key to itself.
-bool TBrowserWindow::EscapeInside(QObject* receiver, const QEvent& event) const
-{
-    if (event.type() != QEvent::KeyPress ||
-        static_cast<const QKeyEvent&>(event).key() != Qt::Key_Escape || !receiver->isWidgetType())
-        return false;
-    const auto* widget = static_cast<const QWidget*>(receiver);
-    return widget == this || isAncestorOf(widget);
+    Guarded([&] {
+        for (TBrowserPane& pane : panes_)
+            pane.Browser().SetCovered(covered);
+    });
 }
 
 bool TBrowserWindow::wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url)

@@ -2,8 +2,10 @@
 
 #include "BrowserHost.h"
 #include "BrowserPane.h"
+#include "CoveredPages.h"
 #include "PageCommandTarget.h"
 #include "PageCommands.h"
+#include "WindowInputRouting.h"
 #include "uMainMenu.h"
 #include "uMoveForm.h"
 
@@ -14,8 +16,8 @@
 struct TBrowserWindowSetup {
     std::vector<TBrowserPaneSetup> Panes; // the first one's page takes the keys and the commands
     bool PageCommands;                    // save, print and copy act on this window's page
-    bool HidesContextOnPress;             // a press anywhere hides the context pop-up
-    bool HasClocks = true;                // press-and-hold repeats and hints come back after a move
+    TPopUpOnPress PopUpOnPress;
+    bool HasClocks = true; // press-and-hold repeats and hints come back after a move
 };
 
 // A window with one page browser beside the standard bar, whose page the pop-up's commands for
@@ -23,9 +25,9 @@ struct TBrowserWindowSetup {
 TBrowserWindowSetup PageWindowSetup(TContextTarget target);
 
 // A skinned child window of the main window with its browsers: the frame picture with the
-// window's buttons and the browsers' bars, the mover, wheel and keys turned into page steps of
-// its first browser through the program's message hook, the two clocks of press-and-hold and of
-// hints, and the context pop-up over its pages. The program's windows are its subclasses.
+// window's buttons and the browsers' bars, the mover, the two clocks of press-and-hold and of
+// hints, and the context pop-up over its pages; the program's message hook hands it the
+// program's input and its siblings' moves. The program's windows are its subclasses.
 class TBrowserWindow : public TSkinnedWindow, public TPageCommandTarget, public TMessageListener {
 public:
     void PageCommand(TPageCommand command) override;
@@ -92,12 +94,7 @@ private:
     void timerTimer();
     void RunClocksWhileNeeded();
     bool HookMessage(QObject* receiver, QEvent* event) override;
-    static bool ChangesStacking(const QObject* receiver, const QEvent& event);
-    bool CoveredBySiblings() const;
-    void UpdateCovered();
     void SetBrowsersCovered(bool covered);
-    void appMessage(QObject* receiver, QEvent* event);
-    bool EscapeInside(QObject* receiver, const QEvent& event) const;
     std::deque<TBrowserPane> MakePanes();
     void WireBrowser(TBrowserPane& pane);
     bool wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url);
@@ -109,10 +106,11 @@ private:
     TMoveForm mover_;
     bool HintArmed = false;
     bool RootScrolls = true;
-    bool coverQueued_ = false;
     // Last, so the browsers go first: their pending answers refer to the window's parts.
     std::deque<TBrowserPane> panes_;
     TPageCommands pageCommands_;
+    TWindowInputRouting input_;
+    TCoveredPages covered_;
     TClock& Timer1; // counts the ticks of a held press
     TClock& timer;  // repeats a held step and switches hints back on
 };

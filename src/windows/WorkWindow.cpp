@@ -30,7 +30,7 @@ TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scr
             .ContextTarget = contextTarget,
         }},
         .PageCommands = contextTarget.has_value(),
-        .HidesContextOnPress = false,
+        .PopUpOnPress = TPopUpOnPress::Keep,
     };
 }
 

@@ -37,7 +37,7 @@ const TBrowserWindowSetup kSetup = {
             },
         },
     .PageCommands = true,
-    .HidesContextOnPress = true,
+    .PopUpOnPress = TPopUpOnPress::Hide,
     .HasClocks = false,
 };
 
