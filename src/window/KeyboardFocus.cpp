@@ -1,6 +1,8 @@
 #include "KeyboardFocus.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QWidget>
 
 #include <algorithm>
 #include <iterator>
@@ -123,5 +125,53 @@ bool TKeyboardFocus::MoveWithin(const std::vector<const TAccessibleControl*>& or
         return false;
     }
     focused_ = order[size_t(index)]->Identity;
+    return true;
+}
+
+void TraverseWindow(QWidget& window, TKeyboardFocus& keyboard, const TAccessibleControls& controls,
+                    std::vector<QWidget*> widgets, TFocusMove move,
+                    const std::function<bool(bool moved)>& markMoved)
+{
+    const Qt::FocusReason reason =
+        move == TFocusMove::Next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    std::erase_if(widgets, [](const QWidget* widget) {
+        return !widget->isVisible() || !widget->isEnabled();
+    });
+    if (window.hasFocus()) {
+        if (keyboard.Step(controls, move))
+            markMoved(true);
+        else if (widgets.empty())
+            markMoved(keyboard.Enter(controls, move));
+        else
+            (move == TFocusMove::Next ? widgets.front() : widgets.back())->setFocus(reason);
+        return;
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    const auto at = std::find_if(widgets.begin(), widgets.end(), [focus](const QWidget* widget) {
+        return widget == focus || widget->isAncestorOf(focus);
+    });
+    const auto next = at - widgets.begin() + (move == TFocusMove::Next ? 1 : -1);
+    if (at != widgets.end() && next >= 0 && next < std::ssize(widgets))
+        widgets[size_t(next)]->setFocus(reason);
+    else
+        window.setFocus(reason);
+}
+
+bool HandFocusToSibling(QWidget& window)
+{
+    QWidget* parent = window.parentWidget();
+    if (window.isWindow() || !parent)
+        return false;
+    const QObjectList& siblings = parent->children();
+    for (auto sibling = siblings.rbegin(); sibling != siblings.rend(); ++sibling) {
+        auto* widget = qobject_cast<QWidget*>(*sibling);
+        if (widget && widget != &window && widget->isVisible() &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            QWidget* last = widget->focusWidget();
+            (last && last->isVisible() ? last : widget)->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    parent->setFocus(Qt::OtherFocusReason);
     return true;
 }

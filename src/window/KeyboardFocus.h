@@ -4,10 +4,12 @@
 
 #include <QPoint>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QPainter;
+class QWidget;
 
 enum class TFocusMove { Next, Previous };
 
@@ -52,3 +54,15 @@ void DrawFocusMark(QPainter& canvas, const TAccessibleControl& control);
 
 // The controls of a window the keyboard reaches, in reading order.
 std::vector<const TAccessibleControl*> ReadingOrder(const TAccessibleControls& controls);
+
+// What Tab (Next) and Shift+Tab (Previous) do in a window: the mark moves through its controls,
+// then the focus through its widgets (its pages, then its edit), then round to the controls
+// again; never out of the window. markMoved shows the mark where it moved, and says whether it
+// did.
+void TraverseWindow(QWidget& window, TKeyboardFocus& keyboard, const TAccessibleControls& controls,
+                    std::vector<QWidget*> widgets, TFocusMove move,
+                    const std::function<bool(bool moved)>& markMoved);
+
+// Hands on the focus of a child window Qt is hiding: to the top sibling window that takes the
+// focus, where it had it last, else to the window it stands on. False for a top-level window.
+bool HandFocusToSibling(QWidget& window);

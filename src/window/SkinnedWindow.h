@@ -218,8 +218,12 @@ protected:
     {
         // Qt asks a child window it hides to hand the focus on.
         if (!this->isVisible() || unhooked_)
-            return (!unhooked_ && HandFocusOn()) || TWidget::focusNextPrevChild(next);
-        Guarded([&] { MoveFocus(next ? TFocusMove::Next : TFocusMove::Previous); });
+            return (!unhooked_ && HandFocusToSibling(*this)) || TWidget::focusNextPrevChild(next);
+        Guarded([&] {
+            TraverseWindow(*this, keyboard_, Controls(), FocusWidgets(),
+                           next ? TFocusMove::Next : TFocusMove::Previous,
+                           [this](bool moved) { return MarkMoved(moved); });
+        });
         return true;
     }
     // Focus that comes by Tab puts the mark on the first control, by Shift+Tab on the last; any
@@ -256,55 +260,6 @@ protected:
     }
 
 private:
-    // Through the controls, then the widgets, then round to the controls again.
-    void MoveFocus(TFocusMove move)
-    {
-        const Qt::FocusReason reason =
-            move == TFocusMove::Next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
-        std::vector<QWidget*> widgets = FocusWidgets();
-        std::erase_if(widgets,
-                      [](QWidget* widget) { return !widget->isVisible() || !widget->isEnabled(); });
-        if (this->hasFocus()) {
-            const TAccessibleControls controls = Controls();
-            if (keyboard_.Step(controls, move))
-                MarkMoved(true);
-            else if (widgets.empty())
-                MarkMoved(keyboard_.Enter(controls, move));
-            else
-                (move == TFocusMove::Next ? widgets.front() : widgets.back())->setFocus(reason);
-            return;
-        }
-        const QWidget* focus = QApplication::focusWidget();
-        const auto at = std::find_if(widgets.begin(), widgets.end(), [focus](QWidget* widget) {
-            return widget == focus || widget->isAncestorOf(focus);
-        });
-        const auto next = at - widgets.begin() + (move == TFocusMove::Next ? 1 : -1);
-        if (at != widgets.end() && next >= 0 && next < std::ssize(widgets))
-            widgets[size_t(next)]->setFocus(reason);
-        else
-            this->setFocus(reason);
-    }
-    // To the top sibling window that takes the focus, where it had it last, else the window it
-    // stands on.
-    bool HandFocusOn()
-    {
-        QWidget* parent = this->parentWidget();
-        if (this->isWindow() || !parent)
-            return false;
-        const QObjectList& siblings = parent->children();
-        for (auto sibling = siblings.rbegin(); sibling != siblings.rend(); ++sibling) {
-            auto* widget = qobject_cast<QWidget*>(*sibling);
-            if (widget && widget != this && widget->isVisible() &&
-                (widget->focusPolicy() & Qt::TabFocus)) {
-                QWidget* last = widget->focusWidget();
-                (last && last->isVisible() ? last : widget)->setFocus(Qt::OtherFocusReason);
-                return true;
-            }
-        }
-        parent->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-
     THintDisplay hint_;
     TKeyboardFocus keyboard_;
     bool unhooked_ = false;
