@@ -78,7 +78,6 @@ TProgram::~TProgram()
 void TProgram::ShowSplash(TSplashPace pace)
 {
     auto splash = std::make_unique<TfLoader>(ticks_, pace);
-    fLoader = splash.get();
     splash->show();
     splash->repaint();
     bool waitUsed = false;
@@ -92,7 +91,6 @@ void TProgram::ShowSplash(TSplashPace pace)
     if (!waitUsed)
         UseTheSplashWait();
     splash->hide();
-    fLoader = nullptr;
 }
 
 // Work the splash need not wait for, done once it is on screen, while the user waits anyway:

@@ -1,4 +1,3 @@
 #include "Windows.h"
 
 TfMain* fMain = nullptr;
-TfLoader* fLoader = nullptr;

@@ -153,7 +153,7 @@ void TfMain::FormMouseDown(Qt::MouseButton, QPoint point)
 
 void TfMain::FormMouseMove(QPoint point)
 {
-    Tag = 0;
+    Tag = TPressTag::Free;
     SetPointer(Qt::ArrowCursor);
     SetHintsOn(false);
     SetHintText(QString());

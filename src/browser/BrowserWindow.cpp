@@ -42,8 +42,8 @@ TBrowserWindowSetup PageWindowSetup(TContextTarget target)
 
 TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup)
     : TSkinnedWindow(host.Ticks, &host.MainWindow), host_(host), setup_(setup),
-      windowButtons_(*this, host.Skin), mover_(*this, QPoint(), &host.MainWindow, *this),
-      panes_(MakePanes()), pageCommands_(*this, panes_.front().Browser()),
+      windowButtons_(*this, host.Skin), mover_(*this, &host.MainWindow), panes_(MakePanes()),
+      pageCommands_(*this, panes_.front().Browser()),
       input_(*this, panes_, setup.PopUpOnPress, host.PopUp),
       covered_(*this, IsBrowserWindow, [this](bool covered) { SetBrowsersCovered(covered); }),
       Timer1(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { Timer1Timer(); }); })),
@@ -179,7 +179,7 @@ void TBrowserWindow::FormMouseMove(QPoint point)
     host_.MainWindow.SetHintsOn(false);
     host_.MainWindow.SetHintText(QString());
     SetPointer(Qt::ArrowCursor);
-    Tag = 0;
+    Tag = TPressTag::Free;
     const bool dragging = std::any_of(panes_.begin(), panes_.end(), [point](TBrowserPane& pane) {
         return pane.MouseMove(point);
     });

@@ -44,8 +44,7 @@ enum TButtonIndex { NoButton = 0, YesButton = 1 };
 } // namespace
 
 TfChMessage::TfChMessage(TTickSource& ticks, const TSkin& skin)
-    : TSkinnedWindowOf<QDialog>(ticks), skin_(skin), ButtonGroup(*this, skin),
-      Mover(*this, QPoint(), nullptr, *this)
+    : TSkinnedWindowOf<QDialog>(ticks), skin_(skin), ButtonGroup(*this, skin), Mover(*this, nullptr)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Velmora"));
@@ -123,7 +122,7 @@ void TfChMessage::FormMouseDown(Qt::MouseButton, QPoint point)
 
 void TfChMessage::FormMouseMove(QPoint point)
 {
-    Tag = 0;
+    Tag = TPressTag::Free;
     SetPointer(Qt::ArrowCursor);
     ButtonGroup.MouseMove(point);
     if (Mover.IsMoving()) {

@@ -5,6 +5,10 @@
 #include <QString>
 #include <Qt>
 
+// The one bit from the button groups to the window mover: a group marks a press it took, the
+// window clears the mark at the start of each mouse move.
+enum class TPressTag { Free = 0, TakenByButton = 1 };
+
 // What the skin controls need of the window they live on: the pointer, the hint and the Tag
 // for the button groups and bars, the place and size for the mover. Every skinned window
 // implements it once in its base, so the controls stay plain objects that tests can drive.
@@ -16,10 +20,8 @@ public:
     virtual void SetHintText(const QString& text) = 0;
     virtual void SetHintsOn(bool on) = 0;
 
-    // One bit from the button groups to the window mover: a group sets it to 1 when it takes
-    // a press, the window clears it at the start of each mouse move.
-    virtual int GetTag() const = 0;
-    virtual void SetTag(int tag) = 0;
+    virtual TPressTag GetTag() const = 0;
+    virtual void SetTag(TPressTag tag) = 0;
 
     // Screen pixels of a point given in the window's client pixels, with the window where it
     // is now.

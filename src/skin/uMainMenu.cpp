@@ -51,7 +51,7 @@ void TMainMenuEx::MouseDown(QPoint point)
     VisitButtons(point, [this](TButtonEx& button) {
         if (!button.GetOn())
             button.Press();
-        owner_.SetTag(1);
+        owner_.SetTag(TPressTag::TakenByButton);
     });
 }
 

@@ -4,16 +4,15 @@
 
 #include <algorithm>
 
-TMoveForm::TMoveForm(TSkinWindow& target, QPoint startPos, const TSkinWindow* bounds,
-                     const TSkinWindow& gate)
-    : target_(target), bounds_(bounds), gate_(gate), startPos_(startPos)
+TMoveForm::TMoveForm(TSkinWindow& target, const TSkinWindow* bounds)
+    : target_(target), bounds_(bounds)
 {
 }
 
 void TMoveForm::MouseDown(QPoint point)
 {
     // A button group has just taken this press.
-    if (gate_.GetTag() == 1)
+    if (target_.GetTag() == TPressTag::TakenByButton)
         return;
     moving_ = true;
     startPos_ = {target_.Left(), target_.Top()};
@@ -30,10 +29,10 @@ void TMoveForm::MouseMove(QPoint point)
     const QSize area = bounds_ ? QSize(bounds_->Width(), bounds_->Height()) : target_.ScreenSize();
     // After the left and top clamps, so a window larger than the area sits flush with its
     // right or bottom edge.
-    if (left + gate_.Width() >= area.width())
-        left = area.width() - gate_.Width();
-    if (top + gate_.Height() >= area.height())
-        top = area.height() - gate_.Height();
+    if (left + target_.Width() >= area.width())
+        left = area.width() - target_.Width();
+    if (top + target_.Height() >= area.height())
+        top = area.height() - target_.Height();
     target_.MoveTo(left, top);
 }
 

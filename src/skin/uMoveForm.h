@@ -8,10 +8,8 @@ class TSkinWindow;
 // drag, moves follow the mouse, and the window stays inside the bounds window (or the screen).
 class TMoveForm {
 public:
-    // bounds may be null for the screen; gate is the window whose Tag vetoes a drag and whose
-    // size is kept inside the bounds (every window passes itself as target and gate).
-    TMoveForm(TSkinWindow& target, QPoint startPos, const TSkinWindow* bounds,
-              const TSkinWindow& gate);
+    // bounds may be null for the screen; the target's Tag vetoes a drag.
+    TMoveForm(TSkinWindow& target, const TSkinWindow* bounds);
 
     bool IsMoving() const { return moving_; }
 
@@ -23,8 +21,7 @@ public:
 private:
     TSkinWindow& target_;
     const TSkinWindow* bounds_;
-    const TSkinWindow& gate_;
-    QPoint startPos_;
+    QPoint startPos_;           // the target's place at the press
     QPoint startMouse_{-1, -1}; // screen pixels
     bool moving_ = false;
 };

@@ -41,13 +41,13 @@ public:
         this->setFocusPolicy(Qt::StrongFocus);
     }
 
-    int Tag = 0;
+    TPressTag Tag = TPressTag::Free;
 
     void SetPointer(Qt::CursorShape shape) override { this->setCursor(shape); }
     void SetHintText(const QString& text) override { hint_.SetText(text); }
     void SetHintsOn(bool on) override { hint_.SetOn(on); }
-    int GetTag() const override { return Tag; }
-    void SetTag(int tag) override { Tag = tag; }
+    TPressTag GetTag() const override { return Tag; }
+    void SetTag(TPressTag tag) override { Tag = tag; }
     QPoint ClientToScreen(QPoint client) const override { return this->mapToGlobal(client); }
 
     int Left() const override { return this->x(); }

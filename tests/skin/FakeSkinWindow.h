@@ -8,8 +8,8 @@ public:
     void SetPointer(Qt::CursorShape shape) override { pointer = shape; }
     void SetHintText(const QString& text) override { hintText = text; }
     void SetHintsOn(bool on) override { hintsOn = on; }
-    int GetTag() const override { return tag; }
-    void SetTag(int value) override { tag = value; }
+    TPressTag GetTag() const override { return tag; }
+    void SetTag(TPressTag value) override { tag = value; }
     QPoint ClientToScreen(QPoint client) const override
     {
         return client + QPoint(left, top) + parentOrigin;
@@ -29,7 +29,7 @@ public:
     // What a window's mouse-move handler resets before it calls its controls.
     void ResetForMove()
     {
-        tag = 0;
+        tag = TPressTag::Free;
         pointer = Qt::ArrowCursor;
         hintsOn = false;
         hintText.clear();
@@ -38,7 +38,7 @@ public:
     Qt::CursorShape pointer = Qt::ArrowCursor;
     QString hintText;
     bool hintsOn = false;
-    int tag = 0;
+    TPressTag tag = TPressTag::Free;
     int left = 0;
     int top = 0;
     int width = 100;

@@ -66,7 +66,7 @@ TEST_F(MainMenuTest, EmptyGroupDrawsNothingFindsNothingAndIgnoresTheMouse)
     EXPECT_EQ(group.FindButtonAt({15, 15}), -1);
     EXPECT_EQ(Drawn(), BlankCanvas());
     EXPECT_EQ(owner.pointer, Qt::ArrowCursor);
-    EXPECT_EQ(owner.tag, 0);
+    EXPECT_EQ(owner.tag, TPressTag::Free);
 }
 
 struct FindCase {
@@ -133,7 +133,7 @@ TEST_F(MainMenuTest, PressRaisesTheTagAndPressesTheButton)
     AddBoth();
     group.MouseDown({12, 12});
 
-    EXPECT_EQ(owner.tag, 1);
+    EXPECT_EQ(owner.tag, TPressTag::TakenByButton);
     EXPECT_EQ(StateOf(0), ButtonState::Down);
     EXPECT_EQ(StateOf(1), ButtonState::Up);
 }
@@ -142,7 +142,7 @@ TEST_F(MainMenuTest, PressOffTheButtonsLeavesTheTag)
 {
     AddBoth();
     group.MouseDown({60, 60});
-    EXPECT_EQ(owner.tag, 0);
+    EXPECT_EQ(owner.tag, TPressTag::Free);
 }
 
 TEST_F(MainMenuTest, MovingOffAPressedButtonRestsItAndReleasingElsewhereClicksNothing)
@@ -184,7 +184,7 @@ TEST_F(MainMenuTest, ToggleThatIsOnIgnoresHoverAndPressAndTurnsOffAtRelease)
     EXPECT_EQ(owner.hintText, QStringLiteral("toggle"));
     group.MouseDown({110, 110});
     EXPECT_EQ(toggle.GetState(), ButtonState::Active);
-    EXPECT_EQ(owner.tag, 1);
+    EXPECT_EQ(owner.tag, TPressTag::TakenByButton);
     group.MouseUp({110, 110});
     EXPECT_FALSE(toggle.GetOn());
     EXPECT_EQ(toggle.GetState(), ButtonState::Up);
@@ -198,7 +198,7 @@ TEST_F(MainMenuTest, DisabledButtonIsHitButKeepsItsState)
     group.MouseMove({12, 12});
     EXPECT_EQ(owner.pointer, Qt::PointingHandCursor);
     group.MouseDown({12, 12});
-    EXPECT_EQ(owner.tag, 1);
+    EXPECT_EQ(owner.tag, TPressTag::TakenByButton);
     group.MouseUp({12, 12});
 
     EXPECT_EQ(StateOf(0), ButtonState::Disabled);
@@ -230,7 +230,7 @@ TEST_F(MainMenuTest, DisabledGroupIgnoresEverythingButStillDraws)
     EXPECT_EQ(owner.pointer, Qt::ArrowCursor);
     EXPECT_TRUE(owner.hintText.isEmpty());
     EXPECT_FALSE(owner.hintsOn);
-    EXPECT_EQ(owner.tag, 0);
+    EXPECT_EQ(owner.tag, TPressTag::Free);
     EXPECT_EQ(group.FindButtonAt({12, 12}), -1);
     EXPECT_TRUE(NearColour(Drawn().pixel(15, 15), kStateColours[int(ButtonState::Up)]));
 }

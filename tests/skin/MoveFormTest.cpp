@@ -31,7 +31,7 @@ protected:
 
 TEST_F(MoveFormTest, DragKeepsTheWindowsOffsetToThePointer)
 {
-    TMoveForm mover(window, Position(), nullptr, window);
+    TMoveForm mover(window, nullptr);
     mover.MouseDown({10, 10}); // screen (110, 110)
     ASSERT_TRUE(mover.IsMoving());
 
@@ -43,8 +43,8 @@ TEST_F(MoveFormTest, DragKeepsTheWindowsOffsetToThePointer)
 
 TEST_F(MoveFormTest, PressTakenByAButtonStartsNoDrag)
 {
-    TMoveForm mover(window, Position(), nullptr, window);
-    window.tag = 1;
+    TMoveForm mover(window, nullptr);
+    window.tag = TPressTag::TakenByButton;
     mover.MouseDown({10, 10});
 
     EXPECT_FALSE(mover.IsMoving());
@@ -54,7 +54,7 @@ TEST_F(MoveFormTest, PressTakenByAButtonStartsNoDrag)
 
 TEST_F(MoveFormTest, ReleaseEndsTheDragAndLaterMovesDoNothing)
 {
-    TMoveForm mover(window, Position(), nullptr, window);
+    TMoveForm mover(window, nullptr);
     mover.MouseDown({10, 10});
     MoveMouseTo(mover, {120, 120});
     mover.MouseUp({20, 20});
@@ -67,7 +67,7 @@ TEST_F(MoveFormTest, ReleaseEndsTheDragAndLaterMovesDoNothing)
 TEST_F(MoveFormTest, DragOfAChildWindowCountsFromItsParent)
 {
     window.parentOrigin = {50, 40};
-    TMoveForm mover(window, Position(), nullptr, window);
+    TMoveForm mover(window, nullptr);
     mover.MouseDown({10, 10}); // screen (160, 150)
 
     MoveMouseTo(mover, {170, 155});
@@ -92,7 +92,7 @@ TEST_P(MoveFormClampTest, KeepsTheWindowInsideTheArea)
 {
     boundsWindow.width = 800;
     boundsWindow.height = 600;
-    TMoveForm mover(window, Position(), GetParam().boundsWindow ? &boundsWindow : nullptr, window);
+    TMoveForm mover(window, GetParam().boundsWindow ? &boundsWindow : nullptr);
     mover.MouseDown({10, 10});
 
     MoveMouseTo(mover, GetParam().mouse);
@@ -118,29 +118,12 @@ TEST_F(MoveFormTest, WindowWiderThanTheAreaEndsFlushWithItsRightEdge)
 {
     boundsWindow.width = 200;
     boundsWindow.height = 600;
-    TMoveForm mover(window, Position(), &boundsWindow, window);
+    TMoveForm mover(window, &boundsWindow);
     mover.MouseDown({10, 10});
 
     MoveMouseTo(mover, {-500, 110});
 
     EXPECT_EQ(Position(), QPoint(-100, 100));
-}
-
-TEST_F(MoveFormTest, GateWindowsTagAndSizeDecide)
-{
-    FakeSkinWindow gate;
-    gate.width = 500;
-    gate.height = 500;
-    TMoveForm mover(window, Position(), nullptr, gate);
-
-    gate.tag = 1;
-    mover.MouseDown({10, 10});
-    EXPECT_FALSE(mover.IsMoving());
-
-    gate.tag = 0;
-    mover.MouseDown({10, 10});
-    MoveMouseTo(mover, {2000, 2000});
-    EXPECT_EQ(Position(), QPoint(524, 268));
 }
 
 } // namespace
