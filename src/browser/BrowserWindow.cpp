@@ -46,8 +46,13 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
       pageCommands_(*this, panes_.front().Browser()),
       input_(*this, panes_, setup.PopUpOnPress, host.PopUp),
       covered_(*this, IsBrowserWindow, [this](bool covered) { SetBrowsersCovered(covered); }),
-      Timer1(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { Timer1Timer(); }); })),
-      timer(host.Ticks.Every(kTick, *this, [this] { Guarded([this] { timerTimer(); }); }))
+      timer(host.Ticks.Every(kTick, *this, [this] {
+          // The held press is counted before its step repeats.
+          Guarded([this] {
+              Timer1Timer();
+              timerTimer();
+          });
+      }))
 {
     setFixedSize(WindowLayout::kBrowserWindow);
     CentreInMainWindow();
@@ -55,7 +60,7 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
     for (TBrowserPane& pane : panes_)
         WireBrowser(pane);
     host.Hook.Add(*this);
-    RunClocksWhileNeeded();
+    RunClockWhileNeeded();
     hide();
 }
 
@@ -65,7 +70,6 @@ void TBrowserWindow::Unhook()
     host_.Hook.Remove(*this);
     for (TBrowserPane& pane : panes_)
         pane.Browser().Disconnect();
-    Timer1.SetRunning(false);
     timer.SetRunning(false);
 }
 
@@ -169,7 +173,7 @@ void TBrowserWindow::FormMouseDown(Qt::MouseButton, QPoint point)
     }
     if (!onABar)
         mover_.MouseDown(point);
-    RunClocksWhileNeeded();
+    RunClockWhileNeeded();
     Invalidate();
 }
 
@@ -191,7 +195,7 @@ void TBrowserWindow::FormMouseMove(QPoint point)
         for (TMainMenuEx* group : ButtonGroups())
             group->MouseMove(point);
     }
-    RunClocksWhileNeeded();
+    RunClockWhileNeeded();
     Invalidate();
 }
 
@@ -226,7 +230,7 @@ void TBrowserWindow::FormMouseUp(Qt::MouseButton, QPoint point)
     const TReleaseStep step = ReleaseStep();
     for (TBrowserPane& pane : panes_)
         pane.MouseUp(point, step);
-    RunClocksWhileNeeded();
+    RunClockWhileNeeded();
     Invalidate();
 }
 
@@ -252,17 +256,16 @@ void TBrowserWindow::timerTimer()
         for (TBrowserPane& pane : panes_)
             pane.RepeatHeldStep();
     }
-    RunClocksWhileNeeded();
+    RunClockWhileNeeded();
 }
 
-// The clocks count a held press and switch hints back on after a move; with neither to do they
-// stop, so a window at rest does not wake the program.
-void TBrowserWindow::RunClocksWhileNeeded()
+// The clock counts a held press and switches hints back on after a move; with neither to do it
+// stops, so a window at rest does not wake the program.
+void TBrowserWindow::RunClockWhileNeeded()
 {
     const bool holding = std::any_of(panes_.begin(), panes_.end(),
                                      [](const TBrowserPane& pane) { return pane.IsHolding(); });
-    const bool needed = setup_.HasClocks && (holding || !HintArmed);
-    Timer1.SetRunning(needed);
+    const bool needed = setup_.HasClock && (holding || !HintArmed);
     timer.SetRunning(needed);
 }
 

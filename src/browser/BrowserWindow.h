@@ -17,7 +17,7 @@ struct TBrowserWindowSetup {
     std::vector<TBrowserPaneSetup> Panes; // the first one's page takes the keys and the commands
     bool PageCommands;                    // save, print and copy act on this window's page
     TPopUpOnPress PopUpOnPress;
-    bool HasClocks = true; // press-and-hold repeats and hints come back after a move
+    bool HasClock = true; // press-and-hold repeats and hints come back after a move
 };
 
 // A window with one page browser beside the standard bar, whose page the pop-up's commands for
@@ -25,7 +25,7 @@ struct TBrowserWindowSetup {
 TBrowserWindowSetup PageWindowSetup(TContextTarget target);
 
 // A skinned child window of the main window with its browsers: the frame picture with the
-// window's buttons and the browsers' bars, the mover, the two clocks of press-and-hold and of
+// window's buttons and the browsers' bars, the mover, the clock of press-and-hold and of
 // hints, and the context pop-up over its pages; the program's message hook hands it the
 // program's input and its siblings' moves. The program's windows are its subclasses.
 class TBrowserWindow : public TSkinnedWindow, public TPageCommandTarget, public TMessageListener {
@@ -50,7 +50,7 @@ protected:
     TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSetup& setup);
 
     // Besides what every skinned window leaves: the program's message hook, the engine and the
-    // clocks.
+    // clock.
     void Unhook();
 
     TBrowserPane& Pane(size_t index = 0) { return panes_[index]; }
@@ -92,7 +92,7 @@ protected:
 private:
     void Timer1Timer();
     void timerTimer();
-    void RunClocksWhileNeeded();
+    void RunClockWhileNeeded();
     bool HookMessage(QObject* receiver, QEvent* event) override;
     void SetBrowsersCovered(bool covered);
     std::deque<TBrowserPane> MakePanes();
@@ -111,6 +111,5 @@ private:
     TPageCommands pageCommands_;
     TWindowInputRouting input_;
     TCoveredPages covered_;
-    TClock& Timer1; // counts the ticks of a held press
-    TClock& timer;  // repeats a held step and switches hints back on
+    TClock& timer; // counts a held press, repeats its step and switches hints back on
 };

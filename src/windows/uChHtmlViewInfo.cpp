@@ -38,7 +38,7 @@ const TBrowserWindowSetup kSetup = {
         },
     .PageCommands = true,
     .PopUpOnPress = TPopUpOnPress::Hide,
-    .HasClocks = false,
+    .HasClock = false,
 };
 
 // The search buttons, by index; the two layout buttons share their place.
