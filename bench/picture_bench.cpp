@@ -2,8 +2,8 @@
 // loads, one of thousands of scans is given up after the scan limit, and a picture past the
 // budget is refused before it is decoded.
 #include "JpegFiles.h"
+#include "JpegPicture.h"
 #include "TestFiles.h"
-#include "uFunctions.h"
 
 #include <QTemporaryDir>
 

@@ -7,12 +7,12 @@
 #include "ContentProblems.h"
 #include "Dialogs.h"
 #include "FolderContains.h"
+#include "JpegPicture.h"
 #include "PageAddressScan.h"
 #include "Program.h"
 #include "RegularFile.h"
 #include "Win1251.h"
 #include "uChLoader.h"
-#include "uFunctions.h"
 
 #include <QDir>
 #include <QDirIterator>

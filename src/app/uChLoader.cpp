@@ -1,9 +1,9 @@
 #include "uChLoader.h"
 
 #include "ContentPath.h"
+#include "JpegPicture.h"
 #include "Placement.h"
 #include "WindowLayout.h"
-#include "uFunctions.h"
 
 #include <QPainter>
 #include <QScreen>

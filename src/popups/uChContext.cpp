@@ -1,7 +1,6 @@
 #include "uChContext.h"
 
 #include "WindowLayout.h"
-#include "uFunctions.h"
 
 #include <QKeyEvent>
 #include <QTimer>

@@ -3,7 +3,6 @@
 #include "Placement.h"
 #include "SettingsFile.h"
 #include "WindowLayout.h"
-#include "uFunctions.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uFunctions.h"
+#include "JpegPicture.h"
 
 #include <QImage>
 #include <QString>

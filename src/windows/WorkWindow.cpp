@@ -2,9 +2,9 @@
 
 #include "ContentPath.h"
 #include "FontInstaller.h"
+#include "JpegPicture.h"
 #include "Win1251.h"
 #include "WindowLayout.h"
-#include "uFunctions.h"
 
 #include <QFont>
 

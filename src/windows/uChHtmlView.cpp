@@ -9,7 +9,6 @@
 #include "SortResultPage.h"
 #include "WindowLayout.h"
 #include "uChHtmlView21.h"
-#include "uFunctions.h"
 
 #include <string>
 

@@ -8,7 +8,6 @@
 #include "Win1251.h"
 #include "WindowLayout.h"
 #include "uChHtmlView21.h"
-#include "uFunctions.h"
 
 namespace {
 

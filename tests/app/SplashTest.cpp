@@ -1,7 +1,7 @@
+#include "JpegPicture.h"
 #include "ManualTicks.h"
 #include "WindowTestContent.h"
 #include "uChLoader.h"
-#include "uFunctions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // back to the budget with the picture, and a picture cut short is never told as too large.
 #include "ContentProblems.h"
 #include "Fuzzing.h"
+#include "JpegPicture.h"
 #include "PictureBudget.h"
-#include "uFunctions.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "ContentPath.h"
 #include "EventWait.h"
+#include "JpegPicture.h"
 #include "ManualTicks.h"
 #include "ProfileFile.h"
 #include "SealedWindow.h"
 #include "Skin.h"
 #include "WindowTestContent.h"
 #include "uChMessage.h"
-#include "uFunctions.h"
 
 #include <QScreen>
 #include <QTest>

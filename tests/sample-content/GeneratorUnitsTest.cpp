@@ -4,6 +4,7 @@
 #include "DesignPalette.h"
 #include "HtmlText.h"
 #include "IniText.h"
+#include "JpegPicture.h"
 #include "JpegWriter.h"
 #include "MainWindowPainter.h"
 #include "NailPainter.h"
@@ -13,7 +14,6 @@
 #include "SkinLayout.h"
 #include "TestFiles.h"
 #include "Win1251.h"
-#include "uFunctions.h"
 
 #include <QFile>
 #include <QPainter>

@@ -2,11 +2,11 @@
 #include "ContentGenerator.h"
 #include "ContentPath.h"
 #include "Filters.h"
+#include "JpegPicture.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
 #include "Win1251.h"
 #include "WindowLayout.h"
-#include "uFunctions.h"
 
 #include <QDir>
 #include <QDirIterator>

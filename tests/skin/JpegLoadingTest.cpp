@@ -1,7 +1,7 @@
 #include "ContentProblems.h"
 #include "JpegFiles.h"
+#include "JpegPicture.h"
 #include "TestFiles.h"
-#include "uFunctions.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

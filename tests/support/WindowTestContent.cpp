@@ -1,10 +1,10 @@
 #include "WindowTestContent.h"
 
 #include "ContentPath.h"
+#include "JpegPicture.h"
 #include "ProfileFile.h"
 #include "TestFiles.h"
 #include "Win1251.h"
-#include "uFunctions.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -3,7 +3,6 @@
 #include "Filters.h"
 #include "Win1251.h"
 #include "WindowsFixture.h"
-#include "uFunctions.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
