@@ -6,6 +6,7 @@
 #include "ContentPath.h"
 #include "Dialogs.h"
 #include "EngineWarmUp.h"
+#include "FontInstaller.h"
 #include "PopUps.h"
 #include "SealedWindow.h"
 #include "SettingsFile.h"
@@ -51,10 +52,14 @@ QString ChooseContentFolder()
 
 TProgram::TProgram(TTickSource& ticks, TPageEngine pages)
     : ticks_(ticks), pages_(pages), skin_(ContentPath::ContentDir()),
-      main_(std::make_unique<TSealed<TfMain>>(ticks, skin_)),
-      message_(std::make_unique<TSealed<TfChMessage>>(ticks, skin_))
+      catalogue_(skin_.ContentDir()),
+      main_(std::make_unique<TSealed<TfMain>>(ticks, skin_, catalogue_))
 {
     fMain = main_.get();
+    for (const TBrowserWindowEntry& window : BrowserWindowRegistry())
+        browserFrames_.push_back(skin_.Picture(window.FramePicture));
+    InstallTitleFonts(skin_.ContentDir());
+    message_ = std::make_unique<TSealed<TfChMessage>>(ticks, skin_);
     fChMessage = message_.get();
 }
 
@@ -99,15 +104,27 @@ void TProgram::ShowSplash(TSplashPace pace)
 void TProgram::UseTheSplashWait()
 {
     TidyContentFolder();
-    main_->StartLoading();
+    catalogue_.StartLoading();
     main_->PaintAhead();
     if (pages_ == TPageEngine::Running)
         warmUp_ = std::make_unique<TEngineWarmUp>();
 }
 
+void TProgram::FinishLoading()
+{
+    try {
+        // A work whose text cannot be read stays, so one lost file does not hide the rest.
+        const TUnreadTexts unread = catalogue_.FinishLoading();
+        if (!unread.empty())
+            Dialogs().ShowError(main_.get(), DescribeUnreadTexts(unread, skin_.ContentDir()));
+    } catch (const std::exception& error) {
+        Dialogs().ShowError(main_.get(), QString::fromLocal8Bit(error.what()));
+    }
+}
+
 void TProgram::CreateBrowserWindows()
 {
-    main_->FinishLoading();
+    FinishLoading();
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
     for (size_t i = 0; i < windows.size(); ++i) {
         windows[i].Create(HostOf(i))->setAccessibleName(QString::fromUtf16(windows[i].Title));
@@ -118,9 +135,16 @@ void TProgram::CreateBrowserWindows()
 
 TBrowserHost TProgram::HostOf(size_t registryIndex)
 {
-    return {*main_,           skin_,  main_->BrowserFrames[registryIndex],
-            ticks_,           hook_,  main_->Works,
-            main_->Selection, pages_, PopUpCalls()};
+    return {*main_,
+            skin_,
+            browserFrames_[registryIndex],
+            ticks_,
+            hook_,
+            catalogue_.Works,
+            catalogue_.Selection,
+            catalogue_.SearchTexts(),
+            pages_,
+            PopUpCalls()};
 }
 
 TContextPopUpCalls TProgram::PopUpCalls()
@@ -141,7 +165,7 @@ TContextPopUpCalls TProgram::PopUpCalls()
 
 void TProgram::ShowMainWindow(const QString& problem)
 {
-    main_->FinishLoading();
+    FinishLoading();
     main_->show();
     // The warm-up page goes while the window server maps the window, not before.
     warmUp_.reset();

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "BrowserHost.h"
+#include "Catalogue.h"
+#include "SkinPicture.h"
 #include "SplashPace.h"
 #include "TickSource.h"
 
 #include <memory>
+#include <vector>
 
 class TEngineWarmUp;
 class TfChContext;
@@ -19,7 +22,7 @@ QString ChooseContentFolder();
 // Every window of the program, created in the start-up order and wired, each set in its
 // program-wide reference; they go, and their references are cleared, in the reverse order.
 // The main window owns the browser windows as their parent. The skin of the content folder is
-// read once, here, and handed to every window.
+// read once, here, and handed to every window, as is the catalogue.
 class TProgram {
 public:
     // The main window and the question; the browser windows show pages or not.
@@ -38,6 +41,8 @@ public:
 
 private:
     void UseTheSplashWait();
+    // Takes in the catalogue once it is read, and tells the user what of it could not be.
+    void FinishLoading();
     // The pop-up, made after some of the windows that show it.
     TContextPopUpCalls PopUpCalls();
 
@@ -46,6 +51,9 @@ private:
     // Before the windows, so they outlive them.
     TMessageHook hook_;
     const TSkin skin_;
+    TCatalogue catalogue_;
+    // The frame of each browser window, in the order of their registry.
+    std::vector<TSkinPicture> browserFrames_;
     std::unique_ptr<TfMain> main_;
     std::unique_ptr<TfChMessage> message_;
     std::unique_ptr<TfChContext> context_;

@@ -1,9 +1,7 @@
 #include "uMain.h"
 
 #include "BrowserWindows.h"
-#include "CatalogueLoader.h"
 #include "ContentPages.h"
-#include "FontInstaller.h"
 #include "Placement.h"
 #include "PopUps.h"
 #include "WindowLayout.h"
@@ -27,8 +25,9 @@ constexpr std::array<std::string_view, 4> kFrameSections = {"zoom", "minimize", 
 
 } // namespace
 
-TfMain::TfMain(TTickSource& ticks, const TSkin& skin)
-    : TSkinnedWindow(ticks), ContentDir(skin.ContentDir()), skin_(skin), signStrip_(*this, skin),
+TfMain::TfMain(TTickSource& ticks, const TSkin& skin, TCatalogue& catalogue)
+    : TSkinnedWindow(ticks), ContentDir(skin.ContentDir()), Works(catalogue.Works),
+      Selection(catalogue.Selection), skin_(skin), signStrip_(*this, skin),
       frameStrip_(*this, skin),
       Timer1(ticks.Every(kRepaintTick, *this, [this] { Guarded([this] { Timer1Timer(); }); }))
 {
@@ -55,54 +54,13 @@ void TfMain::FormCreate()
     for (size_t i = 0; i < WindowLayout::kSigns.size(); ++i)
         signStrip_.Buttons()[i].SetPolygon(
             TPointArray(WindowLayout::kSigns[i].Ring.begin(), WindowLayout::kSigns[i].Ring.end()));
-    LoadBackgrounds();
-    Works.clear();
-    Selection.clear();
-    InstallTitleFonts(ContentDir);
-}
-
-// Every work's text is read off the user-interface thread, once the splash is on the screen: the
-// browser windows, made after it, are the first to need the catalogue.
-void TfMain::StartLoading()
-{
-    if (loadStarted_)
-        return;
-    loadStarted_ = true;
-    Guarded([this] {
-        catalogueLoad_ = std::async(std::launch::async, [dir = ContentDir] {
-            TLoadedCatalogue loaded;
-            loaded.Unread = LoadCatalogue(dir, loaded.Works);
-            return loaded;
-        });
-    });
-}
-
-void TfMain::FinishLoading()
-{
-    StartLoading();
-    if (!catalogueLoad_.valid())
-        return;
-    Guarded([this] {
-        TLoadedCatalogue loaded = catalogueLoad_.get();
-        Works = std::move(loaded.Works);
-        // A work whose text cannot be read stays, so one lost file does not hide the rest.
-        if (!loaded.Unread.empty())
-            Dialogs().ShowError(this, DescribeUnreadTexts(loaded.Unread, ContentDir));
-    });
+    MainBackground = skin_.Picture(u"\\design\\windows\\main\\fon.jpg");
 }
 
 void TfMain::PaintAhead()
 {
     QImage canvas(size(), QImage::Format_RGB32);
     render(&canvas);
-}
-
-void TfMain::LoadBackgrounds()
-{
-    MainBackground = skin_.Picture(u"\\design\\windows\\main\\fon.jpg");
-    BrowserFrames.clear();
-    for (const TBrowserWindowEntry& window : BrowserWindowRegistry())
-        BrowserFrames.push_back(skin_.Picture(window.FramePicture));
 }
 
 void TfMain::HideBrowserWindows()

@@ -6,6 +6,7 @@
 #include "SkinPicture.h"
 #include "SkinnedWindow.h"
 #include "TVelmoraData.h"
+#include "TextSearch.h"
 #include "TickSource.h"
 #include "uEmbeddedWB.h"
 
@@ -26,9 +27,10 @@ struct TBrowserHost {
     const TSkin& Skin;          // the content folder's, which outlives the window
     const TSkinPicture& Frame;  // the window's frame picture, held by the main window
     TTickSource& Ticks;
-    TMessageHook& Hook;             // the program's, which hands the window every event first
-    const TVelmoraDataArray& Works; // the catalogue
-    TVelmoraDataArray& Selection;   // the works the last result lists; work links index it
+    TMessageHook& Hook;              // the program's, which hands the window every event first
+    const TVelmoraDataArray& Works;  // the catalogue
+    TVelmoraDataArray& Selection;    // the works the last result lists; work links index it
+    const TSearchTexts& SearchTexts; // the works' texts as the search reads them
     TPageEngine Pages;
     TContextPopUpCalls PopUp;
 };

@@ -55,8 +55,7 @@ TfChHtmlViewInfo::TfChHtmlViewInfo(const TBrowserHost& host)
     : TBrowserWindow(host, kSetup), searchButtons_(*this, host.Skin),
       edSearch(new TSearchEdit(*this)),
       cardsHeading_(host.Skin.Picture(u"\\design\\windows\\search\\images\\h_image.jpg")),
-      textHeading_(host.Skin.Picture(u"\\design\\windows\\search\\images\\h_text.jpg")),
-      texts_(host.Works)
+      textHeading_(host.Skin.Picture(u"\\design\\windows\\search\\images\\h_text.jpg"))
 {
     for (const std::string_view section : kSearchSections)
         searchButtons_.AddButton(section, ButtonKind::Push);
@@ -95,7 +94,7 @@ void TfChHtmlViewInfo::RunSearch(const QString& query)
                                HistoryPage(History, addresses)))
             return;
     }
-    Host().Selection = texts_.Find(Host().Works, typed);
+    Host().Selection = Host().SearchTexts.Find(Host().Works, typed);
     if (Host().Selection.empty()) {
         Results().Browser().Navigate(ContentPath::Join(ContentDir(), ContentPages::kNothingFound));
         return;

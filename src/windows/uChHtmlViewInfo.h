@@ -2,7 +2,6 @@
 
 #include "BrowserWindow.h"
 #include "SearchPages.h"
-#include "TextSearch.h"
 
 #include <QImage>
 
@@ -54,5 +53,4 @@ private:
     TSearchEdit* edSearch; // owned by the window as its child
     TSkinPicture cardsHeading_;
     TSkinPicture textHeading_;
-    const TSearchTexts texts_;
 };
