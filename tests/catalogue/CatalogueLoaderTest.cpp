@@ -1,5 +1,6 @@
 #include "CatalogueLoader.h"
 
+#include "Catalogue.h"
 #include "TestFiles.h"
 #include "WorkBuilder.h"
 
@@ -210,6 +211,25 @@ TEST_F(CatalogueLoading, AuthorsLoadInTableOrderAndCopiesShareTheirText)
     EXPECT_EQ(works[2].Author, "Tova Renquist");
     const TVelmoraDataArray copy = works;
     EXPECT_EQ(copy[0].Text.get(), works[0].Text.get());
+}
+
+// The windows see the works, and the search their texts, only once the read has been taken in;
+// what could not be read is told once.
+TEST_F(CatalogueLoading, TheCatalogueTakesInTheWorksAndTheirIndexOnce)
+{
+    GivenIndex("[settings]\r\ntovacount=2\r\n[tova-1]\r\n[tova-2]\r\n");
+    GivenText("tova-1", "Velvet plum\r\n");
+    TCatalogue catalogue(dir_.path());
+    catalogue.StartLoading();
+    EXPECT_TRUE(catalogue.Works.empty());
+
+    const TUnreadTexts unread = catalogue.FinishLoading();
+    ASSERT_EQ(unread.size(), 1u);
+    EXPECT_EQ(unread[0].FileName, "tova-2");
+    EXPECT_EQ(FileNames(catalogue.Works), (Names{"tova-1", "tova-2"}));
+    EXPECT_EQ(FileNames(catalogue.SearchTexts().Find(catalogue.Works, "velvet")), Names{"tova-1"});
+    EXPECT_TRUE(catalogue.FinishLoading().empty());
+    EXPECT_EQ(catalogue.Works.size(), 2u);
 }
 
 } // namespace
