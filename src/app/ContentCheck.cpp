@@ -47,6 +47,25 @@ public:
     void OpenExternally(const QUrl&) override {}
 };
 
+// An environment variable set for as long as the object lives, then as it was before.
+class TEnvironmentOverride {
+public:
+    TEnvironmentOverride(const char* name, const QString& value)
+        : name_(name),
+          previous_(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
+                                                    : std::nullopt)
+    {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~TEnvironmentOverride() { previous_ ? qputenv(name_, *previous_) : qunsetenv(name_); }
+    TEnvironmentOverride(const TEnvironmentOverride&) = delete;
+    TEnvironmentOverride& operator=(const TEnvironmentOverride&) = delete;
+
+private:
+    const char* name_;
+    const std::optional<QByteArray> previous_;
+};
+
 // The file a link of a page names, or an empty string for a link that names none: another
 // machine, an anchor, a script, or one of the program's own numbered links.
 QString LinkedFile(const QString& pageFolder, QString link)
@@ -239,9 +258,9 @@ int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
         out.flush();
         return 1;
     }
-    // The main window installs the content's fonts for the user: here into a folder that goes.
+    // The program installs the content's fonts for the user: here into a folder that goes.
     const QTemporaryDir userData;
-    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
+    const TEnvironmentOverride userDataHome("XDG_DATA_HOME", userData.path());
     const QString previousDir = ContentPath::ContentDir();
     TDialogs& previousDialogs = Dialogs();
     ContentPath::UseContentDir(dir);
@@ -249,8 +268,9 @@ int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
     SetDialogs(&dialogs);
     ContentProblems::StartRecording();
     {
-        const TfLoader splash(ticks);
         TProgram program(ticks, TPageEngine::Off);
+        for (const std::u16string_view picture : kSplashPictures)
+            program.Skin().Picture(picture);
         program.CreateBrowserWindows();
         program.Skin().DecodeEveryPicture();
         std::set<QString> checkedPages;

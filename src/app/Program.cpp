@@ -82,7 +82,7 @@ TProgram::~TProgram()
 
 void TProgram::ShowSplash(TSplashPace pace)
 {
-    auto splash = std::make_unique<TfLoader>(ticks_, pace);
+    auto splash = std::make_unique<TfLoader>(ticks_, skin_, pace);
     splash->show();
     splash->repaint();
     bool waitUsed = false;

@@ -1,6 +1,5 @@
 #include "uChLoader.h"
 
-#include "ContentPath.h"
 #include "JpegPicture.h"
 #include "Placement.h"
 #include "WindowLayout.h"
@@ -23,13 +22,13 @@ constexpr double kQuickPaceFactor = 16;
 
 } // namespace
 
-TfLoader::TfLoader(TTickSource& ticks, TSplashPace pace)
+TfLoader::TfLoader(TTickSource& ticks, const TSkin& skin, TSplashPace pace)
     : ticks_(ticks), unitsPerTickUnit_(pace == TSplashPace::Quick ? kQuickPaceFactor : 1)
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Velmora"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    FormCreate();
+    FormCreate(skin);
     ticks_.Every(kTimer2Interval, *this, [this] { Timer2Timer(); });
 }
 
@@ -38,12 +37,13 @@ double TfLoader::NowUnits() const
     return ticks_.Now().count() / kMillisecondsPerUnit * unitsPerTickUnit_;
 }
 
-void TfLoader::FormCreate()
+void TfLoader::FormCreate(const TSkin& skin)
 {
-    contentDir_ = ContentPath::ContentDir();
-    LoadJpegBitmap(ContentPath::Join(contentDir_, u"\\design\\loader\\loading_pr.jpg"), progress_);
-    LoadJpegBitmap(ContentPath::Join(contentDir_, u"\\design\\loader\\loading_bg.jpg"),
-                   background_);
+    progress_ = skin.Picture(kSplashBar);
+    background_ = skin.Picture(kSplashBackground);
+    // Decoded now: the splash's first paint is the first thing the user sees.
+    for (const TSkinPicture* picture : {&progress_, &background_})
+        picture->Pixels();
     started_ = false;
     setFixedSize(WindowLayout::kSplash);
     duration_ = kDurationUnits;
@@ -76,14 +76,14 @@ void TfLoader::Timer2Timer()
 void TfLoader::FormPaint(QPainter& canvas)
 {
     // The canvas is the window's off-screen backing store, shown in one operation.
-    if (background_.isNull()) {
+    if (background_.IsNull()) {
         canvas.fillRect(rect(), palette().window()); // no background picture: an empty window
         return;
     }
-    DrawPicturePart(canvas, rect(), background_, rect());
+    DrawPicturePart(canvas, rect(), background_.Pixels(), rect());
     if (const int width = CurrentBarWidth(); width > 0)
         DrawPicturePart(canvas, QRect(kBarArea.left(), kBarArea.top(), width, kBarArea.height()),
-                        progress_, QRect(0, 0, width, kProgressRows));
+                        progress_.Pixels(), QRect(0, 0, width, kProgressRows));
 }
 
 void TfLoader::paintEvent(QPaintEvent*)

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "Skin.h"
+#include "SkinPicture.h"
 #include "SplashPace.h"
 #include "TickSource.h"
 
-#include <QImage>
 #include <QWidget>
+
+#include <array>
+#include <string_view>
+
+// The splash's pictures in the content folder: its background and its full bar.
+inline constexpr std::u16string_view kSplashBackground = u"\\design\\loader\\loading_bg.jpg";
+inline constexpr std::u16string_view kSplashBar = u"\\design\\loader\\loading_pr.jpg";
+inline constexpr std::array kSplashPictures = {kSplashBackground, kSplashBar};
 
 // The splash of the start: a background and a bar that grows over 3.456 seconds of elapsed
 // time, measured in units of one hundred-millionth of a day (0.864 ms). When the time is up it
@@ -13,7 +22,8 @@ class TfLoader : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TfLoader(TTickSource& ticks, TSplashPace pace = TSplashPace::Whole);
+    // Its pictures come from skin, which outlives it.
+    TfLoader(TTickSource& ticks, const TSkin& skin, TSplashPace pace = TSplashPace::Whole);
 
     // Width of the bar after elapsed units: 491 pixels over the whole duration, a half
     // rounding to the even neighbour.
@@ -28,7 +38,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void FormCreate();
+    void FormCreate(const TSkin& skin);
     void FormPaint(QPainter& canvas);
     void Timer2Timer();
     double NowUnits() const;
@@ -37,9 +47,8 @@ private:
     const double unitsPerTickUnit_;
     bool timing_ = true;
     bool shown_ = false;
-    QString contentDir_;
-    QImage background_;
-    QImage progress_;
+    TSkinPicture background_;
+    TSkinPicture progress_;
     double startTime_ = 0;
     double currentTime_ = 0;
     bool started_ = false;

@@ -1,3 +1,4 @@
+#include "ContentPath.h"
 #include "JpegPicture.h"
 #include "ManualTicks.h"
 #include "WindowTestContent.h"
@@ -41,7 +42,8 @@ protected:
     }
 
     TManualTicks ticks_;
-    TfLoader splash_{ticks_};
+    const TSkin skin_{ContentPath::ContentDir()};
+    TfLoader splash_{ticks_, skin_};
 };
 
 TEST_F(SplashTest, TimesItselfFromTheFirstTick)
@@ -61,7 +63,7 @@ TEST_F(SplashTest, TimesItselfFromTheFirstTick)
 
 TEST_F(SplashTest, QuickPaceForTestsFillsTheWholeBarInASixteenthOfTheTime)
 {
-    TfLoader quick(ticks_, TSplashPace::Quick);
+    TfLoader quick(ticks_, skin_, TSplashPace::Quick);
     AdvanceUnits(2);
     AdvanceUnits(249); // 3984 of the splash's 4000 units
     EXPECT_TRUE(quick.IsTiming());
