@@ -1,7 +1,6 @@
 #include "BrowserWindow.h"
 
 #include "ContentPath.h"
-#include "RoundHalfEven.h"
 #include "WholeFile.h"
 #include "WindowLayout.h"
 
@@ -109,8 +108,7 @@ void TBrowserWindow::WireBrowser(TBrowserPane& pane)
 
 void TBrowserWindow::CentreInMainWindow()
 {
-    move(RoundHalfEven((host_.MainWindow.width() - width()) / 2.0),
-         RoundHalfEven((host_.MainWindow.height() - height()) / 2.0));
+    move(WindowLayout::CentredPlace(host_.MainWindow.size(), size()));
 }
 
 bool TBrowserWindow::ShowGeneratedPage(TBrowserPane& pane, QStringView relativePath,

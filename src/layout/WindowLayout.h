@@ -56,10 +56,24 @@ inline constexpr std::array<TSignShape, 7> kSigns = {{
     {"sign_1_7", kMoodRing},
 }};
 
+// Half of a whole number, a half rounding to the even neighbour.
+constexpr int HalfToEven(int value)
+{
+    const int down = value >= 0 ? value / 2 : -((1 - value) / 2);
+    return value % 2 == 0 || down % 2 == 0 ? down : down + 1;
+}
+
+// Where a window of size inner stands centred in one of size outer.
+constexpr QPoint CentredPlace(QSize outer, QSize inner)
+{
+    return {HalfToEven(outer.width() - inner.width()), HalfToEven(outer.height() - inner.height())};
+}
+
 // Every browser window has one size and stands centred in the main window.
 inline constexpr QSize kBrowserWindow{850, 550};
-inline constexpr QPoint kBrowserWindowPlace{(kMainWindow.width() - kBrowserWindow.width()) / 2,
-                                            (kMainWindow.height() - kBrowserWindow.height()) / 2};
+inline constexpr QPoint kBrowserWindowPlace = CentredPlace(kMainWindow, kBrowserWindow);
+static_assert(HalfToEven(5) == 2 && HalfToEven(7) == 4 && HalfToEven(-5) == -2 &&
+              HalfToEven(-7) == -4 && HalfToEven(6) == 3);
 
 // Where each browser shows its page, in its window.
 inline constexpr QRect kCatalogueBrowser{42, 52, 610, 476}; // also the information window's
