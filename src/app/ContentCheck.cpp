@@ -33,8 +33,6 @@ namespace {
 // Where a work's pictures are, by size: its card, its page and the large picture.
 constexpr std::array<std::u16string_view, 3> kWorkPictureFolders = {
     u"\\images\\small\\", u"\\images\\middle\\", u"\\images\\big\\"};
-// Far beyond any page of the content.
-constexpr qint64 kMaxPageBytes = 64LL * 1024 * 1024;
 
 // Every box the windows would show while they are made tells of a file a reader has already
 // told the checker about; the check shows none and asks nothing.
@@ -135,7 +133,8 @@ void CheckAddress(const QString& path, const QString& contentDir,
 // file that cannot be read is told.
 void CheckPage(const QString& path, const QString& contentDir, PageAddressScan::TText kind)
 {
-    const RegularFile::TRead read = RegularFile::Read(path, kMaxPageBytes, TFolderOwner::Content);
+    const RegularFile::TRead read =
+        RegularFile::Read(path, RegularFile::kMostPageBytes, TFolderOwner::Content);
     if (!read.Ok()) {
         ContentProblems::Report(path, {}, RegularFile::Reason(read.Failure));
         return;

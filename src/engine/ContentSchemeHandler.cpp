@@ -11,9 +11,6 @@
 
 namespace {
 
-// Far beyond any page or picture of the catalogue.
-constexpr qint64 kMaxServedBytes = 64LL * 1024 * 1024;
-
 constexpr char kPageType[] = "text/html";
 // What any other file that cannot be served gives: an empty page, which completes like any other
 // load so that a window shown on it goes on.
@@ -44,7 +41,8 @@ void TContentSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job)
     }
     const QString contentFile = address.path(QUrl::FullyDecoded).mid(1);
     const QString path = ContentPath::Join(ContentPath::ContentDir(), contentFile);
-    RegularFile::TRead read = RegularFile::Read(path, kMaxServedBytes, TFolderOwner::Content);
+    RegularFile::TRead read =
+        RegularFile::Read(path, RegularFile::kMostPageBytes, TFolderOwner::Content);
     if (!read.Ok()) {
         Reply(job, kPageType,
               IsPageByName(path) ? UnreadablePage::Text(contentFile, read.Failure) : kEmptyPage);

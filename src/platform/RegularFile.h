@@ -12,6 +12,10 @@
 // that really lies outside it is refused too.
 namespace RegularFile {
 
+// The largest page, style sheet or picture of the content that is read whole: far beyond any
+// real one, and what the engine is served, what the check reads and what is saved agree.
+inline constexpr qint64 kMostPageBytes = 64LL * 1024 * 1024;
+
 enum class TFailure {
     None,
     Missing,
