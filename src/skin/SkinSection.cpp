@@ -2,6 +2,7 @@
 
 #include "ContentProblems.h"
 #include "ProfileFile.h"
+#include "SkinNames.h"
 #include "Win1251.h"
 
 #include <algorithm>
@@ -12,9 +13,9 @@ namespace {
 // Names no file, so the picture stays empty.
 constexpr std::string_view kNoName = "error";
 
-constexpr std::array<std::string_view, kButtonStateCount> kStateKeys = {
-    "state_disable", "state_up", "state_down", "state_over", "state_active"};
-static_assert(int(ButtonState::Active) + 1 == kButtonStateCount);
+using SkinNames::kStateKeys;
+static_assert(int(ButtonState::Active) + 1 == kButtonStateCount &&
+              kStateKeys.size() == kButtonStateCount);
 
 // Far beyond any window, yet small enough that the geometry's sums of a few coordinates
 // never overflow, whatever a skin file says.

@@ -6,6 +6,7 @@
 #include "FilterSettings.h"
 #include "Filters.h"
 #include "PageAddresses.h"
+#include "SkinNames.h"
 #include "SortResultPage.h"
 #include "WindowLayout.h"
 #include "uChHtmlView21.h"
@@ -22,17 +23,6 @@ enum TWindowButton { CloseButton = 0, ShowButton = 1, AllButton = 2 };
 constexpr QPoint kPanelPlace = WindowLayout::kFilterPanelPlace;
 constexpr std::u16string_view kPanelPicture = u"\\design\\windows\\filters\\filter.jpg";
 
-// The tab of group g is "param_" g + 1; switch k of group g is "filtr_" g "_" k + 1.
-std::string TabSection(size_t group)
-{
-    return "param_" + std::to_string(group + 1);
-}
-
-std::string SwitchSection(size_t group, size_t button)
-{
-    return "filtr_" + std::to_string(group) + "_" + std::to_string(button + 1);
-}
-
 std::vector<size_t> GroupSizes()
 {
     return {kFilterFlagCounts.begin(), kFilterFlagCounts.end()};
@@ -47,7 +37,7 @@ TfChHtmlView::TfChHtmlView(const TBrowserHost& host)
     WindowButtons().AddButton("button_show", ButtonKind::Push);
     WindowButtons().AddButton("button_all", ButtonKind::Push);
     for (size_t group = 0; group < size_t(kFilterGroupCount); ++group)
-        TabButtons.AddButton(TabSection(group), ButtonKind::Push);
+        TabButtons.AddButton(SkinNames::TabSection(group), ButtonKind::Push);
     Pane().Links = {.Work = [](int index) { OpenWork(fChHtmlView21, index); }, .Entry = {}};
     LoadSettings();
     NavigatePlaceholder();
@@ -60,7 +50,7 @@ std::vector<TMainMenuEx> TfChHtmlView::MakeFilterGroups()
     for (size_t group = 0; group < size_t(kFilterGroupCount); ++group) {
         TMainMenuEx& switches = groups.emplace_back(*this, Host().Skin);
         for (size_t button = 0; button < kFilterFlagCounts[group]; ++button)
-            switches.AddButton(SwitchSection(group, button), ButtonKind::Toggle);
+            switches.AddButton(SkinNames::SwitchSection(group, button), ButtonKind::Toggle);
     }
     return groups;
 }

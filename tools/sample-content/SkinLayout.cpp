@@ -125,11 +125,11 @@ void AddFilterButtons(std::vector<TButtonLayout>& buttons)
             const int column = int(k) % group.Columns;
             const int row = int(k) / group.Columns;
             const TFilterLabel& label = group.Labels[k];
-            buttons.push_back(
-                {"filtr_" + std::to_string(g + 1) + "_" + std::to_string(k + 1), FilterPanel,
-                 QRect(kFilterArea.left() + column * (width + kColumnGap),
-                       kFilterArea.top() + row * group.RowPitch, width, group.Height),
-                 std::string(label.Label), std::string(label.Title), Toggle, None, label.Swatch});
+            buttons.push_back({SkinNames::SwitchSection(g + 1, k), FilterPanel,
+                               QRect(kFilterArea.left() + column * (width + kColumnGap),
+                                     kFilterArea.top() + row * group.RowPitch, width, group.Height),
+                               std::string(label.Label), std::string(label.Title), Toggle, None,
+                               label.Swatch});
         }
     }
 }
@@ -143,7 +143,7 @@ void AddTabs(std::vector<TButtonLayout>& buttons)
 {
     for (size_t t = 0; t < kTabLabels.size(); ++t) {
         buttons.push_back(
-            {"param_" + std::to_string(t + 1), Catalogue, QRect(680, 52 + int(t) * 28, 156, 25),
+            {SkinNames::TabSection(t), Catalogue, QRect(680, 52 + int(t) * 28, 156, 25),
              std::string(kTabLabels[t]),
              t == 0 ? "All designs, with no filters" : "Filters by " + std::string(kTabLabels[t]),
              Tab, None});
@@ -306,9 +306,9 @@ QRect BoundsOf(const TSignLayout& sign)
 
 std::string PicturePath(std::string_view section, size_t state)
 {
-    static constexpr std::array<std::string_view, 5> kFiles = {"disable", "up", "down", "over",
-                                                               "active"};
-    return "design\\buttons\\" + std::string(section) + "\\" + std::string(kFiles[state]) + ".jpg";
+    // The file is named as the key after its "state_".
+    const std::string_view file = kStateKeys[state].substr(kStateKeys[state].find('_') + 1);
+    return "design\\buttons\\" + std::string(section) + "\\" + std::string(file) + ".jpg";
 }
 
 std::string TrackPath(std::string_view section)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SkinNames.h"
 #include "WindowLayout.h"
 
 #include <QPoint>
@@ -127,8 +128,7 @@ std::span<const TScrollLayout> Scrolls();
 QRect BoundsOf(const TSignLayout& sign);
 
 // The five state pictures in the order the viewer reads them.
-inline constexpr std::array<std::string_view, 5> kStateKeys = {
-    "state_disable", "state_up", "state_down", "state_over", "state_active"};
+using SkinNames::kStateKeys;
 
 // "design\buttons\{section}\{state}.jpg", state 0 to 4 as the keys above.
 std::string PicturePath(std::string_view section, size_t state);
