@@ -83,6 +83,16 @@ inline constexpr QRect kWorkBrowser{37, 47, 460, 486};
 // The large picture window's browser lies outside the window: its page is never seen.
 inline constexpr QRect kLargePictureBrowser{1063, 49, 42, 40};
 
+// The pages' scroll bars, each at its browser's right, as high as the browser.
+inline constexpr QRect kCatalogueBar{660, 52, 12, 476}; // also the search window's
+inline constexpr QRect kWorkBar{505, 47, 12, 486};
+inline constexpr QRect kHistoryBar{834, 143, 12, 351};
+static_assert(kCatalogueBar.top() == kCatalogueBrowser.top() &&
+              kCatalogueBar.height() == kCatalogueBrowser.height() &&
+              kWorkBar.top() == kWorkBrowser.top() && kWorkBar.height() == kWorkBrowser.height() &&
+              kHistoryBar.top() == kHistoryBrowser.top() &&
+              kHistoryBar.height() == kHistoryBrowser.height());
+
 // The catalogue window's panel of filter switches, where its picture stands.
 inline constexpr QPoint kFilterPanelPlace{673, 278};
 // The search window's edit and the heading drawn over its results.

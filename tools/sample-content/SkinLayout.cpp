@@ -260,14 +260,10 @@ std::vector<TButtonLayout> BuildButtons()
 }
 
 const std::array<TScrollLayout, 3> kScrolls = {{
-    {"wb_vscroll", "scroll_up", "scroll_down", "scroll_thumb", {660, 52, 12, 476}, Track},
-    {"wb_vscroll_L21", "scroll_up", "scroll_down", "scroll_thumb", {505, 47, 12, 486}, Track},
-    {"wb_vscroll_sh",
-     "scroll_sh_up",
-     "scroll_sh_down",
-     "scroll_sh_thumb",
-     {834, 143, 12, 351},
-     CompactTrack},
+    {"wb_vscroll", "scroll_up", "scroll_down", "scroll_thumb", WindowLayout::kCatalogueBar, Track},
+    {"wb_vscroll_L21", "scroll_up", "scroll_down", "scroll_thumb", WindowLayout::kWorkBar, Track},
+    {"wb_vscroll_sh", "scroll_sh_up", "scroll_sh_down", "scroll_sh_thumb",
+     WindowLayout::kHistoryBar, CompactTrack},
 }};
 
 } // namespace
