@@ -149,7 +149,7 @@ append() {
 # open_every_window: the catalogue, a work page from it and the search window over them, the
 # information window already open beneath.
 open_every_window() {
-    xdotool mousemove $((mainX + 540)) $((mainY + 190)) click 1
+    xdotool mousemove $((mainX + ALL_DESIGNS_SIGN_X)) $((mainY + ALL_DESIGNS_SIGN_Y)) click 1
     sleep 1
     xdotool mousemove $((childX + CATALOGUE_BROWSER_X + 60)) $((childY + CATALOGUE_BROWSER_Y + 60)) click 1
     sleep 1

@@ -89,19 +89,19 @@ sleep 0.5
 # A sign card opens the catalogue; the probe waits on a point of its result page, found at its
 # first opening, which is then timed again.
 catalogue_frame="$APP/design/windows/childs/fon_2.jpg"
-find_page_point $((mainX + 540)) $((mainY + 190)) "$childX" "$childY" "$catalogue_frame"
+find_page_point $((mainX + ALL_DESIGNS_SIGN_X)) $((mainY + ALL_DESIGNS_SIGN_Y)) "$childX" "$childY" "$catalogue_frame"
 click_button "$childX" "$childY" close_2_1
 sleep 0.5
 sign_ms=()
 for _ in $(seq "$catalogue_runs"); do
-    sign_ms+=("$(press_and_time $((mainX + 540)) $((mainY + 190)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR")")
+    sign_ms+=("$(press_and_time $((mainX + ALL_DESIGNS_SIGN_X)) $((mainY + ALL_DESIGNS_SIGN_Y)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR")")
     sleep 0.5
     click_button "$childX" "$childY" close_2_1
     sleep 0.5
 done
 
 # "show" alternates between all works and the first time band, whose first cards differ.
-press_and_time $((mainX + 540)) $((mainY + 190)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR" >/dev/null
+press_and_time $((mainX + ALL_DESIGNS_SIGN_X)) $((mainY + ALL_DESIGNS_SIGN_Y)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR" >/dev/null
 click_button "$childX" "$childY" param_3
 click_button "$childX" "$childY" filtr_2_1
 show_ms=()
@@ -132,12 +132,12 @@ grow_catalogue "$APP" "$big_works"
 launch
 main=$(wait_for_window 1024 768 30) || fail "no main window with 10,000 works"
 sleep 1
-find_page_point $((mainX + 540)) $((mainY + 190)) "$childX" "$childY" "$catalogue_frame"
+find_page_point $((mainX + ALL_DESIGNS_SIGN_X)) $((mainY + ALL_DESIGNS_SIGN_Y)) "$childX" "$childY" "$catalogue_frame"
 click_button "$childX" "$childY" close_2_1
 sleep 1
 big_ms=()
 for _ in 1 2 3; do
-    big_ms+=("$(press_and_time $((mainX + 540)) $((mainY + 190)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR")")
+    big_ms+=("$(press_and_time $((mainX + ALL_DESIGNS_SIGN_X)) $((mainY + ALL_DESIGNS_SIGN_Y)) "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR")")
     sleep 0.5
     click_button "$childX" "$childY" close_2_1
     sleep 1

@@ -299,7 +299,7 @@ drive_every_window() {
     for section in s_image search_btn s_text close_2_1; do
         act click_button "$childX" "$childY" "$section"
     done
-    act xdotool mousemove $((MAIN_X + 540)) $((MAIN_Y + 190)) click 1
+    act xdotool mousemove $((MAIN_X + ALL_DESIGNS_SIGN_X)) $((MAIN_Y + ALL_DESIGNS_SIGN_Y)) click 1
     for section in param_3 filtr_3_1 button_show param_1 filtr_1_2 button_all; do
         act click_button "$childX" "$childY" "$section"
     done

@@ -45,7 +45,7 @@ start_after() {
 left_unfinished=0
 for kill in $(seq "$kills"); do
     start_after $((kill - 1))
-    xdotool mousemove $((MAIN_X + 540)) $((MAIN_Y + 190)) click 1
+    xdotool mousemove $((MAIN_X + ALL_DESIGNS_SIGN_X)) $((MAIN_Y + ALL_DESIGNS_SIGN_Y)) click 1
     click_through_the_catalogue &
     clicker=$!
     sleep "$((RANDOM % 2)).$(printf '%03d' $((RANDOM % 1000)))"

@@ -1,5 +1,6 @@
 // Prints the places the end-to-end scripts click, from the viewer's own table, as shell
 // assignments; the build writes them to layout.sh beside this program.
+#include "SignPoints.h"
 #include "WindowLayout.h"
 
 #include <cstdio>
@@ -25,6 +26,8 @@ void PrintRect(std::string_view name, const QRect& rect)
 int main()
 {
     PrintPoint("BROWSER_WINDOW", WindowLayout::kBrowserWindowPlace);
+    // The sign that shows every work.
+    PrintPoint("ALL_DESIGNS_SIGN", kSignPoints[0].Inside);
     PrintRect("CATALOGUE_BROWSER", WindowLayout::kCatalogueBrowser);
     PrintRect("SEARCH_BROWSER", WindowLayout::kSearchBrowser);
     PrintRect("HISTORY_BROWSER", WindowLayout::kHistoryBrowser);

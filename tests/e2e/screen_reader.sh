@@ -19,7 +19,7 @@ printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
 start_viewer
 
 # The first sign card: every work of the catalogue.
-xdotool mousemove $((MAIN_X + 540)) $((MAIN_Y + 190)) click 1
+xdotool mousemove $((MAIN_X + ALL_DESIGNS_SIGN_X)) $((MAIN_Y + ALL_DESIGNS_SIGN_Y)) click 1
 wait_for_result "every work"
 /usr/bin/python3 "$READER" Velmora Catalogue link image >"$E2E_TMP/catalogue.txt" ||
     fail "the catalogue's page is not read"

@@ -64,7 +64,7 @@ main=$(wait_for_window 1024 768 30) || fail "no main window"
 read -r _ MAIN_X MAIN_Y <<<"$main"
 sleep 0.5
 # The catalogue writes its result page: it cannot, and says so.
-xdotool mousemove $((MAIN_X + 540)) $((MAIN_Y + 190)) click 1
+xdotool mousemove $((MAIN_X + ALL_DESIGNS_SIGN_X)) $((MAIN_Y + ALL_DESIGNS_SIGN_Y)) click 1
 a_box_shows || fail "no box told that the result page could not be written"
 screenshot "$mode-box"
 xdotool key Escape
