@@ -95,20 +95,23 @@ __attribute__((target("avx2"), flatten)) size_t FindWithAvx2(std::string_view te
     return FindWith<TAvx2Lanes>(text, pattern);
 }
 
-size_t Find(std::string_view text, std::string_view pattern, TScanWidth width)
+#endif
+
+} // namespace
+
+#ifdef __SSE2__
+size_t FindText(std::string_view text, std::string_view pattern, TScanWidth width)
 {
     return width == TScanWidth::ThirtyTwo ? FindWithAvx2(text, pattern)
                                           : FindWith<TSse2Lanes>(text, pattern);
 }
 #else
-size_t Find(std::string_view text, std::string_view pattern, TScanWidth)
+size_t FindText(std::string_view text, std::string_view pattern, TScanWidth)
 {
     const void* found = memmem(text.data(), text.size(), pattern.data(), pattern.size());
     return found ? size_t(static_cast<const char*>(found) - text.data()) : std::string_view::npos;
 }
 #endif
-
-} // namespace
 
 TScanWidth WidestScan()
 {
@@ -118,22 +121,6 @@ TScanWidth WidestScan()
 #else
     return TScanWidth::Sixteen;
 #endif
-}
-
-int CountOccurrences(std::string_view pattern, std::string_view text, int atMost, TScanWidth width)
-{
-    if (pattern.empty() || text.empty())
-        return 0;
-    int count = 0;
-    size_t from = 0;
-    while (count < atMost && from < text.size()) {
-        const size_t found = Find(text.substr(from), pattern, width);
-        if (found == std::string_view::npos)
-            break;
-        ++count;
-        from += found + pattern.size();
-    }
-    return count;
 }
 
 TSearchTexts::TSearchTexts(const TVelmoraDataArray& works)
@@ -165,7 +152,7 @@ TVelmoraDataArray TSearchTexts::Find(const TVelmoraDataArray& works, std::string
     size_t from = 0;
     auto work = ends_.begin();
     while (from < texts.size()) {
-        const size_t found = ::Find(texts.substr(from), pattern, width);
+        const size_t found = FindText(texts.substr(from), pattern, width);
         if (found == std::string_view::npos)
             break;
         const size_t at = from + found;

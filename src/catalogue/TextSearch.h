@@ -2,7 +2,6 @@
 
 #include "TVelmoraData.h"
 
-#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +13,9 @@ enum class TScanWidth { Sixteen, ThirtyTwo };
 // The widest scan this processor can run.
 TScanWidth WidestScan();
 
-// The non-overlapping occurrences of pattern in text, counted from the left, up to atMost; 0
-// when either is empty.
-int CountOccurrences(std::string_view pattern, std::string_view text,
-                     int atMost = std::numeric_limits<int>::max(), TScanWidth width = WidestScan());
+// Where pattern first occurs in text, by a scan of that width; npos where it does not. pattern is
+// not empty.
+size_t FindText(std::string_view text, std::string_view pattern, TScanWidth width = WidestScan());
 
 // The works' texts as the search reads them: each work's lines, each followed by CR LF, in the
 // search's single-byte upper case (Latin and Cyrillic letters). Made once for a catalogue, so a

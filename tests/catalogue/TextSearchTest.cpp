@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TVelmoraData WorkWithText(std::string_view fileName, std::vector<std::string_view> utf8Lines)
@@ -14,6 +16,24 @@ TVelmoraData WorkWithText(std::string_view fileName, std::vector<std::string_vie
         lines->push_back(Win1251::FromUtf8(line));
     work.Text = lines;
     return work;
+}
+
+// The non-overlapping occurrences of pattern in text, counted from the left, up to atMost; 0
+// when either is empty: the scan the search makes, case by case.
+int CountOccurrences(std::string_view pattern, std::string_view text, int atMost, TScanWidth width)
+{
+    if (pattern.empty() || text.empty())
+        return 0;
+    int count = 0;
+    size_t from = 0;
+    while (count < atMost && from < text.size()) {
+        const size_t found = FindText(text.substr(from), pattern, width);
+        if (found == std::string_view::npos)
+            break;
+        ++count;
+        from += found + pattern.size();
+    }
+    return count;
 }
 
 struct CountCase {
