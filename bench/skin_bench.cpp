@@ -43,8 +43,8 @@ public:
     void SetPointer(Qt::CursorShape) override {}
     void SetHintText(const QString&) override {}
     void SetHintsOn(bool) override {}
-    int GetTag() const override { return tag_; }
-    void SetTag(int tag) override { tag_ = tag; }
+    TPressTag GetTag() const override { return tag_; }
+    void SetTag(TPressTag tag) override { tag_ = tag; }
     QPoint ClientToScreen(QPoint client) const override { return client; }
     int Left() const override { return 0; }
     int Top() const override { return 0; }
@@ -54,7 +54,7 @@ public:
     QSize ScreenSize() const override { return {1024, 768}; }
 
 private:
-    int tag_ = 0;
+    TPressTag tag_ = TPressTag::Free;
 };
 
 QByteArray WriteButton(const QString& dir, const SkinButton& button)

@@ -360,7 +360,7 @@ TEST_F(ScrollExTest, NoRangeHidesTheBarAndItsButtonsIgnoreTheMouse)
         bar.MouseMove({105, 55});
         EXPECT_EQ(owner.pointer, Qt::ArrowCursor) << range;
         bar.MouseDown({105, 55});
-        EXPECT_EQ(owner.tag, 0) << range;
+        EXPECT_EQ(owner.tag, TPressTag::Free) << range;
         EXPECT_EQ(Drawn(bar), BlankCanvas({200, 500}));
     }
 
