@@ -150,12 +150,12 @@ TBrowserHost TProgram::HostOf(size_t registryIndex)
 TContextPopUpCalls TProgram::PopUpCalls()
 {
     return {
-        .ShowAt =
+        .ShowAtPointer =
             [this](QPoint screenPoint, TContextTarget target) {
                 if (context_)
                     context_->ShowAt(screenPoint, target);
             },
-        .HideOnPressAt =
+        .HideForPress =
             [this](const QObject* receiver) {
                 if (context_)
                     context_->HideOnPressAt(receiver);

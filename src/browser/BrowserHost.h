@@ -16,9 +16,9 @@
 // the windows; until then the calls do nothing.
 struct TContextPopUpCalls {
     // Over a target's page, at the pointer.
-    std::function<void(QPoint screenPoint, TContextTarget target)> ShowAt;
+    std::function<void(QPoint screenPoint, TContextTarget target)> ShowAtPointer;
     // For a press somewhere in the program, which hides it unless the press is its own.
-    std::function<void(const QObject* receiver)> HideOnPressAt;
+    std::function<void(const QObject* receiver)> HideForPress;
 };
 
 // What a browser window gets from the program that creates it.

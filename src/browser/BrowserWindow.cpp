@@ -297,7 +297,7 @@ bool TBrowserWindow::wbBeforeNavigate2(TBrowserPane& pane, const QUrl& url)
 void TBrowserWindow::wbShowContextMenu(const TBrowserPane& pane, QPoint screenPoint)
 {
     if (const auto target = pane.Setup().ContextTarget)
-        host_.PopUp.ShowAt(screenPoint, *target);
+        host_.PopUp.ShowAtPointer(screenPoint, *target);
 }
 
 void TBrowserWindow::wbDocumentComplete(TBrowserPane& pane, const QUrl& url)

@@ -68,5 +68,5 @@ void TWindowInputRouting::Key(int key)
 void TWindowInputRouting::Press(const QObject* receiver, Qt::MouseButton button)
 {
     if (onPress_ == TPopUpOnPress::Hide && (button == Qt::LeftButton || button == Qt::RightButton))
-        popUp_.HideOnPressAt(receiver);
+        popUp_.HideForPress(receiver);
 }
