@@ -58,36 +58,35 @@ std::vector<TMainMenuEx> TfChHtmlView::MakeFilterGroups()
 void TfChHtmlView::LoadSettings()
 {
     LoadedStates = ReadFilterStates(ContentDir(), GroupSizes());
+    switches_ = LoadedStates;
+    DrawSwitches();
+}
+
+// The buttons show the switches as they are: on, or up.
+void TfChHtmlView::DrawSwitches()
+{
     for (size_t group = 0; group < FilterGroups.size(); ++group) {
-        std::span<TButtonEx> switches = FilterGroups[group].Buttons();
-        for (size_t k = 0; k < switches.size() && k < LoadedStates[group].size(); ++k) {
-            switches[k].SetOn(LoadedStates[group][k]);
-            switches[k].SetState(LoadedStates[group][k] ? ButtonState::Active : ButtonState::Up);
+        std::span<TButtonEx> buttons = FilterGroups[group].Buttons();
+        for (size_t k = 0; k < buttons.size() && k < switches_[group].size(); ++k) {
+            buttons[k].SetOn(switches_[group][k]);
+            buttons[k].SetState(switches_[group][k] ? ButtonState::Active : ButtonState::Up);
         }
     }
 }
 
 void TfChHtmlView::SaveSettings()
 {
-    TFilterStates states;
-    for (const TMainMenuEx& group : FilterGroups) {
-        std::vector<bool>& switches = states.emplace_back();
-        for (const TButtonEx& button : group.Buttons())
-            switches.push_back(button.GetOn());
-    }
     // Only what this window changed since it last read or stored the switches: another
     // viewer's changes in between stay.
-    WriteFilterChanges(ContentDir(), LoadedStates, states);
-    LoadedStates = std::move(states);
+    WriteFilterChanges(ContentDir(), LoadedStates, switches_);
+    LoadedStates = switches_;
 }
 
 bool TfChHtmlView::GeneratePage(int group)
 {
     CurrentGroup = std::clamp(group, 0, kFilterGroupCount - 1);
-    TFilterFlags flags;
-    for (const TButtonEx& button : ShownGroup().Buttons())
-        flags.push_back(button.GetOn());
-    Host().Selection = SelectFilterGroup(Host().Works, CurrentGroup, flags);
+    Host().Selection =
+        SelectFilterGroup(Host().Works, CurrentGroup, switches_[size_t(CurrentGroup)]);
     if (Host().Selection.empty()) {
         Browser().Navigate(ContentPath::Join(ContentDir(), ContentPages::kNoWorksFiltered));
         return true;
@@ -123,12 +122,12 @@ void TfChHtmlView::DescribeControls(TAccessibleControls& controls)
 void TfChHtmlView::ButtonsReleased(QPoint point)
 {
     const int windowButton = WindowButtons().FindButtonAt(point);
-    if (windowButton == AllButton) {
-        for (TButtonEx& button : ShownGroup().Buttons()) {
-            button.SetOn(true);
-            button.SetState(ButtonState::Active);
-        }
-    }
+    std::vector<bool>& shown = switches_[size_t(CurrentGroup)];
+    if (const int button = ShownGroup().FindButtonAt(point); button >= 0)
+        shown[size_t(button)] = !shown[size_t(button)];
+    if (windowButton == AllButton)
+        std::fill(shown.begin(), shown.end(), true);
+    DrawSwitches();
     Guarded([this] { SaveSettings(); });
     if (const int tab = TabButtons.FindButtonAt(point); tab >= 0) {
         CurrentGroup = tab;

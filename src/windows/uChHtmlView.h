@@ -18,7 +18,7 @@ public:
 
     void LoadSettings();
     void SaveSettings();
-    // The filter switches of a group, in flag order.
+    // The buttons of a group's filter switches, in flag order.
     std::span<const TButtonEx> Switches(int group) const
     {
         return FilterGroups[size_t(group)].Buttons();
@@ -43,8 +43,11 @@ private:
     std::vector<TMainMenuEx> MakeFilterGroups();
     TMainMenuEx& ShownGroup() { return FilterGroups[size_t(CurrentGroup)]; }
 
+    void DrawSwitches();
+
     TMainMenuEx TabButtons;
-    std::vector<TMainMenuEx> FilterGroups; // one per filter group, in group order
+    std::vector<TMainMenuEx> FilterGroups; // the switches' buttons, drawn from switches_
+    TFilterStates switches_;               // the filter switches, as the user set them
     TFilterStates LoadedStates;            // the switches as last read or stored
     TSkinPicture filterPanel_;
 };
