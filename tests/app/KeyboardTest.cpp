@@ -168,8 +168,8 @@ TEST_F(KeyboardTest, TheSearchOpensOnItsEditAndTabGoesThroughTheControlsThePages
     search_->SearchEdit().setText(QStringLiteral("роза"));
     SendKey(Qt::Key_Return);
     WaitForPage(*search_, "searchresult.htm");
-    Settle(search_->Browser());
-    Settle(search_->HistoryBrowser());
+    // The history's page may come after the results' page.
+    WaitForPage(search_->HistoryBrowser(), "historyresult.htm");
     SendKey(Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_TRUE(WaitFor([&] { return FocusIn(search_->HistoryBrowser().View()); }, 15000));
 }

@@ -55,15 +55,20 @@ void WindowsFixture::Open(TfChHtmlViewInfo1& window, const QString& fileName)
 
 void WindowsFixture::WaitForPage(TBrowserWindow& window, const QString& fileName)
 {
+    WaitForPage(window.Browser(), fileName);
+}
+
+void WindowsFixture::WaitForPage(TEmbeddedWB& browser, const QString& fileName)
+{
     ASSERT_TRUE(WaitFor(
         [&] {
-            return window.Browser().Url().fileName() == fileName && window.Browser().IsVisible() &&
-                   window.Browser().HasDocument();
+            return browser.Url().fileName() == fileName && browser.IsVisible() &&
+                   browser.HasDocument();
         },
         15000))
         << "the page did not show: " << fileName.toStdString() << ", the browser is on "
-        << window.Browser().Url().toString().toStdString();
-    Settle(window.Browser());
+        << browser.Url().toString().toStdString();
+    Settle(browser);
 }
 
 void WindowsFixture::Click(QWidget& window, std::string_view section)

@@ -31,8 +31,10 @@ protected:
     void GivenPage(const QString& fileName, const QByteArray& html) const;
     // Shows the information window on a page and waits until the window has taken it in.
     void Open(TfChHtmlViewInfo1& window, const QString& fileName);
-    // Waits until a window's browser shows a page of that file name and has settled.
+    // Waits until a window's browser (its first, or the one given) shows a page of that file
+    // name and has settled.
     void WaitForPage(TBrowserWindow& window, const QString& fileName);
+    void WaitForPage(TEmbeddedWB& browser, const QString& fileName);
     // A left click in the middle of a skin button of a window.
     void Click(QWidget& window, std::string_view section);
     // The page's scroll state, as the browser answers it.

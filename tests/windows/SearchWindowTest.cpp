@@ -297,12 +297,7 @@ TEST_F(SearchWindowTest, ACursorBlinkRepaintsOnlyTheEdit)
     search_->show();
     // Once both pages show, nothing but the cursor changes on the window.
     WaitForPage(*search_, QStringLiteral("notfound_s.html"));
-    ASSERT_TRUE(WaitFor([this] {
-        TEmbeddedWB& history = search_->HistoryBrowser();
-        return history.Url().fileName() == "search1.htm" && history.IsVisible() &&
-               history.HasDocument();
-    }));
-    Settle(search_->HistoryBrowser());
+    WaitForPage(search_->HistoryBrowser(), QStringLiteral("search1.htm"));
     TSearchEdit& edit = search_->SearchEdit();
     QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(&edit, &focusIn);
