@@ -41,6 +41,7 @@ struct TEmbeddedWB::TState {
     // The view's place in its window while nothing covers it.
     QPoint place;
     bool hasDocument = false;
+    QUrl loadedUrl; // of the last load that completed
     bool shown = false;
     bool covered = false;
     // The text of the last WritePage until the next page load ends.
@@ -132,6 +133,7 @@ void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)
         info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
         return;
     state_->hasDocument = true;
+    state_->loadedUrl = info.url();
     state_->writtenPage.reset();
     Settle();
     // A page that loaded in a window nobody sees (at start, or after its window closed) waits
@@ -169,7 +171,13 @@ bool TEmbeddedWB::HasDocument() const
 
 QUrl TEmbeddedWB::Url() const
 {
-    return state_->page ? ContentScheme::FileAddress(state_->page->url()) : QUrl();
+    if (!state_->page)
+        return {};
+    // Another document is not shown until it has loaded; a step to an anchor of this one is.
+    const QUrl current = state_->page->url();
+    const bool sameDocument =
+        current.adjusted(QUrl::RemoveFragment) == state_->loadedUrl.adjusted(QUrl::RemoveFragment);
+    return ContentScheme::FileAddress(sameDocument ? current : state_->loadedUrl);
 }
 
 void TEmbeddedWB::WritePage(const std::string& pageText, std::function<void(bool ok)> done)

@@ -57,6 +57,7 @@ public:
     void Navigate(const QString& filePath);
     // Whether a document exists: false until the first page load has completed.
     bool HasDocument() const;
+    // The address of the page shown, as a file address: empty until a page has loaded.
     QUrl Url() const;
 
     // Replaces the current document's content at once with a Windows-1251 page text; the text
