@@ -5,20 +5,21 @@
 #include "ContentPages.h"
 #include "ContentPath.h"
 #include "ContentProblems.h"
-#include "Dialogs.h"
+#include "Filters.h"
 #include "FolderContains.h"
 #include "JpegPicture.h"
 #include "PageAddressScan.h"
-#include "Program.h"
 #include "RegularFile.h"
+#include "SettingsFile.h"
+#include "Skin.h"
+#include "SkinNames.h"
 #include "Win1251.h"
-#include "uChLoader.h"
+#include "WindowLayout.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QUrl>
 
@@ -33,36 +34,6 @@ namespace {
 // Where a work's pictures are, by size: its card, its page and the large picture.
 constexpr std::array<std::u16string_view, 3> kWorkPictureFolders = {
     u"\\images\\small\\", u"\\images\\middle\\", u"\\images\\big\\"};
-
-// Every box the windows would show while they are made tells of a file a reader has already
-// told the checker about; the check shows none and asks nothing.
-class TSilentDialogs : public TDialogs {
-public:
-    void ShowError(QWidget*, const QString&) override {}
-    void ShowMessage(QWidget*, const QString&, const QString&) override {}
-    QString AskSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool AskPrint(QWidget*, QPrinter&) override { return false; }
-    void OpenExternally(const QUrl&) override {}
-};
-
-// An environment variable set for as long as the object lives, then as it was before.
-class TEnvironmentOverride {
-public:
-    TEnvironmentOverride(const char* name, const QString& value)
-        : name_(name),
-          previous_(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
-                                                    : std::nullopt)
-    {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~TEnvironmentOverride() { previous_ ? qputenv(name_, *previous_) : qunsetenv(name_); }
-    TEnvironmentOverride(const TEnvironmentOverride&) = delete;
-    TEnvironmentOverride& operator=(const TEnvironmentOverride&) = delete;
-
-private:
-    const char* name_;
-    const std::optional<QByteArray> previous_;
-};
 
 // The file a link of a page names, or an empty string for a link that names none: another
 // machine, an anchor, a script, or one of the program's own numbered links.
@@ -143,6 +114,29 @@ void CheckPage(const QString& path, const QString& contentDir, PageAddressScan::
         Win1251::ToUnicode(std::string_view(read.Bytes.constData(), size_t(read.Bytes.size())));
     for (const PageAddressScan::TAddress& link : PageAddressScan::Addresses(page, kind))
         CheckAddress(path, contentDir, link);
+}
+
+// Every part of the skin a window shows, read as the windows read it, without making one.
+void CheckSkin(const TSkin& skin)
+{
+    for (const std::u16string_view picture : SkinNames::kEveryPicture)
+        (void)skin.Picture(picture);
+    for (const std::span<const std::string_view> group : SkinNames::kEveryButtonGroup)
+        for (const std::string_view section : group)
+            (void)skin.Button(section);
+    for (const WindowLayout::TSignShape& sign : WindowLayout::kSigns)
+        (void)skin.Button(sign.Section);
+    for (size_t group = 0; group < size_t(kFilterGroupCount); ++group) {
+        (void)skin.Button(SkinNames::TabSection(group));
+        for (size_t button = 0; button < kFilterFlagCounts[group]; ++button)
+            (void)skin.Button(SkinNames::SwitchSection(group, button));
+    }
+    for (const std::string_view section : SkinNames::kEveryScroll) {
+        const TScrollSection& scroll = skin.Scroll(section);
+        for (const std::string& button : {scroll.ButtonUp, scroll.ButtonDown, scroll.Thumb})
+            (void)skin.Button(button);
+    }
+    skin.DecodeEveryPicture();
 }
 
 // Each work's text, pictures and page, which the windows read only when a work is shown.
@@ -249,7 +243,7 @@ int Print(const QString& dir, std::vector<TContentProblem> problems, QTextStream
 
 } // namespace
 
-int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
+int CheckContent(const QString& folder, QTextStream& out)
 {
     const QString dir = QDir(folder).absolutePath();
     if (!QFileInfo(dir).isDir()) {
@@ -257,28 +251,17 @@ int CheckContent(const QString& folder, TTickSource& ticks, QTextStream& out)
         out.flush();
         return 1;
     }
-    // The program installs the content's fonts for the user: here into a folder that goes.
-    const QTemporaryDir userData;
-    const TEnvironmentOverride userDataHome("XDG_DATA_HOME", userData.path());
     const QString previousDir = ContentPath::ContentDir();
-    TDialogs& previousDialogs = Dialogs();
     ContentPath::UseContentDir(dir);
-    TSilentDialogs dialogs;
-    SetDialogs(&dialogs);
     ContentProblems::StartRecording();
-    {
-        TProgram program(ticks, TPageEngine::Off);
-        for (const std::u16string_view picture : kSplashPictures)
-            program.Skin().Picture(picture);
-        program.CreateBrowserWindows();
-        program.Skin().DecodeEveryPicture();
-        std::set<QString> checkedPages;
-        CheckWorks(dir, checkedPages);
-        CheckShippedPages(dir, checkedPages);
-        CheckEveryFile(dir, checkedPages);
-    }
+    CheckSkin(TSkin(dir));
+    // The filters' switches and the questions' answers, as the windows read them.
+    (void)OpenSettings(dir);
+    std::set<QString> checkedPages;
+    CheckWorks(dir, checkedPages);
+    CheckShippedPages(dir, checkedPages);
+    CheckEveryFile(dir, checkedPages);
     std::vector<TContentProblem> problems = ContentProblems::StopRecording();
-    SetDialogs(&previousDialogs);
     ContentPath::UseContentDir(previousDir);
     return Print(dir, std::move(problems), out);
 }

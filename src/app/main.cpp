@@ -45,9 +45,13 @@ int main(int argc, char* argv[])
     if (const std::optional<int> status = Told(line))
         return *status;
     KeepDiagnostics(line.Diagnostics);
-    // The check makes the windows to read what they read, and shows none.
-    if (line.Mode == TRunMode::Check)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (line.Mode == TRunMode::Check) {
+        // The check reads the content as the windows would, and needs no display.
+        const QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        return CheckContent(
+            line.CheckFolder.isEmpty() ? ContentPath::ExecutableDir() : line.CheckFolder, out);
+    }
     ApplyPlatformChoice();
     PrepareEngineEnvironment(line.Diagnostics);
     // Only while the application object is made.
@@ -56,13 +60,6 @@ int main(int argc, char* argv[])
     opening.reset();
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
-
-    if (line.Mode == TRunMode::Check) {
-        QTextStream out(stdout);
-        return CheckContent(line.CheckFolder.isEmpty() ? ContentPath::ExecutableDir()
-                                                       : line.CheckFolder,
-                            RealTicks(), out);
-    }
     const QString folderProblem = ChooseContentFolder();
     TProgram program(RealTicks(), TPageEngine::Running);
     program.ShowSplash(line.SplashPace);

@@ -2,6 +2,7 @@
 
 #include "JpegPicture.h"
 #include "Placement.h"
+#include "SkinNames.h"
 #include "WindowLayout.h"
 
 #include <QPainter>
@@ -39,8 +40,8 @@ double TfLoader::NowUnits() const
 
 void TfLoader::FormCreate(const TSkin& skin)
 {
-    progress_ = skin.Picture(kSplashBar);
-    background_ = skin.Picture(kSplashBackground);
+    progress_ = skin.Picture(SkinNames::kSplashBar);
+    background_ = skin.Picture(SkinNames::kSplashBackground);
     // Decoded now: the splash's first paint is the first thing the user sees.
     for (const TSkinPicture* picture : {&progress_, &background_})
         picture->Pixels();

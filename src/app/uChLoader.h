@@ -7,14 +7,6 @@
 
 #include <QWidget>
 
-#include <array>
-#include <string_view>
-
-// The splash's pictures in the content folder: its background and its full bar.
-inline constexpr std::u16string_view kSplashBackground = u"\\design\\loader\\loading_bg.jpg";
-inline constexpr std::u16string_view kSplashBar = u"\\design\\loader\\loading_pr.jpg";
-inline constexpr std::array kSplashPictures = {kSplashBackground, kSplashBar};
-
 // The splash of the start: a background and a bar that grows over 3.456 seconds of elapsed
 // time, measured in units of one hundred-millionth of a day (0.864 ms). When the time is up it
 // stops timing, which tells the start-up to go on.

@@ -4,6 +4,7 @@
 #include "ContentPages.h"
 #include "Placement.h"
 #include "PopUps.h"
+#include "SkinNames.h"
 #include "WindowLayout.h"
 #include "uChHtmlView.h"
 #include "uChHtmlViewInfo.h"
@@ -21,7 +22,6 @@ constexpr std::chrono::milliseconds kRepaintTick(10);
 
 // The frame strip's buttons, by index.
 enum TFrameButton { ZoomButton = 0, MinimizeButton = 1, CloseButton = 2, QuestButton = 3 };
-constexpr std::array<std::string_view, 4> kFrameSections = {"zoom", "minimize", "close", "quest"};
 
 } // namespace
 
@@ -46,7 +46,7 @@ void TfMain::FormCreate()
 {
     setFixedSize(WindowLayout::kMainWindow);
     move(CentredOnDesktop(ScreenSize(), size()));
-    for (const std::string_view section : kFrameSections)
+    for (const std::string_view section : SkinNames::kMainFrameButtons)
         frameStrip_.AddButton(section, ButtonKind::Push);
     // A sign's index is the catalogue's filter group it opens.
     for (const WindowLayout::TSignShape& sign : WindowLayout::kSigns)
@@ -54,7 +54,7 @@ void TfMain::FormCreate()
     for (size_t i = 0; i < WindowLayout::kSigns.size(); ++i)
         signStrip_.Buttons()[i].SetPolygon(
             TPointArray(WindowLayout::kSigns[i].Ring.begin(), WindowLayout::kSigns[i].Ring.end()));
-    MainBackground = skin_.Picture(u"\\design\\windows\\main\\fon.jpg");
+    MainBackground = skin_.Picture(SkinNames::kMainBackground);
 }
 
 void TfMain::PaintAhead()

@@ -1,6 +1,7 @@
 #include "BrowserWindow.h"
 
 #include "ContentPath.h"
+#include "SkinNames.h"
 #include "WholeFile.h"
 #include "WindowLayout.h"
 
@@ -29,7 +30,7 @@ TBrowserWindowSetup PageWindowSetup(TContextTarget target)
     return {
         .Panes = {{
             .BrowserGeometry = WindowLayout::kCatalogueBrowser,
-            .ScrollSection = "wb_vscroll",
+            .ScrollSection = SkinNames::kPageScroll,
             .BarKind = TScrollBarKind::Standard,
             .BrowserWidth = WindowLayout::kCatalogueBrowser.width(),
             .ContextTarget = target,
@@ -55,7 +56,8 @@ TBrowserWindow::TBrowserWindow(const TBrowserHost& host, const TBrowserWindowSet
 {
     setFixedSize(WindowLayout::kBrowserWindow);
     CentreInMainWindow();
-    windowButtons_.AddButton("close_2_1", ButtonKind::Push);
+    for (const std::string_view section : SkinNames::kCloseButton)
+        windowButtons_.AddButton(section, ButtonKind::Push);
     for (TBrowserPane& pane : panes_)
         WireBrowser(pane);
     host.Hook.Add(*this);

@@ -1,5 +1,6 @@
 #include "uChContext.h"
 
+#include "SkinNames.h"
 #include "WindowLayout.h"
 
 #include <QKeyEvent>
@@ -10,9 +11,7 @@ namespace {
 
 constexpr QSize kSize = WindowLayout::kContextPopUp;
 // A button's index is its command.
-constexpr std::array<std::string_view, 3> kCommandSections = {"context_save", "context_print",
-                                                              "context_copy"};
-static_assert(int(TPageCommand::Copy) + 1 == kCommandSections.size());
+static_assert(int(TPageCommand::Copy) + 1 == SkinNames::kContextButtons.size());
 // The corner stands this far above and left of the pointer.
 constexpr QPoint kPointerOffset(5, 5);
 
@@ -28,9 +27,9 @@ TfChContext::TfChContext(TTickSource& ticks, const TSkin& skin, TMessageHook& ho
                    Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(kSize);
-    for (const std::string_view section : kCommandSections)
+    for (const std::string_view section : SkinNames::kContextButtons)
         ButtonGroup.AddButton(section, ButtonKind::Push);
-    Background = skin.Picture(u"\\design\\windows\\context\\fon.jpg");
+    Background = skin.Picture(SkinNames::kContextBackground);
 }
 
 void TfChContext::Unhook()

@@ -2,6 +2,7 @@
 
 #include "Placement.h"
 #include "SettingsFile.h"
+#include "SkinNames.h"
 #include "WindowLayout.h"
 
 #include <QFontMetrics>
@@ -21,16 +22,14 @@ constexpr std::string_view kSection = "MESSAGES";
 // page may open a web site unasked is the user's consent: a switch a catalogue shipped never
 // gives it.
 struct TQuestion {
-    const char16_t* Picture;
+    std::u16string_view Picture;
     std::string_view AskKey;
     std::string_view AnswerKey;
     TFolderOwner Keeper;
 };
 constexpr TQuestion kQuestions[] = {
-    {u"\\design\\windows\\Exit_Link\\fon_exit.jpg", "showclosemessage", "ShowCloseMessage_yn",
-     TFolderOwner::Content},
-    {u"\\design\\windows\\Exit_Link\\fon_link.jpg", "showwebmessage", "ShowWebMessage_yn",
-     TFolderOwner::User},
+    {SkinNames::kCloseQuestion, "showclosemessage", "ShowCloseMessage_yn", TFolderOwner::Content},
+    {SkinNames::kLinkQuestion, "showwebmessage", "ShowWebMessage_yn", TFolderOwner::User},
 };
 
 QString SettingsFolder(const TQuestion& question, const QString& contentDir)
@@ -50,12 +49,12 @@ TfChMessage::TfChMessage(TTickSource& ticks, const TSkin& skin)
     setModal(true);
     setFixedSize(kSize);
     move(CentredOnDesktop(ScreenSize(), size()));
-    LoadBackground(QString::fromUtf16(kQuestions[CloseMessage].Picture));
-    ButtonGroup.AddButton("no", ButtonKind::Push);
-    ButtonGroup.AddButton("yes", ButtonKind::Push);
+    LoadBackground(kQuestions[CloseMessage].Picture);
+    for (const std::string_view section : SkinNames::kQuestionButtons)
+        ButtonGroup.AddButton(section, ButtonKind::Push);
 }
 
-void TfChMessage::LoadBackground(const QString& relativePath)
+void TfChMessage::LoadBackground(QStringView relativePath)
 {
     Background = skin_.Picture(relativePath);
 }
@@ -70,7 +69,7 @@ int TfChMessage::Prepare(TMessageKind kind, int& remembered)
         OpenSettings(SettingsFolder(question, skin_.ContentDir()), question.Keeper);
     AskFlag = settings.ReadInteger(kSection, question.AskKey, 1);
     remembered = settings.ReadInteger(kSection, question.AnswerKey, 1);
-    LoadBackground(QString::fromUtf16(question.Picture));
+    LoadBackground(question.Picture);
     Invalidate();
     return AskFlag;
 }

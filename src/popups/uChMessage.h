@@ -40,7 +40,7 @@ protected:
 private:
     // Ends the question; "yes" is remembered.
     void Answer(TAnswer answer);
-    void LoadBackground(const QString& relativePath);
+    void LoadBackground(QStringView relativePath);
     void DrawSite(QPainter& canvas) const;
 
     const TSkin& skin_;

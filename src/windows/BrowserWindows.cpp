@@ -1,6 +1,7 @@
 #include "BrowserWindows.h"
 
 #include "SealedWindow.h"
+#include "SkinNames.h"
 #include "uChHtmlView.h"
 #include "uChHtmlView12.h"
 #include "uChHtmlView21.h"
@@ -18,7 +19,7 @@ TfChHtmlView12* fChHtmlView12 = nullptr;
 namespace {
 
 template <typename TWindow, TWindow** Reference>
-constexpr TBrowserWindowEntry Entry(const char16_t* title, const char16_t* framePicture,
+constexpr TBrowserWindowEntry Entry(const char16_t* title, std::u16string_view framePicture,
                                     std::optional<TContextTarget> commandsFor,
                                     bool hiddenWithOthers)
 {
@@ -34,16 +35,16 @@ constexpr TBrowserWindowEntry Entry(const char16_t* title, const char16_t* frame
 }
 
 const std::array kBrowserWindows = {
-    Entry<TfChHtmlView, &fChHtmlView>(u"Catalogue", u"\\design\\windows\\childs\\fon_2.jpg",
+    Entry<TfChHtmlView, &fChHtmlView>(u"Catalogue", SkinNames::kCatalogueFrame,
                                       TContextTarget::Catalogue, true),
-    Entry<TfChHtmlViewInfo, &fChHtmlViewInfo>(
-        u"Search", u"\\design\\windows\\search\\fon_search.jpg", TContextTarget::Search, true),
-    Entry<TfChHtmlViewInfo1, &fChHtmlViewInfo1>(
-        u"About", u"\\design\\windows\\childs\\fon_about.jpg", TContextTarget::Information, true),
-    Entry<TfChHtmlView21, &fChHtmlView21>(u"Design", u"\\design\\windows\\childs\\fon_2_1.jpg",
+    Entry<TfChHtmlViewInfo, &fChHtmlViewInfo>(u"Search", SkinNames::kSearchFrame,
+                                              TContextTarget::Search, true),
+    Entry<TfChHtmlViewInfo1, &fChHtmlViewInfo1>(u"About", SkinNames::kAboutFrame,
+                                                TContextTarget::Information, true),
+    Entry<TfChHtmlView21, &fChHtmlView21>(u"Design", SkinNames::kWorkPageFrame,
                                           TContextTarget::WorkPage, false),
-    Entry<TfChHtmlView12, &fChHtmlView12>(
-        u"Large picture", u"\\design\\windows\\childs\\fon_1_2.jpg", std::nullopt, false),
+    Entry<TfChHtmlView12, &fChHtmlView12>(u"Large picture", SkinNames::kLargePictureFrame,
+                                          std::nullopt, false),
 };
 
 } // namespace

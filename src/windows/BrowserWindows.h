@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
 
 class TBrowserWindow;
 class TfChHtmlView;
@@ -22,8 +23,8 @@ extern TfChHtmlView12* fChHtmlView12;
 
 // One browser window of the program: the one place that names it.
 struct TBrowserWindowEntry {
-    const char16_t* Title;        // what a screen reader calls it
-    const char16_t* FramePicture; // its frame background in the content folder
+    const char16_t* Title;            // what a screen reader calls it
+    std::u16string_view FramePicture; // its frame background in the content folder
     // The pop-up's commands for this target act on this window's page.
     std::optional<TContextTarget> CommandsFor;
     bool HiddenWithOthers; // the main window's HideBrowserWindows hides it

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -17,10 +18,10 @@ TBrowserWindowSetup WorkBrowserSetup(QRect browserGeometry, std::string_view scr
 // What tells the two work windows apart, beside their browser.
 struct TWorkWindowSetup {
     TBrowserWindowSetup Window;
-    std::vector<std::string_view> OwnButtons; // sections of buttons.ini, in group order
-    std::u16string_view PictureFolder;        // the work's picture is its FileName there
-    QRect PictureRect;                        // the picture is stretched into it
-    bool LoadsWorkPage;                       // the browser shows the work's own page
+    std::span<const std::string_view> OwnButtons; // sections of buttons.ini, in group order
+    std::u16string_view PictureFolder;            // the work's picture is its FileName there
+    QRect PictureRect;                            // the picture is stretched into it
+    bool LoadsWorkPage;                           // the browser shows the work's own page
 };
 
 class TWorkWindow;

@@ -21,7 +21,6 @@ const TBrowserWindowSetup kSetup = PageWindowSetup(TContextTarget::Catalogue);
 enum TWindowButton { CloseButton = 0, ShowButton = 1, AllButton = 2 };
 
 constexpr QPoint kPanelPlace = WindowLayout::kFilterPanelPlace;
-constexpr std::u16string_view kPanelPicture = u"\\design\\windows\\filters\\filter.jpg";
 
 std::vector<size_t> GroupSizes()
 {
@@ -34,14 +33,14 @@ TfChHtmlView::TfChHtmlView(const TBrowserHost& host)
     : TBrowserWindow(host, kSetup), TabButtons(*this, host.Skin, TGroupRole::Tabs),
       FilterGroups(MakeFilterGroups())
 {
-    WindowButtons().AddButton("button_show", ButtonKind::Push);
-    WindowButtons().AddButton("button_all", ButtonKind::Push);
+    for (const std::string_view section : SkinNames::kCatalogueButtons)
+        WindowButtons().AddButton(section, ButtonKind::Push);
     for (size_t group = 0; group < size_t(kFilterGroupCount); ++group)
         TabButtons.AddButton(SkinNames::TabSection(group), ButtonKind::Push);
     Pane().Links = {.Work = [](int index) { OpenWork(fChHtmlView21, index); }, .Entry = {}};
     LoadSettings();
     NavigatePlaceholder();
-    filterPanel_ = Host().Skin.Picture(kPanelPicture);
+    filterPanel_ = Host().Skin.Picture(SkinNames::kFilterPanel);
 }
 
 std::vector<TMainMenuEx> TfChHtmlView::MakeFilterGroups()

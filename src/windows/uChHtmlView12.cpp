@@ -1,6 +1,7 @@
 #include "uChHtmlView12.h"
 
 #include "BrowserWindows.h"
+#include "SkinNames.h"
 #include "WindowLayout.h"
 #include "uChHtmlView21.h"
 
@@ -9,8 +10,9 @@ namespace {
 // Its browser stands beyond the window's right edge: the window never shows a page, so there
 // is none to save, print or copy, and no pop-up.
 const TWorkWindowSetup kSetup = {
-    .Window = WorkBrowserSetup(WindowLayout::kLargePictureBrowser, "wb_vscroll", std::nullopt),
-    .OwnButtons = {"L1param_1", "L1param_2", "L1param_3"},
+    .Window =
+        WorkBrowserSetup(WindowLayout::kLargePictureBrowser, SkinNames::kPageScroll, std::nullopt),
+    .OwnButtons = SkinNames::kLargePictureButtons,
     .PictureFolder = u"\\images\\big\\",
     .PictureRect = WindowLayout::kLargePicture,
     .LoadsWorkPage = false,

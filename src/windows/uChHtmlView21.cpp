@@ -1,15 +1,16 @@
 #include "uChHtmlView21.h"
 
 #include "BrowserWindows.h"
+#include "SkinNames.h"
 #include "WindowLayout.h"
 #include "uChHtmlView12.h"
 
 namespace {
 
 const TWorkWindowSetup kSetup = {
-    .Window =
-        WorkBrowserSetup(WindowLayout::kWorkBrowser, "wb_vscroll_L21", TContextTarget::WorkPage),
-    .OwnButtons = {"L2param_1"},
+    .Window = WorkBrowserSetup(WindowLayout::kWorkBrowser, SkinNames::kWorkPageScroll,
+                               TContextTarget::WorkPage),
+    .OwnButtons = SkinNames::kWorkPageButtons,
     .PictureFolder = u"\\images\\middle\\",
     .PictureRect = WindowLayout::kMiddlePicture,
     .LoadsWorkPage = true,

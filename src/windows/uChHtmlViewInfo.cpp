@@ -5,6 +5,7 @@
 #include "ContentPath.h"
 #include "PageAddresses.h"
 #include "SearchEdit.h"
+#include "SkinNames.h"
 #include "Win1251.h"
 #include "WindowLayout.h"
 #include "uChHtmlView21.h"
@@ -19,14 +20,14 @@ const TBrowserWindowSetup kSetup = {
         {
             {
                 .BrowserGeometry = WindowLayout::kSearchBrowser,
-                .ScrollSection = "wb_vscroll",
+                .ScrollSection = SkinNames::kPageScroll,
                 .BarKind = TScrollBarKind::Standard,
                 .BrowserWidth = kResultWidth,
                 .ContextTarget = TContextTarget::Search,
             },
             {
                 .BrowserGeometry = WindowLayout::kHistoryBrowser,
-                .ScrollSection = "wb_vscroll_sh",
+                .ScrollSection = SkinNames::kHistoryScroll,
                 .BarKind = TScrollBarKind::Compact,
                 .BrowserWidth = WindowLayout::kHistoryBrowser.width(),
                 // The history's menu, by the mouse or the Menu key, is the window's: its
@@ -42,7 +43,6 @@ const TBrowserWindowSetup kSetup = {
 
 // The search buttons, by index; the two layout buttons share their place.
 enum TSearchButton { SearchButton = 0, CardsButton = 1, TextButton = 2 };
-constexpr std::array<std::string_view, 3> kSearchSections = {"search_btn", "s_image", "s_text"};
 
 // The shortest query searched, in characters.
 constexpr size_t kShortestQuery = 2;
@@ -53,11 +53,10 @@ constexpr QPoint kHeadingPlace = WindowLayout::kSearchHeadingPlace;
 
 TfChHtmlViewInfo::TfChHtmlViewInfo(const TBrowserHost& host)
     : TBrowserWindow(host, kSetup), searchButtons_(*this, host.Skin),
-      edSearch(new TSearchEdit(*this)),
-      cardsHeading_(host.Skin.Picture(u"\\design\\windows\\search\\images\\h_image.jpg")),
-      textHeading_(host.Skin.Picture(u"\\design\\windows\\search\\images\\h_text.jpg"))
+      edSearch(new TSearchEdit(*this)), cardsHeading_(host.Skin.Picture(SkinNames::kCardsHeading)),
+      textHeading_(host.Skin.Picture(SkinNames::kTextHeading))
 {
-    for (const std::string_view section : kSearchSections)
+    for (const std::string_view section : SkinNames::kSearchButtons)
         searchButtons_.AddButton(section, ButtonKind::Push);
     // Both browsers show whatever page they have; they are never hidden.
     Results().Browser().Show();

@@ -1,9 +1,12 @@
 #include "ContentCheck.h"
 
+#include "ContentProblems.h"
 #include "ManualTicks.h"
+#include "Program.h"
 #include "TestFiles.h"
 #include "Win1251.h"
 #include "WindowTestContent.h"
+#include "uChLoader.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -24,7 +27,7 @@ protected:
     int Check()
     {
         QTextStream out(&output_);
-        return CheckContent(content_.Path({}), ticks_, out);
+        return CheckContent(content_.Path({}), out);
     }
 
     // Every file of the content with a digest of its bytes.
@@ -57,6 +60,27 @@ TEST_F(ContentCheckTest, TheSampleContentIsCleanAndLeftAsItWas)
         output_.contains(QStringLiteral(" Intended: A capital on purpose")))
         << "the sample's one word no filter knows is told, with why: " << output_.toStdString();
     EXPECT_EQ(Files(), before) << "the check wrote into the content";
+}
+
+// The check reads the skin from its own list of the windows' parts: a part a window reads and
+// the list lacks would let that part's faults through.
+TEST_F(ContentCheckTest, ReadsEveryPictureTheWindowsRead)
+{
+    ASSERT_TRUE(QDir(content_.Path(QStringLiteral("design"))).removeRecursively());
+    ContentProblems::StartRecording();
+    {
+        TProgram program(ticks_, TPageEngine::Off);
+        program.CreateBrowserWindows();
+        const TSkin skin(content_.Path({}));
+        const TfLoader splash(ticks_, skin);
+    }
+    const std::vector<TContentProblem> windowsRead = ContentProblems::StopRecording();
+    ASSERT_FALSE(windowsRead.empty());
+    Check();
+    const QDir folder(content_.Path({}));
+    for (const TContentProblem& problem : windowsRead)
+        EXPECT_TRUE(output_.contains(folder.relativeFilePath(problem.Path)))
+            << problem.Path.toStdString() << " is read by a window, not by the check";
 }
 
 // Puts text in place of a file of the content.

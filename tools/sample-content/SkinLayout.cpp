@@ -167,10 +167,15 @@ struct TSurfaceButtons {
 
 // The main window's frame strip.
 constexpr std::array<TFixedButton, 4> kMainButtons = {{
-    {"zoom", {820, 14, 100, 32}, "About", "About the catalogue and its artists", HeaderPill, Info},
-    {"minimize", {932, 15, 30, 30}, "", "Minimise", HeaderIcon, Minimize},
-    {"close", {970, 15, 30, 30}, "", "Close Velmora", HeaderIcon, Close},
-    {"quest",
+    {SkinNames::kMainFrameButtons[0],
+     {820, 14, 100, 32},
+     "About",
+     "About the catalogue and its artists",
+     HeaderPill,
+     Info},
+    {SkinNames::kMainFrameButtons[1], {932, 15, 30, 30}, "", "Minimise", HeaderIcon, Minimize},
+    {SkinNames::kMainFrameButtons[2], {970, 15, 30, 30}, "", "Close Velmora", HeaderIcon, Close},
+    {SkinNames::kMainFrameButtons[3],
      {700, 14, 112, 32},
      "Search",
      "Search the descriptions of all works",
@@ -179,9 +184,14 @@ constexpr std::array<TFixedButton, 4> kMainButtons = {{
 }};
 // The first is every browser window's close button, on the same header band.
 constexpr std::array<TFixedButton, 3> kCatalogueButtons = {{
-    {"close_2_1", {812, 8, 26, 26}, "", "Close this window", HeaderIcon, Close},
-    {"button_show", {680, 250, 76, 24}, "Show", "Show the works the filters choose", Pill, Show},
-    {"button_all",
+    {SkinNames::kCloseButton[0], {812, 8, 26, 26}, "", "Close this window", HeaderIcon, Close},
+    {SkinNames::kCatalogueButtons[0],
+     {680, 250, 76, 24},
+     "Show",
+     "Show the works the filters choose",
+     Pill,
+     Show},
+    {SkinNames::kCatalogueButtons[1],
      {760, 250, 76, 24},
      "All on",
      "Switch on every filter of this group",
@@ -189,31 +199,56 @@ constexpr std::array<TFixedButton, 3> kCatalogueButtons = {{
      AllOn},
 }};
 constexpr std::array<TFixedButton, 1> kWorkPageButtons = {{
-    {"L2param_1", {572, 506, 200, 28}, "Large picture", "Open the large picture", Pill, Picture},
+    {SkinNames::kWorkPageButtons[0],
+     {572, 506, 200, 28},
+     "Large picture",
+     "Open the large picture",
+     Pill,
+     Picture},
 }};
 constexpr std::array<TFixedButton, 3> kLargePictureButtons = {{
-    {"L1param_1",
+    {SkinNames::kLargePictureButtons[0],
      {652, 8, 150, 26},
      "Description",
      "Back to the description of this work",
      HeaderPill,
      Back},
-    {"L1param_2", {38, 268, 64, 44}, "", "Previous work", Pill, Previous},
-    {"L1param_3", {748, 268, 64, 44}, "", "Next work", Pill, Next},
+    {SkinNames::kLargePictureButtons[1], {38, 268, 64, 44}, "", "Previous work", Pill, Previous},
+    {SkinNames::kLargePictureButtons[2], {748, 268, 64, 44}, "", "Next work", Pill, Next},
 }};
 constexpr std::array<TFixedButton, 3> kSearchButtons = {{
-    {"search_btn", {676, 110, 153, 26}, "Search", "Search the descriptions", Pill, Search},
-    {"s_image", {676, 502, 153, 26}, "As pictures", "Show results as picture cards", Pill, Picture},
-    {"s_text", {676, 502, 153, 26}, "As a list", "Show results as a list", Pill, List},
+    {SkinNames::kSearchButtons[0],
+     {676, 110, 153, 26},
+     "Search",
+     "Search the descriptions",
+     Pill,
+     Search},
+    {SkinNames::kSearchButtons[1],
+     {676, 502, 153, 26},
+     "As pictures",
+     "Show results as picture cards",
+     Pill,
+     Picture},
+    {SkinNames::kSearchButtons[2],
+     {676, 502, 153, 26},
+     "As a list",
+     "Show results as a list",
+     Pill,
+     List},
 }};
 constexpr std::array<TFixedButton, 3> kContextButtons = {{
-    {"context_save", {6, 6, 158, 26}, "Save page", "Save this page as HTML", Pill, Save},
-    {"context_print", {6, 36, 158, 26}, "Print", "Print this page", Pill, Print},
-    {"context_copy", {6, 66, 158, 26}, "Copy", "Copy the selected text", Pill, Copy},
+    {SkinNames::kContextButtons[0],
+     {6, 6, 158, 26},
+     "Save page",
+     "Save this page as HTML",
+     Pill,
+     Save},
+    {SkinNames::kContextButtons[1], {6, 36, 158, 26}, "Print", "Print this page", Pill, Print},
+    {SkinNames::kContextButtons[2], {6, 66, 158, 26}, "Copy", "Copy the selected text", Pill, Copy},
 }};
 constexpr std::array<TFixedButton, 2> kMessageButtons = {{
-    {"no", {262, 196, 110, 36}, "No", "No, stay here", Pill, No},
-    {"yes", {128, 196, 110, 36}, "Yes", "Yes", Pill, Yes},
+    {SkinNames::kQuestionButtons[0], {262, 196, 110, 36}, "No", "No, stay here", Pill, No},
+    {SkinNames::kQuestionButtons[1], {128, 196, 110, 36}, "Yes", "Yes", Pill, Yes},
 }};
 // Scroll bars place and size these themselves.
 constexpr std::array<TFixedButton, 3> kTrackButtons = {{
@@ -260,9 +295,11 @@ std::vector<TButtonLayout> BuildButtons()
 }
 
 const std::array<TScrollLayout, 3> kScrolls = {{
-    {"wb_vscroll", "scroll_up", "scroll_down", "scroll_thumb", WindowLayout::kCatalogueBar, Track},
-    {"wb_vscroll_L21", "scroll_up", "scroll_down", "scroll_thumb", WindowLayout::kWorkBar, Track},
-    {"wb_vscroll_sh", "scroll_sh_up", "scroll_sh_down", "scroll_sh_thumb",
+    {SkinNames::kPageScroll, "scroll_up", "scroll_down", "scroll_thumb",
+     WindowLayout::kCatalogueBar, Track},
+    {SkinNames::kWorkPageScroll, "scroll_up", "scroll_down", "scroll_thumb", WindowLayout::kWorkBar,
+     Track},
+    {SkinNames::kHistoryScroll, "scroll_sh_up", "scroll_sh_down", "scroll_sh_thumb",
      WindowLayout::kHistoryBar, CompactTrack},
 }};
 

@@ -8,6 +8,7 @@
 #include "IniText.h"
 #include "MainWindowPainter.h"
 #include "SkinLayout.h"
+#include "SkinNames.h"
 #include "WindowLayout.h"
 
 #include <QPainter>
@@ -19,15 +20,15 @@ namespace {
 
 struct TFramePicture {
     TFrame Frame;
-    const char16_t* Path;
+    std::u16string_view Path;
 };
 
 constexpr std::array<TFramePicture, 5> kFramePictures = {{
-    {TFrame::Catalogue, u"design\\windows\\childs\\fon_2.jpg"},
-    {TFrame::LargePicture, u"design\\windows\\childs\\fon_1_2.jpg"},
-    {TFrame::WorkPage, u"design\\windows\\childs\\fon_2_1.jpg"},
-    {TFrame::About, u"design\\windows\\childs\\fon_about.jpg"},
-    {TFrame::Search, u"design\\windows\\search\\fon_search.jpg"},
+    {TFrame::Catalogue, SkinNames::kCatalogueFrame},
+    {TFrame::LargePicture, SkinNames::kLargePictureFrame},
+    {TFrame::WorkPage, SkinNames::kWorkPageFrame},
+    {TFrame::About, SkinNames::kAboutFrame},
+    {TFrame::Search, SkinNames::kSearchFrame},
 }};
 
 QString Relative(const std::string& path)
@@ -117,23 +118,23 @@ void WriteScrolls(ContentFolder& folder)
 void WriteDecor(ContentFolder& folder, const QImage& searchFrame)
 {
     const QImage splash = DecorPainter::SplashBackground();
-    folder.WriteJpeg(u"design\\loader\\loading_bg.jpg", splash);
-    folder.WriteJpeg(u"design\\loader\\loading_pr.jpg", DecorPainter::SplashBar(splash));
-    folder.WriteJpeg(u"design\\windows\\Exit_Link\\fon_exit.jpg",
+    folder.WriteJpeg(SkinNames::kSplashBackground, splash);
+    folder.WriteJpeg(SkinNames::kSplashBar, DecorPainter::SplashBar(splash));
+    folder.WriteJpeg(SkinNames::kCloseQuestion,
                      DecorPainter::Question(QStringLiteral("Leave Velmora?"),
                                             QStringLiteral("The catalogue closes. Your filters "
                                                            "are kept for the next visit.")));
-    folder.WriteJpeg(u"design\\windows\\Exit_Link\\fon_link.jpg",
+    folder.WriteJpeg(SkinNames::kLinkQuestion,
                      DecorPainter::Question(
                          QStringLiteral("Open this link in your web browser?"),
                          QStringLiteral("It leaves the catalogue and opens outside Velmora.")));
-    folder.WriteJpeg(u"design\\windows\\context\\fon.jpg", DecorPainter::ContextBackground());
-    folder.WriteJpeg(u"design\\windows\\filters\\filter.jpg", DecorPainter::FilterPanel());
+    folder.WriteJpeg(SkinNames::kContextBackground, DecorPainter::ContextBackground());
+    folder.WriteJpeg(SkinNames::kFilterPanel, DecorPainter::FilterPanel());
     const QImage band = Canvas::Part(
         searchFrame, QRect(WindowLayout::kSearchHeadingPlace, SkinLayout::kSearchHeadingSize));
-    folder.WriteJpeg(u"design\\windows\\search\\images\\h_image.jpg",
+    folder.WriteJpeg(SkinNames::kCardsHeading,
                      DecorPainter::SearchHeading(band, QStringLiteral("Search \u00B7 pictures")));
-    folder.WriteJpeg(u"design\\windows\\search\\images\\h_text.jpg",
+    folder.WriteJpeg(SkinNames::kTextHeading,
                      DecorPainter::SearchHeading(band, QStringLiteral("Search \u00B7 list")));
     folder.WriteJpeg(u"design\\windows\\childs\\images\\bg_s.jpg",
                      DecorPainter::ResultPageBackground());
@@ -152,10 +153,10 @@ void Write(ContentFolder& folder)
     std::map<TFrame, QImage> frames;
     for (const TFramePicture& picture : kFramePictures) {
         frames[picture.Frame] = FramePainter::Paint(picture.Frame);
-        folder.WriteJpeg(QString::fromUtf16(picture.Path), frames[picture.Frame]);
+        folder.WriteJpeg(picture.Path, frames[picture.Frame]);
     }
     const QImage main = MainWindowPainter::PaintBackground();
-    folder.WriteJpeg(u"design\\windows\\main\\fon.jpg", main);
+    folder.WriteJpeg(SkinNames::kMainBackground, main);
 
     IniText buttons;
     WriteButtons(folder, Surfaces(frames, main), buttons);
