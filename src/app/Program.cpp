@@ -61,12 +61,13 @@ TProgram::TProgram(TTickSource& ticks, TPageEngine pages)
     InstallTitleFonts(skin_.ContentDir());
     message_ = std::make_unique<TSealed<TfChMessage>>(ticks, skin_);
     fChMessage = message_.get();
+    // Before any browser window, which shows it, and gone after the last.
+    context_ = std::make_unique<TSealed<TfChContext>>(ticks_, skin_, hook_, PageCommandsFor);
+    fChContext = context_.get();
 }
 
 TProgram::~TProgram()
 {
-    fChContext = nullptr;
-    context_.reset();
     // The browser windows go before the main window whose parts they use, the last made first.
     const std::span<const TBrowserWindowEntry> windows = BrowserWindowRegistry();
     for (auto entry = windows.rbegin(); entry != windows.rend(); ++entry) {
@@ -74,6 +75,8 @@ TProgram::~TProgram()
         entry->Forget();
         delete window;
     }
+    fChContext = nullptr;
+    context_.reset();
     fChMessage = nullptr;
     message_.reset();
     fMain = nullptr;
@@ -129,8 +132,6 @@ void TProgram::CreateBrowserWindows()
     for (size_t i = 0; i < windows.size(); ++i) {
         windows[i].Create(HostOf(i))->setAccessibleName(QString::fromUtf16(windows[i].Title));
     }
-    context_ = std::make_unique<TSealed<TfChContext>>(ticks_, skin_, hook_, PageCommandsFor);
-    fChContext = context_.get();
 }
 
 TBrowserHost TProgram::HostOf(size_t registryIndex)
@@ -150,16 +151,9 @@ TBrowserHost TProgram::HostOf(size_t registryIndex)
 TContextPopUpCalls TProgram::PopUpCalls()
 {
     return {
-        .ShowAtPointer =
-            [this](QPoint screenPoint, TContextTarget target) {
-                if (context_)
-                    context_->ShowAt(screenPoint, target);
-            },
-        .HideForPress =
-            [this](const QObject* receiver) {
-                if (context_)
-                    context_->HideOnPressAt(receiver);
-            },
+        .ShowAtPointer = [this](QPoint screenPoint,
+                                TContextTarget target) { context_->ShowAt(screenPoint, target); },
+        .HideForPress = [this](const QObject* receiver) { context_->HideOnPressAt(receiver); },
     };
 }
 

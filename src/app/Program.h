@@ -25,25 +25,24 @@ QString ChooseContentFolder();
 // read once, here, and handed to every window, as is the catalogue.
 class TProgram {
 public:
-    // The main window and the question; the browser windows show pages or not.
+    // The main window, the question and the pop-up; the browser windows show pages or not.
     TProgram(TTickSource& ticks, TPageEngine pages);
     ~TProgram();
 
     // Holds the user on the splash until its own time has run out.
     void ShowSplash(TSplashPace pace);
-    // The browser windows in their registry's order, then the context pop-up.
+    // The browser windows in their registry's order.
     void CreateBrowserWindows();
     // With an error box over it when there is something to tell.
     void ShowMainWindow(const QString& problem);
     // What the browser window at an index of the registry is made with.
     TBrowserHost HostOf(size_t registryIndex);
-    const TSkin& Skin() const { return skin_; }
 
 private:
     void UseTheSplashWait();
     // Takes in the catalogue once it is read, and tells the user what of it could not be.
     void FinishLoading();
-    // The pop-up, made after some of the windows that show it.
+    // What a browser window's host asks of the pop-up.
     TContextPopUpCalls PopUpCalls();
 
     TTickSource& ticks_;
