@@ -246,12 +246,6 @@ bool ProfileFile::Replace(std::string bytes)
     return true;
 }
 
-bool ProfileFile::WriteString(std::string_view section, std::string_view key,
-                              std::string_view value)
-{
-    return Replace(Edited(section, key, value));
-}
-
 bool ProfileFile::WriteIntegers(std::span<const TProfileInteger> values)
 {
     const std::string original = bytes_;

@@ -43,11 +43,8 @@ public:
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue,
                     IntegerForm form = IntegerForm::Decimal) const;
 
-    // False when the file could not be replaced; the file then stays as it was and
-    // LastError() says why.
-    [[nodiscard]] bool WriteString(std::string_view section, std::string_view key,
-                                   std::string_view value);
-    // All of them in one replacement of the file, or none.
+    // All of them in one replacement of the file, or none: false when the file could not be
+    // replaced; the file then stays as it was and LastError() says why.
     [[nodiscard]] bool WriteIntegers(std::span<const TProfileInteger> values);
 
     QString LastError() const { return lastError_; }

@@ -1,4 +1,4 @@
-#include "ProfileFile.h"
+#include "TestFiles.h"
 #include "WindowsFixture.h"
 
 #include <QAccessible>
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -99,8 +100,13 @@ TEST_F(AccessibilityTest, AButtonWithoutATitleIsNamedAfterItsSection)
 {
     QAccessibleInterface* show = Named(catalogue_, TitleOf("button_show"));
     ASSERT_NE(show, nullptr);
-    ProfileFile buttons(content_.Path("buttons.ini"));
-    ASSERT_TRUE(buttons.WriteString("button_show", "title", ""));
+    const QString buttons = content_.Path("buttons.ini");
+    std::string skin = TestFiles::Read(buttons);
+    const size_t title = skin.find("title=", skin.find("[button_show]"));
+    ASSERT_NE(title, std::string::npos);
+    skin.erase(title + std::strlen("title="),
+               skin.find('\r', title) - title - std::strlen("title="));
+    TestFiles::Write(buttons, skin);
     program_.reset();
     StartWindows(true);
 

@@ -15,7 +15,7 @@ struct TName {
 };
 
 constexpr size_t kMostNames = 16;
-constexpr std::string_view kWrittenValue = "written value";
+constexpr int kWrittenValue = 4711;
 
 VELMORA_NOT_COVERED std::string_view Trimmed(std::string_view text)
 {
@@ -76,15 +76,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const TName& first = names.front();
     const TName written = Writable(first.Section) && Writable(first.Key) ? first : names.back();
-    Fuzzing::Require(file.WriteString(written.Section, written.Key, kWrittenValue),
-                     "a regular file is written");
+    const TProfileInteger value{written.Section, written.Key, kWrittenValue};
+    Fuzzing::Require(file.WriteIntegers({&value, 1}), "a regular file is written");
     // After a write the file reads from a parse of exactly the bytes it put on disk; opening
     // it again would parse the same bytes twice.
     const std::vector<std::string> after = Values(file, names);
     for (size_t i = 0; i < names.size(); ++i) {
         const bool isWritten = Win1251::SameAsciiNoCase(names[i].Section, written.Section) &&
                                Win1251::SameAsciiNoCase(names[i].Key, written.Key);
-        Fuzzing::Require(after[i] == (isWritten ? std::string(kWrittenValue) : before[i]),
+        Fuzzing::Require(after[i] == (isWritten ? std::to_string(kWrittenValue) : before[i]),
                          "one write changes that value alone");
     }
     return 0;

@@ -92,56 +92,62 @@ struct WriteCase {
     const char* before;
     const char* section;
     const char* key;
-    const char* value;
+    int value;
     const char* after;
 };
 
 class ProfileFileWriting : public ProfileFileTest, public testing::WithParamInterface<WriteCase> {};
 
+// One value written alone.
+bool WriteOne(ProfileFile& profile, std::string_view section, std::string_view key, int value)
+{
+    const TProfileInteger written{std::string(section), std::string(key), value};
+    return profile.WriteIntegers({&written, 1});
+}
+
 TEST_P(ProfileFileWriting, ChangesOnlyWhatItMust)
 {
     const QString path = Given(GetParam().before);
     ProfileFile profile(path);
-    ASSERT_TRUE(profile.WriteString(GetParam().section, GetParam().key, GetParam().value))
+    ASSERT_TRUE(WriteOne(profile, GetParam().section, GetParam().key, GetParam().value))
         << profile.LastError().toStdString();
     EXPECT_EQ(TestFiles::Read(path), GetParam().after);
-    EXPECT_EQ(profile.ReadString(GetParam().section, GetParam().key, "?"), GetParam().value);
-    EXPECT_EQ(ProfileFile(path).ReadString(GetParam().section, GetParam().key, "?"),
+    EXPECT_EQ(profile.ReadInteger(GetParam().section, GetParam().key, -1), GetParam().value);
+    EXPECT_EQ(ProfileFile(path).ReadInteger(GetParam().section, GetParam().key, -1),
               GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ProfileFileWriting,
     testing::Values(
-        WriteCase{"ReplacesValueInPlace", "; note\r\n[A]\r\n k = old \r\nj=1\r\n", "a", "K", "0",
+        WriteCase{"ReplacesValueInPlace", "; note\r\n[A]\r\n k = old \r\nj=1\r\n", "a", "K", 0,
                   "; note\r\n[A]\r\n k = 0 \r\nj=1\r\n"},
-        WriteCase{"AppendsKeyToItsSection", "[a]\r\nk=1\r\n\r\n[b]\r\nj=2\r\n", "a", "new", "5",
+        WriteCase{"AppendsKeyToItsSection", "[a]\r\nk=1\r\n\r\n[b]\r\nj=2\r\n", "a", "new", 5,
                   "[a]\r\nk=1\r\nnew=5\r\n\r\n[b]\r\nj=2\r\n"},
-        WriteCase{"AppendsKeyAfterBareHeader", "[a]\r\n[b]\r\n", "a", "k", "1",
+        WriteCase{"AppendsKeyAfterBareHeader", "[a]\r\n[b]\r\n", "a", "k", 1,
                   "[a]\r\nk=1\r\n[b]\r\n"},
-        WriteCase{"AppendsSectionAtTheEnd", "[a]\r\nk=1\r\n", "MESSAGES", "ShowCloseMessage_yn",
-                  "0", "[a]\r\nk=1\r\n[MESSAGES]\r\nShowCloseMessage_yn=0\r\n"},
-        WriteCase{"CreatesMissingFile", "", "SETTINGS", "allparamcount", "7",
+        WriteCase{"AppendsSectionAtTheEnd", "[a]\r\nk=1\r\n", "MESSAGES", "ShowCloseMessage_yn", 0,
+                  "[a]\r\nk=1\r\n[MESSAGES]\r\nShowCloseMessage_yn=0\r\n"},
+        WriteCase{"CreatesMissingFile", "", "SETTINGS", "allparamcount", 7,
                   "[SETTINGS]\r\nallparamcount=7\r\n"},
-        WriteCase{"EndsAnUnfinishedLastLineFirst", "[a]\r\nk=1", "a", "j", "2",
+        WriteCase{"EndsAnUnfinishedLastLineFirst", "[a]\r\nk=1", "a", "j", 2,
                   "[a]\r\nk=1\r\nj=2\r\n"},
-        WriteCase{"KeepsLfLineEnds", "[a]\nk=1\n", "b", "j", "2", "[a]\nk=1\n[b]\nj=2\n"},
+        WriteCase{"KeepsLfLineEnds", "[a]\nk=1\n", "b", "j", 2, "[a]\nk=1\n[b]\nj=2\n"},
         WriteCase{"KeepsByteOrderMarkAndJunk", "\xEF\xBB\xBFjunk line\r\n[a]\r\n==\r\nk=1\r\n", "a",
-                  "k", "2", "\xEF\xBB\xBFjunk line\r\n[a]\r\n==\r\nk=2\r\n"},
-        WriteCase{"WritesFirstOfDuplicateKeys", "[a]\r\nk=1\r\nk=2\r\n", "a", "k", "3",
+                  "k", 2, "\xEF\xBB\xBFjunk line\r\n[a]\r\n==\r\nk=2\r\n"},
+        WriteCase{"WritesFirstOfDuplicateKeys", "[a]\r\nk=1\r\nk=2\r\n", "a", "k", 3,
                   "[a]\r\nk=3\r\nk=2\r\n"},
-        WriteCase{"ReplacesQuotedValueWhole", "[a]\r\nk=\"x\"\r\n", "a", "k", "y",
-                  "[a]\r\nk=y\r\n"}),
+        WriteCase{"ReplacesQuotedValueWhole", "[a]\r\nk=\"x\"\r\n", "a", "k", 4, "[a]\r\nk=4\r\n"}),
     [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(ProfileFileTest, LaterWritesWithinOneOpenSeeEarlierOnes)
 {
     const QString path = Given("");
     ProfileFile profile(path);
-    ASSERT_TRUE(profile.WriteString("param1", "paramcount", "0"));
-    ASSERT_TRUE(profile.WriteString("param2", "paramcount", "3"));
-    ASSERT_TRUE(profile.WriteString("param2", "param1", "1"));
-    ASSERT_TRUE(profile.WriteString("Param2", "PARAM1", "0"));
+    ASSERT_TRUE(WriteOne(profile, "param1", "paramcount", 0));
+    ASSERT_TRUE(WriteOne(profile, "param2", "paramcount", 3));
+    ASSERT_TRUE(WriteOne(profile, "param2", "param1", 1));
+    ASSERT_TRUE(WriteOne(profile, "Param2", "PARAM1", 0));
     EXPECT_EQ(TestFiles::Read(path),
               "[param1]\r\nparamcount=0\r\n[param2]\r\nparamcount=3\r\nparam1=0\r\n");
     EXPECT_EQ(profile.ReadInteger("param2", "param1", -1), 0);
@@ -194,7 +200,7 @@ TEST_F(ProfileFileTest, FailedWriteReportsAndKeepsTheOldFile)
     ProfileFile profile(path);
     {
         const FileSizeLimit diskFull(16);
-        EXPECT_FALSE(profile.WriteString("a", "k", std::string(100, 'x')));
+        EXPECT_FALSE(WriteOne(profile, "a", std::string(100, 'k'), 1));
     }
     EXPECT_TRUE(profile.LastError().endsWith(": File too large"))
         << "the system's reason for a short write: " << profile.LastError().toStdString();
@@ -207,7 +213,7 @@ TEST_F(ProfileFileTest, FailedWriteReportsAndKeepsTheOldFile)
 TEST_F(ProfileFileTest, WriteIntoMissingFolderReports)
 {
     ProfileFile profile(PathOf("no-such-folder/settings.ini"));
-    EXPECT_FALSE(profile.WriteString("a", "k", "1"));
+    EXPECT_FALSE(WriteOne(profile, "a", "k", 1));
     EXPECT_FALSE(profile.LastError().isEmpty());
 }
 
@@ -223,7 +229,7 @@ TEST_P(ProfileFileTraps, ReadAsEmptyAndAreNeverReplaced)
     const QFileInfo before(path);
     ProfileFile profile(path);
     EXPECT_EQ(profile.ReadInteger("a", "k", 3), 3);
-    EXPECT_FALSE(profile.WriteString("a", "k", "1"));
+    EXPECT_FALSE(WriteOne(profile, "a", "k", 1));
     EXPECT_FALSE(profile.LastError().isEmpty());
     const QFileInfo after(path);
     EXPECT_EQ(after.isSymLink(), before.isSymLink());

@@ -2,6 +2,7 @@
 
 #include "ContentPath.h"
 #include "ProfileFile.h"
+#include "SettingsFile.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -110,8 +111,8 @@ TEST_F(UserContentFolderTest, ASettingsWriteStaysInTheUsersFolder)
     const auto otherBefore = Snapshot(otherMirror);
 
     ContentPath::UseContentDir(Mirror()); // the viewer works from it now
-    ProfileFile settings(Mirrored(QStringLiteral("settings.ini")));
-    ASSERT_TRUE(settings.WriteString("MESSAGES", "showclosemessage", "0"));
+    const TProfileInteger answer{"MESSAGES", "showclosemessage", 0};
+    WriteSettings(Mirror(), {&answer, 1});
 
     EXPECT_EQ(ProfileFile(Mirrored(QStringLiteral("settings.ini")))
                   .ReadInteger("MESSAGES", "showclosemessage", -1),
