@@ -50,12 +50,7 @@ TVelmoraDataArray Select(const TVelmoraDataArray& works, const TFilterFlags& fla
                         [&](size_t value) { return meets(works[position], value); }))
             passing.push_back(position);
     }
-    // Each passing record is copied once, straight into its place in name order.
-    TVelmoraDataArray selection;
-    selection.reserve(passing.size());
-    for (const size_t position : NameOrder(works, std::move(passing)))
-        selection.push_back(works[position]);
-    return selection;
+    return InNameOrder(works, passing);
 }
 
 template <size_t N>

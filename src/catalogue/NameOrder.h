@@ -5,9 +5,9 @@
 #include <vector>
 
 // Ascending by Name, ASCII letters folded, every other byte by its code; works whose names
-// compare equal come in the reverse of their input order. The argument may be reordered.
-TVelmoraDataArray SortByName(TVelmoraDataArray list);
+// compare equal come in the reverse of their input order.
+TVelmoraDataArray SortByName(const TVelmoraDataArray& works);
 
-// The same order for the works at `positions` (indexes into works), as positions, so a caller
-// can copy each chosen record once, straight into its place.
-std::vector<size_t> NameOrder(const TVelmoraDataArray& works, std::vector<size_t> positions);
+// The works at `positions` (indexes into works) in the same order, each record copied once,
+// straight into its place.
+TVelmoraDataArray InNameOrder(const TVelmoraDataArray& works, const std::vector<size_t>& positions);
