@@ -2,21 +2,35 @@
 # Every figure of the benchmarks in one run, each beside a fair reference measured in the same
 # run, as a ratio: these machines are noisy, so a time alone says little. The viewer and its
 # reference programs (bench/reference) run in turn, RUNS times (5 unless given); each figure is
-# given as its minimum and median. On-screen times come from velmora_pixel_probe, which reads one
-# screen pixel every millisecond under Xvfb. The engine references make their engine views only
-# after their window's first paint, so none of them waits for the engine to show its picture.
+# given with every run's value, its minimum, median and maximum. On-screen times come from
+# velmora_pixel_probe, which reads one screen pixel every millisecond under Xvfb.
+#
+# The rule for a reference: it does the same work as the viewer from the same moment. The same
+# kind of window (a child of a shown window where the viewer's is one), in the same state when
+# the timing starts (made, hidden, holding the same placeholder page), with its pictures decoded
+# on the same side of the timed gap as the viewer's. The engine references make their engine
+# views only after their window's first paint, so none of them waits for the engine to show its
+# picture. And every state is checked before it is measured: the script stops with an error when
+# a window it says is open is not on screen, never measuring another state.
+#
 #  - process start to the splash on screen, with the sample content and with 10,000 works,
 #    against the engine picture window (and, for scale, a plain Qt picture window);
 #  - the splash's end to the main window on screen, against the engine window that shows the
-#    splash picture as long, warming its engine up meanwhile, and then its main picture with an
-#    engine view: the same work from the same moment; and both from process start;
+#    splash picture as long, warming its engine up and decoding its main picture meanwhile (the
+#    viewer decodes its main window's during the splash), and then its main picture with an
+#    engine view: the same work from the same moment; and both from process start; once as a
+#    user's later starts find the shader caches filled, and once as a first start finds them
+#    empty (each program with a cache folder of its own, new for the run);
 #  - a release on "zoom" to the about page on screen, on a point of the page that neither the
-#    frame nor the main window shows, against a release that shows a hidden engine window where
-#    the information window stands and loads the same page into it, its view holding the
-#    placeholder page the viewer's windows hold;
+#    frame nor the main window shows, against a release that shows a hidden child window of the
+#    shown picture window where the information window stands, as the viewer's is a child of its
+#    main window, and loads the same page into it, its view holding the placeholder page the
+#    viewer's windows hold;
 #  - the memory of the whole process tree (RSS, anonymous, PSS) with the about page shown,
 #    against that engine window showing it;
-#  - at rest, with every window open and the search edit focused, the wake-ups and processor
+#  - at rest, with every window open (the catalogue with its result page written, a work page
+#    from it and the search window over them, each seen on screen) and the search edit focused,
+#    the wake-ups and processor
 #    use of the whole process tree (every thread of the viewer and of its engine processes),
 #    against the engine window with one view showing the search placeholder page and the same
 #    edit, focused;
@@ -40,6 +54,12 @@ cp -r "$APP" "$big"
 grow_catalogue "$big" 10000
 splash="$APP/design/loader/loading_bg.jpg"
 main_picture="$APP/design/windows/main/fon.jpg"
+search_frame="$APP/design/windows/search/fon_search.jpg"
+childs="$APP/design/windows/childs"
+# A point of the search window's frame, beside its page, that no frame beneath it shows.
+read -r searchFrameX searchFrameY <<<"$(python3 "$bench/differing_point.py" "$search_frame" \
+    650 40 200 520 "$childs/fon_2.jpg" "$childs/fon_2_1.jpg" "$childs/fon_about.jpg")" ||
+    fail "no point tells the search window from the others"
 about="$APP/html/about.htm"
 rest_seconds=10
 settle_seconds=30
@@ -96,6 +116,16 @@ start_program() {
     "$@" >/dev/null 2>&1 &
     VELMORA_PID=$!
 }
+# first_start COMMAND...: starts a program as on a user's first start: with a cache folder of its
+# own, new and empty, so that no shader compiled before is found.
+first_start() {
+    start_program env -u MESA_SHADER_CACHE_DIR XDG_CACHE_HOME="$(mktemp -d -p "$E2E_TMP")" "$@"
+}
+# fresh_settings FOLDER: settings that ask no question at the close, and no result page yet.
+fresh_settings() {
+    printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$1/settings.ini"
+    rm -f "$1/html/sortresult.htm"
+}
 # since_start X Y COLOUR: the milliseconds from the program's start until the screen's point
 # shows the colour (or, for none, changes from what it shows now).
 since_start() {
@@ -146,21 +176,37 @@ append() {
     local -n list=$1
     list+=("$2")
 }
-# open_every_window: the catalogue, a work page from it and the search window over them, the
-# information window already open beneath.
+# hex_near X Y RRGGBB: whether the last "state" screenshot shows about that colour there.
+hex_near() {
+    near $(pixel_at state "$1" "$2") $((16#${3:0:2})) $((16#${3:2:2})) $((16#${3:4:2}))
+}
+# close_information_window: closes the window the zoom timing opened, and waits until its page
+# has gone from the screen.
+close_information_window() {
+    local deadline=$((SECONDS + 10))
+    click_button "$childX" "$childY" close_2_1
+    while screenshot state && hex_near "$PAGE_X" "$PAGE_Y" "$PAGE_COLOUR"; do
+        [ $SECONDS -le $deadline ] || fail "the information window did not close"
+        sleep 0.1
+    done
+}
+# open_every_window: the catalogue with its result page, a work page from its first card and
+# the search window over them, each seen on screen before the next.
 open_every_window() {
     xdotool mousemove $((mainX + ALL_DESIGNS_SIGN_X)) $((mainY + ALL_DESIGNS_SIGN_Y)) click 1
-    sleep 1
-    xdotool mousemove $((childX + CATALOGUE_BROWSER_X + 60)) $((childY + CATALOGUE_BROWSER_Y + 60)) click 1
-    sleep 1
+    CHILD_X=$childX CHILD_Y=$childY wait_for_result "the all-designs card"
+    xdotool mousemove "$THUMB_X" "$THUMB_Y" click 1
+    wait_for_picture state $((childX + 672)) $((childY + 277)) "$APP/images/middle/${works[0]}.jpg" 130 212 ||
+        fail "the first card opened no work page"
     click_button "$mainX" "$mainY" quest
-    sleep 1
+    wait_for_picture state $((childX + searchFrameX)) $((childY + searchFrameY)) "$search_frame" \
+        "$searchFrameX" "$searchFrameY" || fail "the search window did not open"
 }
 
 # The point of the about page the probe waits on, found in a viewer run of its own. That run,
 # and one of the engine window, fill Mesa's shader cache as a user's first start does: every
 # timed run starts as the user's later starts do.
-printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
+fresh_settings "$APP"
 start_program "$APP/velmora"
 since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
 sleep 1
@@ -172,11 +218,12 @@ stop_program
 
 viewer_splash=() viewer_big_splash=() viewer_gone=() viewer_main=() viewer_page=()
 viewer_wakeups=() viewer_cpu=() viewer_rss=() viewer_anonymous=() viewer_pss=()
+viewer_first_gone=() viewer_first_main=() engine_first_gone=() engine_first_main=()
 picture_start=() engine_start=() engine_gone=() engine_main=() engine_page=()
 engine_wakeups=() engine_cpu=() engine_rss=() engine_anonymous=() engine_pss=()
 for run in $(seq "$runs"); do
     echo "run $run of $runs" >&2
-    printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$APP/settings.ini"
+    fresh_settings "$APP"
     start_program "$APP/velmora"
     viewer_splash+=("$(since_start "$splashProbeX" "$splashProbeY" "$splash_colour")")
     splash_and_main viewer
@@ -184,11 +231,18 @@ for run in $(seq "$runs"); do
     viewer_page+=("$(release_and_time $(button_centre "$mainX" "$mainY" zoom))")
     sleep 1
     memory viewer
+    close_information_window
     open_every_window
     at_rest viewer
     stop_program
 
-    printf '[MESSAGES]\r\nshowclosemessage=0\r\n' >"$big/settings.ini"
+    fresh_settings "$APP"
+    first_start "$APP/velmora"
+    since_start "$splashProbeX" "$splashProbeY" "$splash_colour" >/dev/null
+    splash_and_main viewer_first
+    stop_program
+
+    fresh_settings "$big"
     start_program "$big/velmora"
     viewer_big_splash+=("$(since_start "$splashProbeX" "$splashProbeY" "$splash_colour")")
     since_start "$mainProbeX" "$mainProbeY" "$main_colour" >/dev/null
@@ -205,6 +259,11 @@ for run in $(seq "$runs"); do
     start_program "$engine_window" after-splash "$splash" "$main_picture"
     since_start "$splashProbeX" "$splashProbeY" "$splash_colour" >/dev/null
     splash_and_main engine
+    stop_program
+
+    first_start "$engine_window" after-splash "$splash" "$main_picture"
+    since_start "$splashProbeX" "$splashProbeY" "$splash_colour" >/dev/null
+    splash_and_main engine_first
     stop_program
 
     start_program "$engine_window" page "$main_picture" "$about" "$APP/html/notfound.html"
@@ -224,6 +283,7 @@ done
 
 minimum() { tr ' ' '\n' | sort -g | head -1; }
 median() { tr ' ' '\n' | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+maximum() { tr ' ' '\n' | sort -g | tail -1; }
 # differences LATER EARLIER: each run's LATER value less its EARLIER one.
 differences() {
     local -n later=$1 earlier=$2
@@ -231,31 +291,49 @@ differences() {
     for i in "${!later[@]}"; do values+=($((later[i] - earlier[i]))); done
     echo "${values[*]}"
 }
-# figure WHAT UNIT VIEWER_VALUES REFERENCE_NAME REFERENCE_VALUES [GOAL]
+# spread NAME UNIT VALUES: one line with every run's value, then their minimum, median and
+# maximum.
+spread() {
+    printf '  %-34s %-3s %-40s min %8s  med %8s  max %8s\n' "$1" "$2" "$3" \
+        "$(echo "$3" | minimum)" "$(echo "$3" | median)" "$(echo "$3" | maximum)"
+}
+# ratio A B: A / B to two places.
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN {print (b > 0 ? sprintf("%.2f", a / b) : "-")}'
+}
+# figure WHAT UNIT VIEWER_VALUES REFERENCE_NAME REFERENCE_VALUES [GOAL]: the viewer's runs and the
+# reference's, and the ratio of their minimums, medians and maximums.
 figure() {
-    local vmin vmed rmin rmed
-    vmin=$(echo "$3" | minimum) vmed=$(echo "$3" | median)
-    rmin=$(echo "$5" | minimum) rmed=$(echo "$5" | median)
-    printf '%-46s %8s %-3s min %8s med   %s: %8s min %8s med   ratio %s min %s med%s\n' \
-        "$1" "$vmin" "$2" "$vmed" "$4" "$rmin" "$rmed" \
-        "$(awk -v a="$vmin" -v b="$rmin" 'BEGIN {print (b > 0 ? sprintf("%.2f", a / b) : "-")}')" \
-        "$(awk -v a="$vmed" -v b="$rmed" 'BEGIN {print (b > 0 ? sprintf("%.2f", a / b) : "-")}')" \
-        "${6:+ (goal $6)}"
+    echo "$1${6:+ (goal: $6)}"
+    spread viewer "$2" "$3"
+    spread "$4" "$2" "$5"
+    printf '  %-34s     %-40s min %8s  med %8s  max %8s\n' ratio "" \
+        "$(ratio "$(echo "$3" | minimum)" "$(echo "$5" | minimum)")" \
+        "$(ratio "$(echo "$3" | median)" "$(echo "$5" | median)")" \
+        "$(ratio "$(echo "$3" | maximum)" "$(echo "$5" | maximum)")"
+}
+# repetitions NAME: each repetition's time of a benchmark of the catalogue's, in ms.
+repetitions() {
+    awk -v name="$1" '$1 == name {print $2}' "$E2E_TMP/catalogue_bench" | paste -sd ' '
 }
 
+"$VELMORA_BUILD/bench/velmora_bench_catalogue" --benchmark_repetitions="$runs" \
+    --benchmark_filter='^BM_(SortByName|StableSortOverKeys)$' >"$E2E_TMP/catalogue_bench" 2>/dev/null
 echo "Velmora figures, $runs runs each, viewer and references in turn ($(date -u +%F))"
 figure "start to splash on screen" ms "${viewer_splash[*]}" "plain picture window" "${picture_start[*]}"
 figure "start to splash on screen" ms "${viewer_splash[*]}" "engine picture window" "${engine_start[*]}" "at most 1.2"
 figure "start to splash on screen, 10,000 works" ms "${viewer_big_splash[*]}" "engine picture window" "${engine_start[*]}" "at most 1.2"
 figure "splash end to main window on screen" ms "$(differences viewer_main viewer_gone)" \
     "engine window, same work" "$(differences engine_main engine_gone)" "under 100 ms"
+figure "the same, a first start (no shader cache)" ms "$(differences viewer_first_main viewer_first_gone)" \
+    "engine window, same work" "$(differences engine_first_main engine_first_gone)" "under 150 ms"
 figure "start to main window on screen" ms "${viewer_main[*]}" "engine window, same work" "${engine_main[*]}"
-figure "release on zoom to the about page on screen" ms "${viewer_page[*]}" "hidden engine window shown" "${engine_page[*]}" "at most 1.2"
+figure "release on zoom to the about page on screen" ms "${viewer_page[*]}" "hidden child engine window shown" "${engine_page[*]}" "at most 1.2"
 figure "memory with the about page, RSS" MB "${viewer_rss[*]}" "engine window" "${engine_rss[*]}" "at most 1.05"
 figure "memory with the about page, anonymous" MB "${viewer_anonymous[*]}" "engine window" "${engine_anonymous[*]}"
 figure "memory with the about page, PSS" MB "${viewer_pss[*]}" "engine window" "${engine_pss[*]}"
-figure "at rest, edit focused, wake-ups a second" "/s" "${viewer_wakeups[*]}" "engine window, edit" "${engine_wakeups[*]}" "at most 1.2"
-figure "at rest, edit focused, processor use" "%" "${viewer_cpu[*]}" "engine window, edit" "${engine_cpu[*]}" "at most 1.2"
+figure "at rest, every window open, edit focused, wake-ups" "/s" "${viewer_wakeups[*]}" "engine window, edit" "${engine_wakeups[*]}" "at most 1.2"
+figure "at rest, every window open, edit focused, processor" "%" "${viewer_cpu[*]}" "engine window, edit" "${engine_cpu[*]}" "at most 1.2"
+figure "sort of 100,000 works by name (steady)" ms "$(repetitions BM_SortByName)" \
+    "std::stable_sort over the same keys" "$(repetitions BM_StableSortOverKeys)" "at most 1.2"
 "$VELMORA_BUILD/bench/velmora_bench_search" | grep -E "^(search|memmem|grep|read)"
-"$VELMORA_BUILD/bench/velmora_bench_catalogue" --benchmark_color=false \
-    --benchmark_filter='^BM_(SortByName|StableSortOverKeys)$' 2>/dev/null | grep -E "^BM_|stable_sort"

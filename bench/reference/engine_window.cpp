@@ -6,10 +6,13 @@
 //                               window's browser stands: the fair reference for the splash;
 //  after-splash SPLASH PICTURE  the splash picture for as long as the viewer's splash lasts,
 //                               the engine warmed up meanwhile with a blank page in a hidden
-//                               view, then the picture with a view of its own: the same work as
-//                               the viewer's at the splash's end, from the same moment;
-//  page PICTURE PAGE FIRST      the picture, and a hidden window whose engine view, where the
-//                               information window's browser stands, holds the page FIRST (the
+//                               view and the picture decoded into its hidden window, as the
+//                               viewer decodes its main window's; then that window with a view
+//                               of its own: the same work as the viewer's at the splash's end,
+//                               from the same moment;
+//  page PICTURE PAGE FIRST      the picture, and a hidden child window of it where the
+//                               information window stands, as the viewer's is a child of its
+//                               shown main window, whose engine view holds the page FIRST (the
 //                               viewer's windows hold their placeholder); a release shows that
 //                               window and loads PAGE into it, as "zoom" does;
 //  edit PICTURE PAGE            the picture, one engine view showing the page and the viewer's
@@ -105,9 +108,9 @@ void ShowAfterSplash(TReference& reference, const QString& splash, const QString
     reference.splash = std::make_unique<TPaintedWindow>(splash, [&reference, picture] {
         reference.warmUp = ViewAt(nullptr, kBrowserPlace);
         reference.warmUp->setUrl(kBlankPage);
-        QTimer::singleShot(kSplashDuration, [&reference, picture] {
+        reference.main = std::make_unique<TPaintedWindow>(picture, nullptr);
+        QTimer::singleShot(kSplashDuration, [&reference] {
             reference.splash->hide();
-            reference.main = std::make_unique<TPaintedWindow>(picture, nullptr);
             reference.view = ViewAt(reference.main.get(), kBrowserPlace);
             reference.main->show();
         });
@@ -118,11 +121,12 @@ void ShowAfterSplash(TReference& reference, const QString& splash, const QString
 void ShowPage(TReference& reference, const QString& picture, const QUrl& page, const QUrl& first)
 {
     reference.main = std::make_unique<TPaintedWindow>(picture, [&reference, first] {
-        reference.pageWindow = std::make_unique<QWidget>();
-        reference.pageWindow->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        reference.pageWindow->setGeometry(kBrowserPlace.translated(reference.main->pos()));
-        reference.view = ViewAt(reference.pageWindow.get(), QRect(QPoint(), kBrowserPlace.size()));
+        reference.pageWindow = std::make_unique<QWidget>(reference.main.get());
+        reference.pageWindow->setGeometry(
+            QRect(WindowLayout::kBrowserWindowPlace, WindowLayout::kBrowserWindow));
+        reference.view = ViewAt(reference.pageWindow.get(), WindowLayout::kCatalogueBrowser);
         reference.view->setUrl(first);
+        reference.pageWindow->hide();
     });
     reference.main->OnRelease = [&reference, page] {
         if (!reference.pageWindow)
