@@ -50,9 +50,8 @@ QString ChooseContentFolder()
     return choice.Problem;
 }
 
-TProgram::TProgram(TTickSource& ticks, TPageEngine pages)
-    : ticks_(ticks), pages_(pages), skin_(ContentPath::ContentDir()),
-      catalogue_(skin_.ContentDir()),
+TProgram::TProgram(TTickSource& ticks)
+    : ticks_(ticks), skin_(ContentPath::ContentDir()), catalogue_(skin_.ContentDir()),
       main_(std::make_unique<TSealed<TfMain>>(ticks, skin_, catalogue_))
 {
     fMain = main_.get();
@@ -109,8 +108,7 @@ void TProgram::UseTheSplashWait()
     TidyContentFolder();
     catalogue_.StartLoading();
     main_->PaintAhead();
-    if (pages_ == TPageEngine::Running)
-        warmUp_ = std::make_unique<TEngineWarmUp>();
+    warmUp_ = std::make_unique<TEngineWarmUp>();
 }
 
 void TProgram::FinishLoading()
@@ -144,7 +142,6 @@ TBrowserHost TProgram::HostOf(size_t registryIndex)
             catalogue_.Works,
             catalogue_.Selection,
             catalogue_.SearchTexts(),
-            pages_,
             PopUpCalls()};
 }
 

@@ -25,8 +25,8 @@ QString ChooseContentFolder();
 // read once, here, and handed to every window, as is the catalogue.
 class TProgram {
 public:
-    // The main window, the question and the pop-up; the browser windows show pages or not.
-    TProgram(TTickSource& ticks, TPageEngine pages);
+    // The main window, the question and the pop-up.
+    explicit TProgram(TTickSource& ticks);
     ~TProgram();
 
     // Holds the user on the splash until its own time has run out.
@@ -46,7 +46,6 @@ private:
     TContextPopUpCalls PopUpCalls();
 
     TTickSource& ticks_;
-    const TPageEngine pages_;
     // Before the windows, so they outlive them.
     TMessageHook hook_;
     const TSkin skin_;

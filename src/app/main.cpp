@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     const QString folderProblem = ChooseContentFolder();
-    TProgram program(RealTicks(), TPageEngine::Running);
+    TProgram program(RealTicks());
     program.ShowSplash(line.SplashPace);
     program.CreateBrowserWindows();
     program.ShowMainWindow(folderProblem);

@@ -8,12 +8,13 @@
 #include "TVelmoraData.h"
 #include "TextSearch.h"
 #include "TickSource.h"
-#include "uEmbeddedWB.h"
+
+#include <QPoint>
 
 #include <functional>
 
-// The context pop-up as a browser window reaches it. The program makes the pop-up after some of
-// the windows; until then the calls do nothing.
+// The context pop-up as a browser window reaches it: made before any browser window, so there
+// is always one to call.
 struct TContextPopUpCalls {
     // Over a target's page, at the pointer.
     std::function<void(QPoint screenPoint, TContextTarget target)> ShowAtPointer;
@@ -31,6 +32,5 @@ struct TBrowserHost {
     const TVelmoraDataArray& Works;  // the catalogue
     TVelmoraDataArray& Selection;    // the works the last result lists; work links index it
     const TSearchTexts& SearchTexts; // the works' texts as the search reads them
-    TPageEngine Pages;
     TContextPopUpCalls PopUp;
 };

@@ -58,9 +58,9 @@ std::optional<TPageStep> StepOfKey(int key)
 } // namespace
 
 TBrowserPane::TBrowserPane(QWidget& window, TSkinWindow& owner, const TSkin& skin,
-                           const TBrowserPaneSetup& setup, TPageEngine engine, bool& rootScrolls,
+                           const TBrowserPaneSetup& setup, bool& rootScrolls,
                            std::function<void()> repaint)
-    : setup_(setup), repaint_(std::move(repaint)), wb(window, setup.BrowserGeometry, engine),
+    : setup_(setup), repaint_(std::move(repaint)), wb(window, setup.BrowserGeometry),
       bar_(MakeBar(setup, owner, skin)),
       scrolling_(wb, Bar(), setup.BrowserWidth, rootScrolls, repaint_)
 {

@@ -50,8 +50,7 @@ public:
     // The browser is a child of window; owner is the window the bar's buttons report to;
     // repaint is called whenever the bar may have moved.
     TBrowserPane(QWidget& window, TSkinWindow& owner, const TSkin& skin,
-                 const TBrowserPaneSetup& setup, TPageEngine engine, bool& rootScrolls,
-                 std::function<void()> repaint);
+                 const TBrowserPaneSetup& setup, bool& rootScrolls, std::function<void()> repaint);
 
     TEmbeddedWB& Browser() { return wb; }
     const TEmbeddedWB& Browser() const { return wb; }

@@ -78,8 +78,7 @@ std::deque<TBrowserPane> TBrowserWindow::MakePanes()
 {
     std::deque<TBrowserPane> panes;
     for (const TBrowserPaneSetup& pane : setup_.Panes)
-        panes.emplace_back(*this, *this, host_.Skin, pane, host_.Pages, RootScrolls,
-                           [this] { Invalidate(); });
+        panes.emplace_back(*this, *this, host_.Skin, pane, RootScrolls, [this] { Invalidate(); });
     return panes;
 }
 

@@ -53,15 +53,13 @@ struct TEmbeddedWB::TState {
     bool closing = false;
 };
 
-TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine)
-    : state_(std::make_unique<TState>())
+TEmbeddedWB::TEmbeddedWB(QWidget& parent, QRect geometry) : state_(std::make_unique<TState>())
 {
     auto* view = new QWebEngineView(&parent);
     state_->view = view;
     state_->window = &parent;
     state_->activation = new TUserActivation(*view);
-    if (engine == TPageEngine::Running)
-        MakePage();
+    MakePage();
     view->setGeometry(geometry);
     state_->place = geometry.topLeft();
     view->hide();
@@ -146,8 +144,6 @@ void TEmbeddedWB::LoadingChanged(const QWebEngineLoadingInfo& info)
 
 void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVariant&)> answer)
 {
-    if (!state_->page)
-        return;
     QPointer<TEmbeddedWB> self(this);
     // In a world of their own, the viewer's scripts see the document itself, not what the page's
     // own scripts put in place of window.scrollTo, document.body or an element's scrollTop.
@@ -160,8 +156,7 @@ void TEmbeddedWB::RunScript(const QString& script, std::function<void(const QVar
 
 void TEmbeddedWB::Navigate(const QString& filePath)
 {
-    if (state_->page)
-        state_->page->load(ContentScheme::Address(filePath));
+    state_->page->load(ContentScheme::Address(filePath));
 }
 
 bool TEmbeddedWB::HasDocument() const
@@ -171,8 +166,6 @@ bool TEmbeddedWB::HasDocument() const
 
 QUrl TEmbeddedWB::Url() const
 {
-    if (!state_->page)
-        return {};
     // Another document is not shown until it has loaded; a step to an anchor of this one is.
     const QUrl current = state_->page->url();
     const bool sameDocument =
@@ -246,8 +239,6 @@ void TEmbeddedWB::ScrollStep(TPageStep step, bool rootScrolls,
 void TEmbeddedWB::Print(std::shared_ptr<QPrinter> printer, const QString& title,
                         std::function<void(bool printed)> done)
 {
-    if (!state_->page)
-        return;
     const TPrintFrameTexts texts{
         title, Url().toString(),
         QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
@@ -266,8 +257,6 @@ void TEmbeddedWB::Print(std::shared_ptr<QPrinter> printer, const QString& title,
 
 void TEmbeddedWB::Copy()
 {
-    if (!state_->page)
-        return;
     // The engine copies from its focused frame: the command may come from another window.
     View().setFocus();
     state_->page->triggerAction(QWebEnginePage::Copy);
@@ -297,8 +286,6 @@ void TEmbeddedWB::Hide()
 
 void TEmbeddedWB::Suspend()
 {
-    if (!state_->page)
-        return;
     state_->page->Dialogs().Dismiss();
     FreezeOnceHidden();
 }
@@ -308,7 +295,7 @@ void TEmbeddedWB::Suspend()
 void TEmbeddedWB::FreezeOnceHidden()
 {
     QTimer::singleShot(0, this, [this] {
-        if (state_->page && !state_->page->isVisible() && !state_->window->isVisible())
+        if (!state_->page->isVisible() && !state_->window->isVisible())
             state_->page->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
     });
 }

@@ -19,17 +19,13 @@ class QWebEngineLoadingInfo;
 class QWebEngineView;
 class QWidget;
 
-// Whether a browser shows pages. The content check makes the windows only for the files they
-// read: their browsers load nothing, run no script and start no engine.
-enum class TPageEngine { Running, Off };
-
 // The embedded browser of a skinned window: one engine view as a child of the window, with no
 // scroll bars, borders or menus of its own. The document is reached asynchronously: each
 // document operation answers in a callback on the UI thread, never after the adapter is gone.
 class TEmbeddedWB : public QObject {
 public:
     // The view is created hidden, as a child of parent at geometry.
-    TEmbeddedWB(QWidget& parent, QRect geometry, TPageEngine engine);
+    TEmbeddedWB(QWidget& parent, QRect geometry);
     ~TEmbeddedWB() override;
 
     // Before every navigation, our own loads and link clicks alike, in the page and in its

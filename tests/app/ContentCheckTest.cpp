@@ -69,7 +69,7 @@ TEST_F(ContentCheckTest, ReadsEveryPictureTheWindowsRead)
     ASSERT_TRUE(QDir(content_.Path(QStringLiteral("design"))).removeRecursively());
     ContentProblems::StartRecording();
     {
-        TProgram program(ticks_, TPageEngine::Off);
+        TProgram program(ticks_);
         program.CreateBrowserWindows();
         const TSkin skin(content_.Path({}));
         const TfLoader splash(ticks_, skin);

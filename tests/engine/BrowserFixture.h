@@ -38,7 +38,7 @@ protected:
 
     QTemporaryDir dir_;
     QWidget window_;
-    TEmbeddedWB wb_{window_, QRect(0, 0, 600, 400), TPageEngine::Running};
+    TEmbeddedWB wb_{window_, QRect(0, 0, 600, 400)};
     std::vector<QUrl> completed_;
 };
 

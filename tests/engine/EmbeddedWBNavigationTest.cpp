@@ -50,7 +50,7 @@ protected:
 TEST(EmbeddedWBTest, HasNoDocumentAndScrollsNothingBeforeTheFirstLoad)
 {
     QWidget window;
-    TEmbeddedWB wb(window, QRect(0, 0, 200, 200), TPageEngine::Running);
+    TEmbeddedWB wb(window, QRect(0, 0, 200, 200));
     bool answered = false;
     wb.GetScroll([&answered](TPageScroll) { answered = true; });
     EXPECT_FALSE(wb.HasDocument());

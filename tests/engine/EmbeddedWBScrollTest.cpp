@@ -129,8 +129,7 @@ TEST_F(BrowserFixture, AnswersStillPendingWhenTheBrowserGoesAreNeverDelivered)
 {
     ASSERT_TRUE(Load("page.html", kRootPage));
     QWidget window;
-    auto browser =
-        std::make_unique<TEmbeddedWB>(window, QRect(0, 0, 600, 400), TPageEngine::Running);
+    auto browser = std::make_unique<TEmbeddedWB>(window, QRect(0, 0, 600, 400));
     bool loaded = false;
     browser->DocumentComplete = [&](const QUrl&) { loaded = true; };
     browser->Navigate(PathOf("page.html"));

@@ -16,7 +16,7 @@
 
 void WindowsFixture::StartWindows(bool browserWindows)
 {
-    program_.emplace(ticks_, TPageEngine::Running);
+    program_.emplace(ticks_);
     main_ = fMain;
     message_ = fChMessage;
     if (browserWindows) {
