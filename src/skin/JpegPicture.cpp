@@ -276,5 +276,7 @@ void DrawPicturePart(QPainter& canvas, const QRect& target, const QImage& pictur
 
 qreal ScreenPixelRatio()
 {
-    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    // The content check runs with no screen, under a plain core application.
+    const auto* gui = qobject_cast<const QGuiApplication*>(QCoreApplication::instance());
+    return gui ? gui->devicePixelRatio() : 1.0;
 }
